@@ -1,0 +1,25 @@
+# add_qt_test(<name> SOURCES <files...> LIBS <targets...> [SOUND] [TZ <zone>])
+# Builds a QtTest program and registers it with CTest: offscreen platform,
+# a fixed time zone, and with SOUND a private PulseAudio server and the VLC backend.
+
+set(PULSE_DIR "${CMAKE_BINARY_DIR}/pulse")
+add_test(NAME pulse_start COMMAND sh "${CMAKE_SOURCE_DIR}/scripts/pulse.sh" start "${PULSE_DIR}")
+add_test(NAME pulse_stop COMMAND sh "${CMAKE_SOURCE_DIR}/scripts/pulse.sh" stop "${PULSE_DIR}")
+set_tests_properties(pulse_start PROPERTIES FIXTURES_SETUP pulse)
+set_tests_properties(pulse_stop PROPERTIES FIXTURES_CLEANUP pulse)
+
+function(add_qt_test name)
+    cmake_parse_arguments(T "SOUND" "TZ" "SOURCES;LIBS" ${ARGN})
+    if(NOT T_TZ)
+        set(T_TZ "Asia/Shanghai")
+    endif()
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt5::Test ${T_LIBS})
+    add_test(NAME ${name} COMMAND ${name})
+    set(env "QT_QPA_PLATFORM=offscreen" "TZ=${T_TZ}" "LC_ALL=C.UTF-8")
+    if(T_SOUND)
+        list(APPEND env "PULSE_SERVER=unix:${PULSE_DIR}/native" "PHONON_BACKEND=phonon_vlc")
+        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED pulse)
+    endif()
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+endfunction()

@@ -1,0 +1,21 @@
+#!/bin/sh
+# Installs every Debian package the build, the programs and the tests need.
+# Idempotent and non-interactive; run as root or through sudo.
+set -eu
+
+PACKAGES="g++ make cmake pkg-config qtbase5-dev qttools5-dev-tools qtmultimedia5-dev
+libqt5multimedia5-plugins libphonon4qt5-dev phonon4qt5-backend-vlc
+pulseaudio pulseaudio-utils lame sox espeak-ng python3
+xvfb xauth x11-apps imagemagick fonts-wqy-microhei"
+
+missing=""
+for p in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends $missing
