@@ -1,0 +1,249 @@
+#include "buttonskin.h"
+#include "qframeex.h"
+#include "qgraphicsviewex.h"
+#include "qpushbuttonex.h"
+#include "qstackedwidgetex.h"
+
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QPixmap solid(const QColor &color, const QSize &size = QSize(40, 20))
+{
+    QPixmap pixmap(size);
+    pixmap.fill(color);
+    return pixmap;
+}
+
+// A one-bit mask: white background, a black ellipse filling the picture.
+QBitmap ellipsemask(const QSize &size)
+{
+    QImage image(size, QImage::Format_Mono);
+    image.setColor(0, qRgb(255, 255, 255));
+    image.setColor(1, qRgb(0, 0, 0));
+    image.fill(0);
+    QPainter painter(&image);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::color1);
+    painter.drawEllipse(QRect(QPoint(0, 0), size));
+    painter.end();
+    return QBitmap::fromImage(image);
+}
+
+QColor centre(QWidget *widget)
+{
+    return widget->grab().toImage().pixelColor(widget->width() / 2, widget->height() / 2);
+}
+
+// Bounds of the pixels that are darker than mid-grey.
+QRect inkbounds(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+enum Step { Enter, Leave, Press, RightPress, Release, Disable, Enable };
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<int>)
+
+class tst_PictureWidgets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void statepicture_data();
+    void statepicture();
+    void unskinned();
+    void maskfitsatsettime();
+    void textrect();
+    void textcolor();
+    void framepicture();
+    void stackpicture();
+    void viewclick();
+};
+
+void tst_PictureWidgets::statepicture_data()
+{
+    QTest::addColumn<QList<int>>("steps");
+    QTest::addColumn<QColor>("expected");
+    QTest::newRow("normal") << QList<int>() << QColor(Qt::red);
+    QTest::newRow("hover") << QList<int>{Enter} << QColor(Qt::green);
+    QTest::newRow("pressed") << QList<int>{Enter, Press} << QColor(Qt::blue);
+    QTest::newRow("released") << QList<int>{Enter, Press, Release} << QColor(Qt::green);
+    QTest::newRow("left") << QList<int>{Enter, Leave} << QColor(Qt::red);
+    QTest::newRow("right button press") << QList<int>{Enter, RightPress} << QColor(Qt::blue);
+    QTest::newRow("disabled") << QList<int>{Disable} << QColor(Qt::blue);
+    QTest::newRow("disabled hover") << QList<int>{Enter, Disable} << QColor(Qt::blue);
+    QTest::newRow("enabled again") << QList<int>{Enter, Disable, Enable} << QColor(Qt::green);
+}
+
+void tst_PictureWidgets::statepicture()
+{
+    QFETCH(QList<int>, steps);
+    QFETCH(QColor, expected);
+    QWidget window;
+    QPushButtonEx button(&window);
+    button.setGeometry(10, 10, 100, 30);
+    ButtonSkin skin;
+    skin.normal = solid(Qt::red);
+    skin.hover = solid(Qt::green);
+    skin.pressed = solid(Qt::blue);
+    skin.apply(&button);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy clicks(&button, &QAbstractButton::clicked);
+    for (int step : steps) {
+        QEvent enter(QEvent::Enter);
+        QEvent leave(QEvent::Leave);
+        switch (step) {
+        case Enter: QCoreApplication::sendEvent(&button, &enter); break;
+        case Leave: QCoreApplication::sendEvent(&button, &leave); break;
+        case Press: QTest::mousePress(&button, Qt::LeftButton); break;
+        case RightPress: QTest::mousePress(&button, Qt::RightButton); break;
+        case Release: QTest::mouseRelease(&button, Qt::LeftButton); break;
+        case Disable: button.setEnabled(false); break;
+        case Enable: button.setEnabled(true); break;
+        }
+    }
+    const QColor shown = centre(&button);
+    QVERIFY2(shown == expected, qPrintable(QString("shows %1, expected %2")
+                                                .arg(shown.name(), expected.name())));
+    const bool clicked = steps.contains(Release);
+    QVERIFY2(clicks.count() == (clicked ? 1 : 0), "only a left press and release clicks");
+}
+
+void tst_PictureWidgets::unskinned()
+{
+    QPushButtonEx button;
+    button.resize(100, 30);
+    QVERIFY2(button.mask().isEmpty(), "a button that was never skinned has no mask");
+    button.setmaskpixmap(QBitmap());
+    QVERIFY2(button.mask().isEmpty(), "a null mask leaves the button unmasked");
+    QVERIFY2(!inkbounds(&button).isValid(), "no caption and no pictures draw nothing dark");
+}
+
+void tst_PictureWidgets::maskfitsatsettime()
+{
+    QPushButtonEx button;
+    button.resize(200, 100);
+    button.setmaskpixmap(ellipsemask(QSize(37, 23)));
+    const QRegion shape = button.mask();
+    QVERIFY2(shape.contains(QPoint(100, 50)), "the centre of an elliptic mask is part of the button");
+    QVERIFY2(!shape.contains(QPoint(1, 1)) && !shape.contains(QPoint(198, 98)),
+             "the corners are cut away");
+    QVERIFY2(shape.contains(QPoint(3, 50)) && shape.contains(QPoint(196, 50)),
+             "the mask is stretched over the button's whole width");
+    button.resize(400, 200);
+    QVERIFY2(button.mask() == shape, "a resize keeps the outline of the old size");
+    button.setmaskpixmap(ellipsemask(QSize(37, 23)));
+    QVERIFY2(button.mask().contains(QPoint(200, 100)) && button.mask().contains(QPoint(392, 100)),
+             "setting the mask again fits it to the new size");
+}
+
+void tst_PictureWidgets::textrect()
+{
+    QWidget window;
+    QPushButtonEx button(&window);
+    const QSize initial = button.size();
+    button.resize(300, 40);
+    button.setnormalpixmap(solid(Qt::white));
+    button.setText("IIII");
+    const QRect fromconstruction = inkbounds(&button);
+    QVERIFY2(qAbs(fromconstruction.center().x() - initial.width() / 2) <= 2,
+             "without a margin the caption is centred in the size the button had when made");
+
+    button.settextmargin(40);
+    button.setcentered(false);
+    const QRect left = inkbounds(&button);
+    QVERIFY2(left.left() >= 40 && left.left() <= 46,
+             qPrintable(QString("left-aligned caption starts at %1").arg(left.left())));
+    QVERIFY2(qAbs(left.center().y() - 20) <= 2, "the caption is vertically centred");
+
+    button.setcentered(true);
+    button.resize(600, 40);
+    const QRect centred = inkbounds(&button);
+    QVERIFY2(qAbs(centred.center().x() - 150) <= 2,
+             "the caption rectangle does not follow a later resize");
+}
+
+void tst_PictureWidgets::textcolor()
+{
+    QPushButtonEx button;
+    button.resize(100, 30);
+    button.settextmargin(5);
+    button.setnormalpixmap(solid(Qt::white));
+    button.setText("MMMM");
+    const QImage black = button.grab().toImage();
+    button.settextcolor(Qt::red);
+    const QImage red = button.grab().toImage();
+    bool sawblack = false;
+    bool sawred = false;
+    for (int y = 0; y < red.height(); ++y) {
+        for (int x = 0; x < red.width(); ++x) {
+            const QColor b = black.pixelColor(x, y);
+            const QColor r = red.pixelColor(x, y);
+            sawblack |= b.red() < 60 && b.green() < 60 && b.blue() < 60;
+            sawred |= r.red() > 200 && r.green() < 60 && r.blue() < 60;
+        }
+    }
+    QVERIFY2(sawblack, "the caption is black by default");
+    QVERIFY2(sawred, "the caption takes the chosen colour");
+}
+
+void tst_PictureWidgets::framepicture()
+{
+    QFrameEx frame;
+    frame.resize(80, 40);
+    frame.setFrameShape(QFrame::Box);
+    frame.setLineWidth(3);
+    const QColor plain = frame.grab().toImage().pixelColor(1, 1);
+    QVERIFY2(plain != QColor(Qt::magenta), "a frame without a picture shows its frame");
+    frame.setpixmap(solid(Qt::magenta, QSize(4, 4)));
+    const QImage shown = frame.grab().toImage();
+    QVERIFY2(shown.pixelColor(1, 1) == QColor(Qt::magenta), "the picture covers the frame lines");
+    QVERIFY2(shown.pixelColor(79, 39) == QColor(Qt::magenta), "the picture is stretched over the frame");
+}
+
+void tst_PictureWidgets::stackpicture()
+{
+    QStackedWidgetEx stack;
+    stack.resize(120, 60);
+    stack.addWidget(new QWidget);
+    stack.setpixmap(solid(Qt::cyan, QSize(3, 3)));
+    const QImage shown = stack.grab().toImage();
+    QVERIFY2(shown.pixelColor(0, 0) == QColor(Qt::cyan) && shown.pixelColor(119, 59) == QColor(Qt::cyan),
+             "the stack's picture shows behind a page that paints nothing");
+}
+
+void tst_PictureWidgets::viewclick()
+{
+    QGraphicsScene scene(0, 0, 100, 100);
+    auto *item = scene.addRect(0, 0, 100, 100, QPen(), QBrush(Qt::gray));
+    item->setFlags(QGraphicsItem::ItemIsSelectable | QGraphicsItem::ItemIsMovable);
+    QGraphicsViewEx view;
+    view.setScene(&scene);
+    view.resize(120, 120);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy clicks(&view, &QGraphicsViewEx::click);
+    const QPoint middle = view.viewport()->rect().center();
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, middle);
+    QVERIFY2(clicks.count() == 1, "one press gives one click()");
+    QTest::mouseClick(view.viewport(), Qt::RightButton, Qt::NoModifier, middle);
+    QVERIFY2(clicks.count() == 2, "any mouse button gives click()");
+    QVERIFY2(!item->isSelected(), "the scene receives no press");
+}
+
+QTEST_MAIN(tst_PictureWidgets)
+#include "tst_picturewidgets.moc"

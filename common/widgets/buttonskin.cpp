@@ -1,0 +1,23 @@
+#include "buttonskin.h"
+
+#include "qpushbuttonex.h"
+
+void ButtonSkin::load(const QString &normalpath, const QString &hoverpath,
+                      const QString &pressedpath, const QString &maskpath)
+{
+    normal.load(normalpath);
+    hover.load(hoverpath);
+    pressed.load(pressedpath);
+    mask.load(maskpath);
+}
+
+void ButtonSkin::apply(QPushButtonEx *button) const
+{
+    button->setnormalpixmap(normal);
+    button->sethoverpixmap(hover);
+    button->setpressedpixmap(pressed);
+    button->setmaskpixmap(mask);
+    button->settextmargin(5);
+    button->settextcolor(Qt::black);
+    button->repaint();
+}

@@ -1,0 +1,26 @@
+#ifndef BUTTONSKIN_H
+#define BUTTONSKIN_H
+
+#include <QBitmap>
+#include <QPixmap>
+
+class QPushButtonEx;
+
+// One skin set: three state pictures and the outline mask of a picture button.
+class ButtonSkin
+{
+public:
+    // Loads the four pictures; a picture that cannot be loaded stays empty.
+    void load(const QString &normalpath, const QString &hoverpath,
+              const QString &pressedpath, const QString &maskpath);
+    // Skins a button at its final size: pictures, mask, text margin 5,
+    // black caption, then a repaint.
+    void apply(QPushButtonEx *button) const;
+
+    QPixmap normal;
+    QPixmap hover;
+    QPixmap pressed;
+    QBitmap mask;
+};
+
+#endif
