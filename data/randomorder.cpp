@@ -3,12 +3,17 @@
 #include <QTime>
 #include <QVector>
 
+void seedrandom()
+{
+    qsrand(uint(QTime(0, 0, 0, 0).secsTo(QTime::currentTime())));
+}
+
 QList<int> randomorder(int n)
 {
     QList<int> result;
     if (n <= 0)
         return result;
-    qsrand(uint(QTime(0, 0, 0, 0).secsTo(QTime::currentTime())));
+    seedrandom();
     QVector<int> slots(n, -1);
     for (int k = 0; k < n; ++k) {
         int slot = qrand() % n;

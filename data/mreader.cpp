@@ -1,0 +1,125 @@
+#include "mreader.h"
+
+#include <QtEndian>
+
+namespace {
+const quint32 nulllength = 0xFFFFFFFF;
+const qint64 intsize = 4;
+const qint64 datetimesize = 9; // date, time and the time-spec byte
+}
+
+MReader::MReader(const QString &path)
+    : file(path)
+{
+    in.setVersion(QDataStream::Qt_4_8);
+}
+
+bool MReader::open()
+{
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    in.setDevice(&file);
+    return true;
+}
+
+bool MReader::ok() const
+{
+    return in.status() == QDataStream::Ok;
+}
+
+bool MReader::claim(qint64 bytes)
+{
+    if (!ok())
+        return false;
+    if (bytes > file.bytesAvailable()) {
+        in.setStatus(QDataStream::ReadPastEnd);
+        return false;
+    }
+    return true;
+}
+
+// Peeks at the length prefix of a string or byte array and tests that its
+// payload is in the file; a null value has the length 0xFFFFFFFF.
+bool MReader::counted(quint32 *length, bool evenonly)
+{
+    if (!claim(4))
+        return false;
+    *length = qFromBigEndian<quint32>(file.peek(4).constData());
+    if (*length == nulllength)
+        return true;
+    if (evenonly && *length % 2 != 0) {
+        in.setStatus(QDataStream::ReadCorruptData);
+        return false;
+    }
+    return claim(4 + qint64(*length));
+}
+
+qint32 MReader::readint()
+{
+    qint32 value = 0;
+    if (claim(intsize))
+        in >> value;
+    return value;
+}
+
+QString MReader::readstring()
+{
+    QString value;
+    quint32 length;
+    if (counted(&length, true))
+        in >> value;
+    return value;
+}
+
+QByteArray MReader::readbytes()
+{
+    QByteArray value;
+    quint32 length;
+    if (counted(&length, false))
+        in >> value;
+    return value;
+}
+
+QDate MReader::readdate()
+{
+    QDate value;
+    if (claim(4))
+        in >> value;
+    return value;
+}
+
+// A list is its count, then the items; no room is reserved, and a count that
+// the rest of the file cannot hold at the smallest item size is refused.
+template<typename T, typename Read>
+QList<T> MReader::readlist(qint64 itemsize, Read read)
+{
+    QList<T> list;
+    const quint32 count = quint32(readint());
+    if (!claim(qint64(count) * itemsize))
+        return list;
+    for (quint32 i = 0; i < count && ok(); ++i)
+        list.append(read());
+    if (!ok())
+        list.clear();
+    return list;
+}
+
+QStringList MReader::readstrings()
+{
+    return readlist<QString>(intsize, [this] { return readstring(); });
+}
+
+QList<int> MReader::readints()
+{
+    return readlist<int>(intsize, [this] { return readint(); });
+}
+
+QList<QDateTime> MReader::readdatetimes()
+{
+    return readlist<QDateTime>(datetimesize, [this] {
+        QDateTime value;
+        if (claim(datetimesize))
+            in >> value;
+        return value;
+    });
+}

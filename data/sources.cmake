@@ -1,0 +1,13 @@
+# The data core's sources, shared by the library and the fuzzing build.
+set(DATA_SOURCES
+    mbook.cpp mbook.h
+    mbookfile.cpp
+    mreader.cpp mreader.h
+    muser.cpp muser.h
+    muserfile.cpp
+    muserpick.cpp
+    muserschedule.cpp
+    randomorder.cpp randomorder.h
+    writefile.cpp writefile.h
+)
+list(TRANSFORM DATA_SOURCES PREPEND "${CMAKE_CURRENT_LIST_DIR}/")
