@@ -1,0 +1,34 @@
+#ifndef PANEL_H
+#define PANEL_H
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QRectF>
+#include <QSize>
+
+// A light panel laid on the page backdrop: a soft sheet with a thin border,
+// an optional tinted heading band and optional recessed places for pictures.
+// Band and places are given in the frame's own design pixels; the picture may
+// be drawn at any size.
+class Panel
+{
+public:
+    Panel(const QSize& design, QColor tint);
+
+    Panel& heading(qreal height);
+    Panel& place(const QRectF& rect);
+
+    QImage draw(const QSize& size) const;
+
+private:
+    void paintHeading(QPainter& p, const QRectF& sheet, qreal ky, qreal k) const;
+    void paintPlaces(QPainter& p, qreal kx, qreal ky, qreal k) const;
+
+    QSize design;
+    QColor tint;
+    qreal headingHeight = 0;
+    QList<QRectF> places;
+};
+
+#endif
