@@ -1,0 +1,267 @@
+#include "mbook.h"
+#include "testbook.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+// The fields of a small finished textbook, written out by hand from the file
+// layout: big-endian, strings as UTF-16 with a byte count, scrambled where the
+// format scrambles them.
+static const char *const smallbook[] = {
+    "2001101320131001", // magic, version
+    "00000050001e001e004f00100017000e000d0001000b004d000a00040000001b000e001100590008000c00130005"
+    "0008004e00010010001e000e0051001f0006000a00030041000c001d00040003001a00050047", // marker
+    "00000006000000080033001a00000019ffffffffffffffffffffffffffffffffffffffff", // title block
+    "000000034a5047", // title picture
+    "00257b5e", // date 2013-05-01
+    "00000003000000020015ffffffffffffffff00000000", // display info 1 texts, empty picture
+    "00000000ffffffff", // display info 2: no texts, null picture
+    "00000000ffffffff", // display info 3
+    "00000000ffffffff", // display info 4
+    "00000000ffffffff", // display info 5
+    "000000020000000600120014001b000000060015001a0008", // words
+    "000000020000000a002a001e00890006002b0000000a002a0011023d0213002b", // phonetics
+    "0000000200000002735a0000000272a6", // meanings
+    "000000020000000c000600440041001f000600520000000c000600470041001f00060052", // word sounds
+    "00000002000000010000000000000001", // order [1, 0], order mode 1
+    "000000010000000c00300055000c00130002004f", // sentences
+    "00000001000000084e71539f73443070", // translations
+    "000000010000000c000200440041001f00060052", // sentence sounds
+    "0000000200000000ffffffff", // word links [0, -1]
+    "00000001000000067b2c4e008bfe", // lesson titles, plain
+    "00000001000000020030", // lesson items, plain
+};
+enum { Marker = 1, Title = 2, Picture = 3, Words = 10, Order = 14, Lessons = 19, Items = 20 };
+
+class tst_mbookfile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void handmade();
+    void otherwriter();
+    void roundtrip_data();
+    void roundtrip();
+    void wrongkind();
+    void missingfile();
+    void damaged_data();
+    void damaged();
+    void writefailure();
+    void unwritable();
+
+private:
+    QString path(const QString &name) const { return dir->filePath(name); }
+    QByteArray writeraw(const QByteArray &bytes, const QString &name = "book.zemBook");
+
+    QScopedPointer<QTemporaryDir> dir;
+};
+
+namespace {
+QByteArray fields(int replaced = -1, const char *replacement = nullptr)
+{
+    QByteArray bytes;
+    for (int i = 0; i < int(sizeof smallbook / sizeof *smallbook); ++i)
+        bytes += QByteArray::fromHex(i == replaced ? replacement : smallbook[i]);
+    return bytes;
+}
+
+QByteArray readall(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+MBook richbook()
+{
+    MBook book;
+    book.setdate(QDate(2026, 3, 2));
+    book.setinfo(QStringList() << QString::fromUtf8("新概念英语") << "" << QString()
+                               << QString::fromUtf8("好好学习 \xF0\x9F\x98\x80") << "http://x"
+                               << "quo");
+    book.setinfopic(testjpeg(40, 30));
+    book.setshowtext2(QStringList() << "d" << "" << "c:/p.jpg");
+    book.setshowpic5(testjpeg(8, 6));
+    book.addword(QStringList() << "apple" << "['æpl]" << QString::fromUtf8("苹果") << "w1.mp3");
+    book.addword(QStringList() << "q" << "" << QString() << "w2.mp3");
+    book.addword(QStringList() << QString::fromUtf8("\xF0\x90\x8D\x88") << "x" << "y" << "w3.mp3");
+    book.setorder(true);
+    book.addsentence(QStringList() << "An apple." << QString::fromUtf8("一个苹果。") << "s1.mp3");
+    book.addsentence(QStringList() << "" << "" << "");
+    book.setlink(0, 0);
+    book.setlink(2, 1);
+    book.insertlesson(0, QString::fromUtf8("第一课"));
+    book.insertlesson(1, "");
+    book.setlessonitems(0, QList<int>() << 0 << 1);
+    return book;
+}
+}
+
+void tst_mbookfile::init()
+{
+    dir.reset(new QTemporaryDir);
+    QVERIFY2(dir->isValid(), "temporary folder");
+}
+
+QByteArray tst_mbookfile::writeraw(const QByteArray &bytes, const QString &name)
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    return bytes;
+}
+
+void tst_mbookfile::handmade()
+{
+    const QByteArray bytes = writeraw(fields());
+    MBook book;
+    QVERIFY2(book.readbook(path("book.zemBook")), "the hand-made textbook reads");
+    QCOMPARE(book.getinfo(), QStringList() << "Book" << "" << "" << "" << "" << "");
+    QCOMPARE(book.getinfopic(), QByteArray("JPG"));
+    QCOMPARE(book.getdate(), QDate(2013, 5, 1));
+    QCOMPARE(book.showtext1(), QStringList() << "d" << "" << "");
+    QCOMPARE(book.getordermode(), 1);
+    QCOMPARE(book.wordcount(), 2);
+    QCOMPARE(book.word(0), QStringList() << "dog" << QString::fromUtf8("[dɒɡ]")
+                                         << QString::fromUtf8("狗") << "w2.mp3");
+    QCOMPARE(book.word(1), QStringList() << "cat" << QString::fromUtf8("[kæt]")
+                                         << QString::fromUtf8("猫") << "w1.mp3");
+    QCOMPARE(book.sentence(0), QStringList() << "A cat." << QString::fromUtf8("一只猫。")
+                                             << "s1.mp3");
+    QCOMPARE(book.wordsentence(0), 0);
+    QCOMPARE(book.wordsentence(1), -1);
+    QCOMPARE(book.lessontitle(0), QString::fromUtf8("第一课"));
+    QCOMPARE(book.getlessonitems(0), QList<int>() << 0);
+
+    QVERIFY2(book.write(path("again.zemBook"), true), "written back");
+    QCOMPARE(readall(path("again.zemBook")).toHex(), bytes.toHex());
+}
+
+// Another writer may store an empty scrambled string as an empty string rather
+// than a null one, and an empty lesson string as null.
+void tst_mbookfile::otherwriter()
+{
+    writeraw(fields(Title, "00000006000000080033001a0000001900000000000000000000000000000000"
+                           "00000000"));
+    MBook book;
+    QVERIFY2(book.readbook(path("book.zemBook")), "empty strings instead of null ones read");
+    QCOMPARE(book.getinfo(), QStringList() << "Book" << "" << "" << "" << "" << "");
+    writeraw(fields(Items, "00000001ffffffff"));
+    QVERIFY2(book.readbook(path("book.zemBook")), "a null lesson string reads");
+    QVERIFY2(book.getlessonitems(0).isEmpty(), "and gives no items");
+}
+
+void tst_mbookfile::roundtrip_data()
+{
+    QTest::addColumn<bool>("finished");
+    QTest::addColumn<bool>("empty");
+    QTest::newRow("finished") << true << false;
+    QTest::newRow("project") << false << false;
+    QTest::newRow("empty finished") << true << true;
+    QTest::newRow("empty project") << false << true;
+}
+
+void tst_mbookfile::roundtrip()
+{
+    QFETCH(bool, finished);
+    QFETCH(bool, empty);
+    const MBook written = empty ? MBook() : richbook();
+    QVERIFY2(empty || !written.getinfopic().isEmpty(), "the test picture is there");
+    QVERIFY2(written.write(path("a"), finished), "written");
+    const QByteArray bytes = readall(path("a"));
+    QCOMPARE(bytes.left(8).toHex(), QByteArray("2001101320131001"));
+    QCOMPARE(bytes.mid(8, 4).toHex(), QByteArray(finished ? "00000050" : "0000004a"));
+    MBook read;
+    QVERIFY2(finished ? read.readbook(path("a")) : read.readproject(path("a")), "read back");
+    QVERIFY2(read == written, "the record read equals the record written");
+    QVERIFY2(read.write(path("b"), finished), "written again");
+    QVERIFY2(readall(path("b")) == bytes, "the second file is byte for byte the first");
+}
+
+void tst_mbookfile::wrongkind()
+{
+    const MBook book = richbook();
+    book.write(path("book.pro"), false);
+    book.write(path("book.zemBook"), true);
+    MBook read = richbook();
+    read.setdate(QDate(2000, 1, 1));
+    QVERIFY2(!read.readbook(path("book.pro")), "a project is no finished textbook");
+    QCOMPARE(read.wordcount(), 0);
+    QCOMPARE(read.getinfopic(), QByteArray());
+    QCOMPARE(read.getdate(), QDate(2000, 1, 1));
+    QCOMPARE(read.getordermode(), 1);
+    QVERIFY2(!read.readproject(path("book.zemBook")), "a finished textbook is no project");
+    QVERIFY2(read.readproject(path("book.pro")), "the project reads as a project");
+}
+
+void tst_mbookfile::missingfile()
+{
+    MBook book = richbook();
+    QVERIFY2(!book.readbook(path("none")), "a missing file is refused");
+    QVERIFY2(book == richbook(), "the record is untouched");
+}
+
+void tst_mbookfile::damaged_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray whole = fields();
+    for (int cut = 0; cut < whole.size(); ++cut)
+        QTest::newRow(qPrintable(QString("cut at %1").arg(cut))) << whole.left(cut);
+    QTest::newRow("wrong magic") << whole.mid(1);
+    QTest::newRow("wrong version") << fields(0, "2001101320131002");
+    QTest::newRow("project marker") << fields(Marker, "00000000");
+    QTest::newRow("null marker") << fields(Marker, "ffffffff");
+    QTest::newRow("odd marker length") << fields(Marker, "0000004f0000");
+    QTest::newRow("huge word count") << fields(Words, "7fffffff00000006001200140016");
+    QTest::newRow("count beyond data") << fields(Lessons, "00000009000000067b2c4e008bfe");
+    QTest::newRow("odd string length") << fields(Words, "00000002000000070012001400160000000600150014000c");
+    QTest::newRow("huge string length") << fields(Words, "000000027ffffff0001200140016");
+    QTest::newRow("huge picture length") << fields(Picture, "7fffffff4a5047");
+    QTest::newRow("negative list count") << fields(Order, "ffffffff");
+    QTest::newRow("huge order count") << fields(Order, "400000000000000100000000");
+    QTest::newRow("jpeg") << testjpeg(16, 16);
+    QTest::newRow("empty") << QByteArray();
+}
+
+void tst_mbookfile::damaged()
+{
+    QFETCH(QByteArray, bytes);
+    writeraw(bytes);
+    MBook book = richbook();
+    QVERIFY2(!book.readbook(path("book.zemBook")), "a damaged file is refused");
+    QVERIFY2(!book.readproject(path("book.zemBook")), "and refused as a project too");
+    QCOMPARE(book.wordcount(), 0);
+    QCOMPARE(book.sentcount(), 0);
+    QCOMPARE(book.lessoncount(), 0);
+    QCOMPARE(book.getdate(), QDate(2026, 3, 2));
+}
+
+// A write that fails half-way (here the file size limit) leaves the old file.
+void tst_mbookfile::writefailure()
+{
+    const QByteArray old = writeraw(fields());
+    MBook big = richbook();
+    big.setshowpic3(QByteArray(256 * 1024, 'x'));
+    rlimit saved;
+    QVERIFY2(getrlimit(RLIMIT_FSIZE, &saved) == 0, "file size limit");
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 64 * 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = big.write(path("book.zemBook"), true);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    QVERIFY2(!written, "the failed write is reported");
+    QVERIFY2(readall(path("book.zemBook")) == old, "the old file is kept");
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList() << "book.zemBook");
+}
+
+void tst_mbookfile::unwritable()
+{
+    QVERIFY2(!richbook().write(path("no/such/folder/book.pro"), false), "no folder, no file");
+    QVERIFY2(!richbook().write(dir->path(), true), "a folder is not replaced");
+    QVERIFY2(QFileInfo(dir->path()).isDir(), "the folder stays");
+}
+
+QTEST_GUILESS_MAIN(tst_mbookfile)
+#include "tst_mbookfile.moc"
