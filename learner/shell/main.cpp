@@ -1,10 +1,13 @@
+#include "widget.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QTextCodec>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QLabel window(QString::fromUtf8("英语词汇学习"));
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("utf-8"));
+    Widget window;
     window.show();
     return app.exec();
 }

@@ -12,7 +12,15 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "ad.h"
+#include "mplay.h"
+#include "muser.h"
+#include "showno.h"
+
 class QGraphicsScene;
+class QGraphicsView;
+class QLabel;
+class QListWidget;
 class QTimer;
 
 namespace Ui {
@@ -31,11 +39,197 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
+private slots:
+    // learner/shell/navigation.cpp
+    void on_stackedWidget_currentChanged(int index);
+    void on_pushButton_clicked();
+    void on_pushButton_92_clicked();
+    void on_pushButton_95_clicked();
+    void on_pushButton_97_clicked();
+    void on_pushButton_99_clicked();
+    void on_pushButton_101_clicked();
+    void on_pushButton_106_clicked();
+    void on_pushButton_114_clicked();
+    void on_pushButton_57_clicked();
+    void on_pushButton_62_clicked();
+    void on_pushButton_64_clicked();
+    void on_pushButton_65_clicked();
+    void on_pushButton_55_clicked();
+    void on_pushButton_60_clicked();
+    void on_pushButton_35_clicked();
+    void on_pushButton_53_clicked();
+    void on_pushButton_34_clicked();
+
+    // learner/shell/links.cpp
+    void on_pushButton_17_clicked();
+    void on_pushButton_18_clicked();
+    void on_pushButton_70_clicked();
+    void on_pushButton_71_clicked();
+    void on_pushButton_72_clicked();
+    void on_pushButton_73_clicked();
+    void on_pushButton_74_clicked();
+    void graphicsviewclick7();
+    void graphicsviewclick8();
+    void graphicsviewclick9();
+    void graphicsviewclick14();
+    void graphicsviewclick29();
+    void graphicsviewclick30();
+    void on_pushButton_32_clicked();
+    void on_pushButton_93_clicked();
+    void on_pushButton_117_clicked();
+    void on_pushButton_119_clicked();
+    void on_pushButton_121_clicked();
+    void on_pushButton_123_clicked();
+    void on_pushButton_125_clicked();
+    void on_pushButton_127_clicked();
+    void on_pushButton_76_clicked();
+    void on_pushButton_94_clicked();
+    void on_pushButton_116_clicked();
+    void on_pushButton_118_clicked();
+    void on_pushButton_120_clicked();
+    void on_pushButton_122_clicked();
+    void on_pushButton_124_clicked();
+    void on_pushButton_126_clicked();
+    void on_pushButton_56_clicked();
+    void on_pushButton_67_clicked();
+    void on_pushButton_68_clicked();
+
+    // learner/shell/userslots.cpp: select, import and remove, slots 1 to 6
+    void graphicsviewclick();
+    void graphicsviewclick2();
+    void graphicsviewclick3();
+    void graphicsviewclick4();
+    void graphicsviewclick10();
+    void graphicsviewclick11();
+    void on_pushButton_6_clicked();
+    void on_pushButton_10_clicked();
+    void on_pushButton_12_clicked();
+    void on_pushButton_15_clicked();
+    void on_pushButton_88_clicked();
+    void on_pushButton_91_clicked();
+    void on_pushButton_7_clicked();
+    void on_pushButton_9_clicked();
+    void on_pushButton_13_clicked();
+    void on_pushButton_16_clicked();
+    void on_pushButton_86_clicked();
+    void on_pushButton_89_clicked();
+
+    // learner/shell/newuser.cpp: new user, slots 1 to 6
+    void on_pushButton_5_clicked();
+    void on_pushButton_8_clicked();
+    void on_pushButton_11_clicked();
+    void on_pushButton_14_clicked();
+    void on_pushButton_87_clicked();
+    void on_pushButton_90_clicked();
+
+    // learner/shell/login.cpp
+    void on_pushButton_2_clicked();
+    void on_pushButton_4_clicked();
+    void on_pushButton_96_clicked();
+    void on_pushButton_98_clicked();
+    void on_pushButton_100_clicked();
+    void on_pushButton_102_clicked();
+    void on_pushButton_112_clicked();
+    void on_pushButton_115_clicked();
+
+    // learner/study
+    void hcupdate();
+    void jgupdate();
+    void ddupdate();
+    void playsound();
+    void graphicsviewclick6();
+
 private:
+    // Scenes by picture view; the first six are the login slots in slot order.
+    enum Scene {
+        SlotScene = 0,
+        LoginScene = 6,
+        BookScene = 7,
+        LearnScene = 8,
+        ReviewScene = 9,
+        ChoiceScene = 10,
+        SelfTestScene = 11,
+        SentenceScene = 12,
+        GroupsScene = 13,
+        SceneCount = 14
+    };
+    static const int SlotCount = 6;
+
     // learner/layout: button skins
     void initbtn();
 
+    // learner/shell/widget.cpp
+    void connectviews();
+    void setbackgrounds();
+    void showpicture(int scene, QGraphicsView *view, const QPixmap &picture, int width, int height);
+    void showmessage(const QString &text);
+
+    // learner/shell/screenfit.cpp
+    void fitscreen();
+
+    // learner/shell/settings.cpp
+    void readprogramsettings();
+    void writeprogramsettings() const;
+    QString usersettingspath() const;
+    void loadspin();
+    void loadsheet2();
+    void loadsheet3();
+    bool saveuser();
+    void placelabels(const QList<QLabel *> &labels, bool sentencelayout);
+
+    // learner/shell/navigation.cpp
+    void nextrow(QListWidget *list);
+    void previousrow(QListWidget *list);
+
+    // learner/shell/links.cpp
+    void openlink(const QString &address);
+    void openwhencurrent(const QListWidget *list, const QString &address);
+
+    // learner/shell/userslots.cpp
+    QList<QGraphicsView *> slotviews() const;
+    bool isslot(int k) const;
+    QString slotpath(int k) const;
+    void showslots();
+    void preselect();
+    void showslotuser(int k, const QPixmap &picture, const QString &name);
+    void showloginuser(const QPixmap &picture, const QString &name);
+    void selectslot(int k);
+    void importslot(int k);
+    void removeslot(int k);
+
+    // learner/shell/newuser.cpp
+    void createuser(int k);
+
+    // learner/shell/login.cpp
+    void loginwithbook();
+    void loginwithoutbook();
+    void showbook();
+    void listdue();
+
     Ui::Widget *ui;
+
+    QString defaultpath;
+    QGraphicsScene *scenes[SceneCount];
+    QStringList usrpaths;
+    int usrdefault;
+    QList<int> duelist;
+    QStringList curitem;
+    QList<int> linklist;
+    MUser user;
+    QList<int> answerlist;
+    bool planmode;
+    QSet<int> wrongset;
+    int contentmode;
+    QTimer *hctimer;
+    QTimer *jgtimer;
+    QTimer *ddtimer;
+    MPlay player;
+    QList<int> repeatlist;
+    bool repeatdone;
+    int repeatpos;
+    int testmode;
+    float scale;
+    int fontsize;
 
     // Skin sets, loaded once by initbtn: normal, hover, pressed, mask.
     QPixmap f21, f22, f23;
@@ -56,6 +250,11 @@ private:
     QBitmap ljgdm;
     QPixmap zy1, zy2, zy3;
     QBitmap zym;
+
+    ad banner;
+    showno picorder;
+    QString adlink;
+    QString piclink;
 };
 
 #endif

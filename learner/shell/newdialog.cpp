@@ -1,0 +1,156 @@
+#include "newdialog.h"
+#include "ui_newdialog.h"
+
+#include "dialogframe.h"
+#include "fd_dialog.h"
+#include "mb_dialog.h"
+#include "pictures.h"
+#include "readpicture.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGraphicsScene>
+
+static const QString DefaultAvatar = QStringLiteral(":/default.jpg");
+
+newDialog::newDialog(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::newDialog)
+    , scene(new QGraphicsScene)
+    , avatar(DefaultAvatar)
+{
+    ui->setupUi(this);
+    DialogFrame::prepare(this);
+}
+
+newDialog::~newDialog()
+{
+    delete scene;
+    delete ui;
+}
+
+void newDialog::setlist(QStringList *list)
+{
+    folder = list->size() == 1 ? list->first() : QDir::homePath();
+    list->clear();
+    output = list;
+}
+
+void newDialog::showdlg(float scale, int fontsize)
+{
+    this->scale = scale;
+    this->fontsize = fontsize;
+    DialogFrame::fit(this, scale, fontsize);
+    initbtn();
+    DialogFrame::fixsize(this);
+    ui->frame->setpixmap(QPixmap(QStringLiteral(":/newdlg.png")));
+    showavatar(avatar);
+    exec();
+}
+
+void newDialog::initbtn()
+{
+    f2.load(QStringLiteral(":/f21.png"), QStringLiteral(":/f22.png"),
+            QStringLiteral(":/f23.png"), QStringLiteral(":/f2m.bmp"));
+    for (QPushButtonEx *button : {ui->pushButton, ui->pushButton_2, ui->pushButton_4, ui->pushButton_5})
+        f2.apply(button);
+}
+
+void newDialog::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    DialogFrame::paintbackground(this);
+}
+
+// The preview shows the avatar; it is rebuilt only when the avatar changes.
+void newDialog::showavatar(const QString &path)
+{
+    avatar = path;
+    scene->clear();
+    scene->addPixmap(scalepixmap(readpicture(path), scaled(scale, 200), scaled(scale, 150)));
+    ui->graphicsView->setScene(scene);
+}
+
+void newDialog::showmessage(const QString &text)
+{
+    mb_Dialog message(this);
+    message.settext(text);
+    message.showdlg(scale, fontsize);
+}
+
+void newDialog::on_pushButton_5_clicked()
+{
+    showavatar(DefaultAvatar);
+}
+
+void newDialog::on_pushButton_4_clicked()
+{
+    QString chosen;
+    fd_Dialog chooser(this);
+    chooser.path = folder;
+    chooser.showfile = true;
+    chooser.setext(QStringLiteral("jpg"));
+    chooser.newfile = false;
+    chooser.settitle(QStringLiteral("请选择图片文件作为头像(*.jpg)"));
+    chooser.result = &chosen;
+    chooser.showdlg(scale, fontsize);
+    if (!chosen.isEmpty())
+        showavatar(chosen);
+}
+
+// Tells whether the user file can be written without touching an existing
+// file's contents; a probe file made for a missing one is removed again.
+bool newDialog::iswritable(const QString &path) const
+{
+    QFile file(path);
+    const bool existed = file.exists();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    file.close();
+    if (!existed)
+        file.remove();
+    return true;
+}
+
+void newDialog::on_pushButton_clicked()
+{
+    const QString name = ui->lineEdit->text().trimmed();
+    if (name.isEmpty()) {
+        showmessage(QStringLiteral("请输入用户姓名"));
+        return;
+    }
+    if (ui->lineEdit_2->text().isEmpty()) {
+        showmessage(QStringLiteral("请输入用户密码"));
+        return;
+    }
+    if (ui->lineEdit_2->text() != ui->lineEdit_3->text()) {
+        showmessage(QStringLiteral("两次输入的密码不一致"));
+        return;
+    }
+    QString chosen;
+    fd_Dialog chooser(this);
+    chooser.path = folder;
+    chooser.showfile = true;
+    chooser.newfile = true;
+    chooser.setext(QStringLiteral("zbu"));
+    chooser.settitle(QStringLiteral("请选择用户文件(*.zbu),或者点击“新建文件”圆形按钮"));
+    chooser.result = &chosen;
+    chooser.showdlg(scale, fontsize);
+    if (chosen.isEmpty())
+        return;
+    folder = QFileInfo(chosen).absolutePath();
+    if (!iswritable(chosen)) {
+        showmessage(QStringLiteral("文件名错误，或者不可写"));
+        return;
+    }
+    if (output) {
+        output->clear();
+        *output << name << ui->lineEdit_2->text() << avatar << chosen << folder;
+    }
+    close();
+}
+
+void newDialog::on_pushButton_2_clicked()
+{
+    close();
+}

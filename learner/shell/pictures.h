@@ -1,0 +1,21 @@
+#ifndef PICTURES_H
+#define PICTURES_H
+
+#include <QByteArray>
+#include <QPixmap>
+#include <QString>
+
+// A copy of source scaled to exactly width x height, aspect ratio ignored,
+// fast transformation.
+QPixmap scalepixmap(const QPixmap &source, int width, int height);
+
+// Loads target from picture bytes of any known format. Bytes that are no
+// picture, or a picture too large to decode safely, give a null picture
+// and false.
+bool bytespixmap(QPixmap &target, const QByteArray &bytes,
+                 Qt::ImageConversionFlags flags = Qt::AutoColor);
+
+// trunc(scale x design), the size rule of every scaled picture and widget.
+int scaled(float scale, int design);
+
+#endif

@@ -1,0 +1,62 @@
+#include "screenfit.h"
+
+#include "pictures.h"
+#include "widget.h"
+#include "ui_widget.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+static const double DesignWidth = 912.0;
+
+struct WindowSize {
+    int width;
+    int height;
+    int fontsize;
+};
+
+static const WindowSize Sizes[] = {
+    {1728, 1080, 19}, {1680, 1050, 18}, {1440, 900, 17}, {1228, 768, 13},
+    {1152, 720, 12}, {1024, 640, 11}, {800, 500, 8},
+};
+
+ScreenFit ScreenFit::choose(const QSize &screen, int designheight)
+{
+    const WindowSize *chosen = &Sizes[std::size(Sizes) - 1];
+    for (const WindowSize &size : Sizes) {
+        if (screen.width() >= size.width && screen.height() >= size.height) {
+            chosen = &size;
+            break;
+        }
+    }
+    ScreenFit fit;
+    const double exact = chosen->width / DesignWidth;
+    fit.scale = float(exact);
+    fit.fontsize = chosen->fontsize;
+    fit.stack = QRect((screen.width() - chosen->width) / 2, (screen.height() - chosen->height) / 2,
+                      chosen->width, int(exact * designheight));
+    return fit;
+}
+
+void ScreenFit::scaledescendants(QWidget *root, float scale, int fontsize)
+{
+    const QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        const QRect g = widget->geometry();
+        widget->setGeometry(scaled(scale, g.x()), scaled(scale, g.y()),
+                            scaled(scale, g.width()), scaled(scale, g.height()));
+        QFont font = widget->font();
+        font.setPointSize(fontsize);
+        widget->setFont(font);
+    }
+}
+
+void Widget::fitscreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const ScreenFit fit = ScreenFit::choose(screen->size(), ui->stackedWidget->height());
+    scale = fit.scale;
+    fontsize = fit.fontsize;
+    ui->stackedWidget->setGeometry(fit.stack);
+    ScreenFit::scaledescendants(ui->stackedWidget, scale, fontsize);
+}

@@ -1,0 +1,22 @@
+#ifndef WEBLINKS_H
+#define WEBLINKS_H
+
+#include <QString>
+#include <QUrl>
+
+// Addresses of the maker's web pages, all on the build's maker host.
+namespace weblinks {
+
+QString home();
+QString tutorial();
+QString method();
+QString programme();
+QString social();
+QString dictionary();
+
+// Only web pages are opened: http and https with a host.
+bool isweb(const QUrl &url);
+
+}
+
+#endif

@@ -1,0 +1,136 @@
+// The learner window's life cycle: construction, destruction, painting.
+
+#include "widget.h"
+#include "ui_widget.h"
+
+#include "mb_dialog.h"
+#include "pictures.h"
+
+#include <QGraphicsScene>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+Widget::Widget(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::Widget)
+    , usrdefault(-1)
+    , planmode(false)
+    , contentmode(-1)
+    , hctimer(nullptr)
+    , jgtimer(nullptr)
+    , ddtimer(nullptr)
+    , repeatdone(true)
+    , repeatpos(-1)
+    , testmode(1)
+    , scale(1.0f)
+    , fontsize(8)
+{
+    ui->setupUi(this);
+    fitscreen();
+    initbtn();
+
+    hctimer = new QTimer(this);
+    jgtimer = new QTimer(this);
+    ddtimer = new QTimer(this);
+    connect(hctimer, &QTimer::timeout, this, &Widget::hcupdate);
+    connect(jgtimer, &QTimer::timeout, this, &Widget::jgupdate);
+    connect(ddtimer, &QTimer::timeout, this, &Widget::ddupdate);
+    connect(&player, &MPlay::playstopped, this, &Widget::playsound);
+
+    for (QGraphicsScene *&scene : scenes)
+        scene = new QGraphicsScene;
+
+    for (int k = 0; k < SlotCount; ++k)
+        usrpaths.append(QString());
+    readprogramsettings();
+    showslots();
+    preselect();
+    connectviews();
+    setbackgrounds();
+
+    // Covers the screen also where no window manager takes the full-screen hint.
+    setGeometry(QGuiApplication::primaryScreen()->geometry());
+    showFullScreen();
+    ui->lineEdit->setFocus(Qt::OtherFocusReason);
+}
+
+Widget::~Widget()
+{
+    for (QGraphicsScene *scene : scenes)
+        delete scene;
+    writeprogramsettings();
+    if (ui->stackedWidget->currentIndex() != 0 && !saveuser())
+        showmessage(QStringLiteral("用户信息无法保存"));
+    delete ui;
+}
+
+void Widget::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QColor(0, 0, 0, 255));
+    painter.setBrush(QBrush(QColor(0, 0, 0, 255), Qt::SolidPattern));
+    painter.drawRect(0, 0, width(), height());
+}
+
+void Widget::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+}
+
+void Widget::connectviews()
+{
+    const QList<QPair<QGraphicsViewEx *, void (Widget::*)()>> clicks = {
+        {ui->graphicsView, &Widget::graphicsviewclick},
+        {ui->graphicsView_2, &Widget::graphicsviewclick2},
+        {ui->graphicsView_3, &Widget::graphicsviewclick3},
+        {ui->graphicsView_4, &Widget::graphicsviewclick4},
+        {ui->graphicsView_10, &Widget::graphicsviewclick10},
+        {ui->graphicsView_11, &Widget::graphicsviewclick11},
+        {ui->graphicsView_6, &Widget::graphicsviewclick6},
+        {ui->graphicsView_7, &Widget::graphicsviewclick7},
+        {ui->graphicsView_8, &Widget::graphicsviewclick8},
+        {ui->graphicsView_9, &Widget::graphicsviewclick9},
+        {ui->graphicsView_14, &Widget::graphicsviewclick14},
+        {ui->graphicsView_29, &Widget::graphicsviewclick29},
+        {ui->graphicsView_30, &Widget::graphicsviewclick30},
+    };
+    for (const auto &click : clicks)
+        connect(click.first, &QGraphicsViewEx::click, this, click.second);
+}
+
+void Widget::setbackgrounds()
+{
+    ui->stackedWidget->setpixmap(QPixmap(QStringLiteral(":/body.jpg")));
+    ui->stackedWidget->setCurrentIndex(0);
+    ui->frame_15->setpixmap(QPixmap(QStringLiteral(":/yonghu.png")));
+    ui->frame_16->setpixmap(QPixmap(QStringLiteral(":/yonghu0.png")));
+    ui->frame_10->setpixmap(QPixmap(QStringLiteral(":/jihua.png")));
+    const QPixmap material(QStringLiteral(":/sucai.png"));
+    for (QFrameEx *frame : {ui->frame_8, ui->frame_9, ui->frame_12, ui->frame_13, ui->frame_11})
+        frame->setpixmap(material);
+    ui->frame_14->setpixmap(QPixmap(QStringLiteral(":/fuxi.png")));
+    ui->frame_17->setpixmap(QPixmap(QStringLiteral(":/zjc.png")));
+
+    const QPixmap picture(QStringLiteral(":/default.jpg"));
+    showpicture(SelfTestScene, ui->graphicsView_14, picture, 200, 150);
+    showpicture(GroupsScene, ui->graphicsView_30, picture, 200, 150);
+}
+
+// Replaces the picture of one scene, scaled from design size, and shows the
+// scene in its view.
+void Widget::showpicture(int scene, QGraphicsView *view, const QPixmap &picture, int width, int height)
+{
+    scenes[scene]->clear();
+    scenes[scene]->addPixmap(scalepixmap(picture, scaled(scale, width), scaled(scale, height)));
+    view->setScene(scenes[scene]);
+}
+
+void Widget::showmessage(const QString &text)
+{
+    mb_Dialog message(this);
+    message.settext(text);
+    message.showdlg(scale, fontsize);
+}
