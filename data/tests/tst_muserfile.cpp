@@ -1,0 +1,374 @@
+#include "muser.h"
+#include "testbook.h"
+
+#include <QtTest>
+
+// The fields of a small user file, written out by hand from the file layout.
+static const char *const smalluser[] = {
+    "12345678", // magic
+    "00000000", // book path, empty
+    "000000045f514e7c", // name, scrambled
+    "000000400010004d005e004200430053005e00400053005d0044000d00590011005000550010005b0054"
+    "0044000d005c00560041005c0019000e00140046000d00420014", // password digest, scrambled
+    "000000034a5047", // avatar
+    "000000020000000a00000009", // word coefficients
+    "0000000100000002", // group sizes
+    "0000000100258dae01ee6280ff", // group starts: 2026-03-02 09:00:00 local
+    "0000000100000014", // intervals 1 to 8
+    "000000010000003c",
+    "0000000100000001",
+    "0000000100000002",
+    "0000000100000005",
+    "000000010000000f",
+    "000000010000001e",
+    "000000010000003c",
+    "0000000100000000", // stages
+    "000000010000000a", // sentence coefficients
+    "0000000100000004006c0070", // phonetic titles
+    "000000010000000451855bb9", // phonetic contents
+    "000000010000000a", // phonetic coefficients
+    "000000010000000400640030", // phonetic links
+    "0000000100000004006c006b", // key titles
+    "00000001000000020078", // key contents
+    "0000000100000004006a0030", // key links
+    "000000010000000a", // key coefficients
+};
+enum { Magic = 0, Path = 1, Name = 2, Avatar = 4, Words = 5, Sizes = 6, Starts = 7, Keys = 25 };
+
+class tst_muserfile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void handmade();
+    void otherwriter_data();
+    void otherwriter();
+    void roundtrip();
+    void head();
+    void emptyname();
+    void loadwithbook();
+    void loadunreadablebook();
+    void loadwithoutbook();
+    void loadmissing();
+    void damaged_data();
+    void damaged();
+    void headdamaged_data();
+    void headdamaged();
+    void unwritable();
+
+private:
+    QString path(const QString &name) const { return dir->filePath(name); }
+    QString writeraw(const QByteArray &bytes, const QString &name = "u.zbu");
+    void fill(MUser &user, const QString &bookpath);
+
+    QScopedPointer<QTemporaryDir> dir;
+};
+
+namespace {
+QByteArray fields(int replaced = -1, const char *replacement = nullptr)
+{
+    QByteArray bytes;
+    for (int i = 0; i < int(sizeof smalluser / sizeof *smalluser); ++i)
+        bytes += QByteArray::fromHex(i == replaced ? replacement : smalluser[i]);
+    return bytes;
+}
+
+// Magic, book path, name, digest and avatar.
+int headsize()
+{
+    int size = 0;
+    for (int i = 0; i <= Avatar; ++i)
+        size += QByteArray::fromHex(smalluser[i]).size();
+    return size;
+}
+
+QByteArray readall(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+}
+
+void tst_muserfile::init()
+{
+    dir.reset(new QTemporaryDir);
+    QVERIFY2(dir->isValid(), "temporary folder");
+}
+
+QString tst_muserfile::writeraw(const QByteArray &bytes, const QString &name)
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    return file.fileName();
+}
+
+void tst_muserfile::fill(MUser &user, const QString &bookpath)
+{
+    user.setname(QString::fromUtf8("李四 \xF0\x9F\x98\x80"));
+    user.setpassword(QString::fromUtf8("密码"));
+    user.setavatar(testjpeg(32, 32));
+    QVERIFY2(user.adoptbook(bookpath), "adopted");
+    user.setworddiff(3, 0);
+    user.setsentdiff(1, 20);
+    user.newgroup(4);
+    user.setgroupstart(0, QDateTime(QDate(2026, 3, 2), QTime(9, 0)));
+    for (int k = 1; k <= 8; ++k)
+        user.setinterval(0, k, k * 3);
+    user.setstage(0, 2);
+    user.newgroup(3);
+    user.addphonetic(QString::fromUtf8("音标"), "", 2, 1);
+    user.addkey("quo", QString(), 1, 3);
+    user.addkey("", "c", 0, 2);
+}
+
+void tst_muserfile::handmade()
+{
+    const QString file = writeraw(fields());
+    MUser user;
+    QVERIFY2(user.load(file), "the hand-made user file loads");
+    QCOMPARE(user.getname(), QString::fromUtf8("张三"));
+    QVERIFY2(user.checkpassword(QString::fromUtf8("密码")), "the digest reads");
+    QCOMPARE(user.getavatar(), QByteArray("JPG"));
+    QVERIFY2(user.getbookpath().isEmpty(), "no textbook");
+    QCOMPARE(user.wordcount(), 2);
+    QCOMPARE(user.worddiff(1), 9);
+    QCOMPARE(user.groupcount(), 1);
+    QCOMPARE(user.wordsupto(0), 2);
+    QCOMPARE(user.groupstart(0), QDateTime(QDate(2026, 3, 2), QTime(9, 0)));
+    const QList<int> planned = QList<int>() << 20 << 60 << 1 << 2 << 5 << 15 << 30 << 60;
+    for (int k = 1; k <= 8; ++k)
+        QCOMPARE(user.interval(0, k), planned.at(k - 1));
+    QCOMPARE(user.stage(0), 0);
+    QCOMPARE(user.sentdiff(0), 10);
+    QCOMPARE(user.phonetictitle(0), QString("p"));
+    QCOMPARE(user.phonetictext(0), QString::fromUtf8("内容"));
+    QCOMPARE(user.phoneticlink(0), QString("d0"));
+    QCOMPARE(user.keytitle(0), QString("k"));
+    QCOMPARE(user.keylink(0), QString("j0"));
+    QCOMPARE(user.keydiff(0), 10);
+    QVERIFY2(user.save(path("again.zbu")), "saved back");
+    QCOMPARE(readall(path("again.zbu")).toHex(), fields().toHex());
+}
+
+// Qt 4 wrote the time-spec byte of a local time as 0 or 1 as well as 0xFF,
+// and a book path of an untouched record as a null string.
+void tst_muserfile::otherwriter_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QByteArray>("replacement");
+    QTest::newRow("standard time") << int(Starts) << QByteArray("0000000100258dae01ee628000");
+    QTest::newRow("daylight time") << int(Starts) << QByteArray("0000000100258dae01ee628001");
+    QTest::newRow("null book path") << int(Path) << QByteArray("ffffffff");
+}
+
+void tst_muserfile::otherwriter()
+{
+    QFETCH(int, field);
+    QFETCH(QByteArray, replacement);
+    MUser user;
+    QVERIFY2(user.load(writeraw(fields(field, replacement.constData()))), "loads");
+    QCOMPARE(user.groupstart(0), QDateTime(QDate(2026, 3, 2), QTime(9, 0)));
+    QVERIFY2(user.getbookpath().isEmpty(), "no textbook");
+}
+
+void tst_muserfile::roundtrip()
+{
+    const QString bookpath = path(QString::fromUtf8("教材.zemBook"));
+    QVERIFY2(testbook(10, 3, true).write(bookpath, true), "textbook written");
+    MUser user;
+    fill(user, bookpath);
+    QVERIFY2(user.save(path("u.zbu")), "saved");
+    const QByteArray bytes = readall(path("u.zbu"));
+    QCOMPARE(bytes.left(4).toHex(), QByteArray("12345678"));
+    QVERIFY2(!bytes.contains(QByteArray::fromHex("674e")), "the name is not stored plain");
+    QVERIFY2(bytes.contains(QByteArray::fromHex("00000006006c97f36807")),
+             "knowledge titles are stored plain with their prefix");
+
+    MUser loaded;
+    bool bookok = false;
+    QVERIFY2(loaded.load(path("u.zbu"), &bookok), "loaded");
+    QVERIFY2(bookok, "the textbook was read");
+    QCOMPARE(loaded.getname(), user.getname());
+    QCOMPARE(loaded.getbookpath(), bookpath);
+    QCOMPARE(loaded.wordcount(), 10);
+    QCOMPARE(loaded.worddiff(3), 0);
+    QCOMPARE(loaded.sentdiff(1), 20);
+    QCOMPARE(loaded.groupcount(), 2);
+    QCOMPARE(loaded.interval(0, 8), 24);
+    QCOMPARE(loaded.stage(0), 2);
+    QCOMPARE(loaded.stage(1), -1);
+    QCOMPARE(loaded.groupstart(1), MUser::placeholder());
+    QCOMPARE(loaded.keytitle(0), QString("quo"));
+    QCOMPARE(loaded.keylink(0), QString("j1"));
+    QCOMPARE(loaded.phonetictitle(0), QString::fromUtf8("音标"));
+    QCOMPARE(loaded.item(0), user.item(0));
+    QVERIFY2(loaded.save(path("again.zbu")), "saved again");
+    QVERIFY2(readall(path("again.zbu")) == bytes, "the second file is byte for byte the first");
+}
+
+void tst_muserfile::head()
+{
+    const QString bookpath = path("b.zemBook");
+    testbook(10, 3, false).write(bookpath, true);
+    MUser saved;
+    fill(saved, bookpath);
+    saved.save(path("u.zbu"));
+    MUser user;
+    user.addkey("mine", "", 0, 2);
+    QVERIFY2(user.readhead(path("u.zbu")), "the head reads");
+    QCOMPARE(user.getname(), saved.getname());
+    QCOMPARE(user.getavatar(), saved.getavatar());
+    QCOMPARE(user.getbookpath(), bookpath);
+    QVERIFY2(user.checkpassword(QString::fromUtf8("密码")), "digest");
+    QCOMPARE(user.keycount(), 1);
+    QCOMPARE(user.wordcount(), 0);
+    QVERIFY2(user.readhead(writeraw(fields().left(headsize()))), "a head alone is enough");
+    QCOMPARE(user.getname(), QString::fromUtf8("张三"));
+}
+
+void tst_muserfile::emptyname()
+{
+    MUser user;
+    QVERIFY2(user.save(path("u.zbu")), "saved");
+    QCOMPARE(readall(path("u.zbu")).mid(4, 12).toHex(), QByteArray("ffffffffffffffffffffffff"));
+    user.reset();
+    QVERIFY2(user.save(path("u.zbu")), "saved after reset");
+    QCOMPARE(readall(path("u.zbu")).mid(4, 12).toHex(), QByteArray("00000000ffffffffffffffff"));
+    MUser loaded;
+    loaded.setname("someone");
+    QVERIFY2(loaded.load(path("u.zbu")), "loaded");
+    QVERIFY2(loaded.getname().isEmpty(), "empty name");
+}
+
+void tst_muserfile::loadwithbook()
+{
+    const QString first = path("first.zemBook");
+    const QString second = path("second.zemBook");
+    testbook(10, 3, true).write(first, true);
+    testbook(6, 1, false).write(second, true);
+    MUser one;
+    fill(one, first);
+    one.save(path("one.zbu"));
+    MUser two;
+    two.adoptbook(second);
+    two.save(path("two.zbu"));
+    MUser user;
+    QVERIFY2(user.load(path("one.zbu")) && user.load(path("two.zbu")), "both load");
+    QCOMPARE(user.item(0), testword(0));
+    QVERIFY2(!user.israndom(), "the second user's textbook");
+    QCOMPARE(user.groupcount(), 0);
+    QCOMPARE(user.keycount(), 0);
+}
+
+// The user is loaded, the caller is told, and nothing of an earlier textbook stays.
+void tst_muserfile::loadunreadablebook()
+{
+    const QString bookpath = path("b.zemBook");
+    testbook(10, 3, false).write(bookpath, true);
+    MUser saved;
+    fill(saved, bookpath);
+    saved.save(path("u.zbu"));
+    MUser user;
+    QVERIFY2(user.load(path("u.zbu")), "loaded with its textbook");
+    QFile::remove(bookpath);
+    bool bookok = true;
+    QVERIFY2(user.load(path("u.zbu"), &bookok), "the user file still loads");
+    QVERIFY2(!bookok, "the caller learns that the textbook was not read");
+    QCOMPARE(user.groupcount(), 2);
+    QCOMPARE(user.lessoncount(), 0);
+    QVERIFY2(user.item(0).isEmpty(), "no textbook is kept");
+    QCOMPARE(user.getbookpath(), bookpath);
+}
+
+void tst_muserfile::loadwithoutbook()
+{
+    const QString bookpath = path("b.zemBook");
+    testbook(10, 3, false).write(bookpath, true);
+    MUser user;
+    fill(user, bookpath);
+    MUser fresh;
+    fresh.setname("new");
+    fresh.save(path("new.zbu"));
+    bool bookok = false;
+    QVERIFY2(user.load(path("new.zbu"), &bookok), "loaded");
+    QVERIFY2(bookok, "a file without textbook has nothing to fail");
+    QVERIFY2(user.item(0).isEmpty(), "the book is empty");
+    QCOMPARE(user.wordcount(), 0);
+    QCOMPARE(user.getname(), QString("new"));
+}
+
+void tst_muserfile::loadmissing()
+{
+    MUser user;
+    QVERIFY2(user.load(writeraw(fields())), "loaded");
+    QVERIFY2(!user.load(path("none.zbu")), "a missing file is refused");
+    QVERIFY2(!user.readhead(path("none.zbu")), "also for the head");
+    QCOMPARE(user.getname(), QString::fromUtf8("张三"));
+    QCOMPARE(user.wordcount(), 2);
+}
+
+void tst_muserfile::damaged_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray whole = fields();
+    for (int cut = 0; cut < whole.size(); ++cut)
+        QTest::newRow(qPrintable(QString("cut at %1").arg(cut))) << whole.left(cut);
+    QTest::newRow("wrong magic") << fields(Magic, "12345679");
+    QTest::newRow("huge count") << fields(Words, "7fffffff0000000a");
+    QTest::newRow("count beyond data") << fields(Keys, "000000030000000a");
+    QTest::newRow("odd string length") << fields(Name, "000000055f514e7c");
+    QTest::newRow("huge avatar") << fields(Avatar, "fffffffe4a5047");
+    QTest::newRow("huge date-time count") << fields(Starts, "1000000000258dae01ee6280ff");
+    QTest::newRow("jpeg") << testjpeg(24, 24);
+    QTest::newRow("textbook") << QByteArray::fromHex("2001101320131001");
+}
+
+void tst_muserfile::damaged()
+{
+    QFETCH(QByteArray, bytes);
+    const QString file = writeraw(bytes);
+    const QString bookpath = path("b.zemBook");
+    testbook(10, 3, false).write(bookpath, true);
+    MUser user;
+    fill(user, bookpath);
+    const QString name = user.getname();
+    QVERIFY2(!user.load(file), "a damaged file is refused");
+    QCOMPARE(user.getname(), name);
+    QCOMPARE(user.getbookpath(), bookpath);
+    QCOMPARE(user.groupcount(), 2);
+    QCOMPARE(user.item(0), testword(0));
+}
+
+void tst_muserfile::headdamaged_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray whole = fields();
+    for (int cut = 0; cut < headsize(); ++cut)
+        QTest::newRow(qPrintable(QString("cut at %1").arg(cut))) << whole.left(cut);
+    QTest::newRow("wrong magic") << fields(Magic, "00345678");
+    QTest::newRow("odd path length") << fields(Path, "00000001");
+    QTest::newRow("jpeg") << testjpeg(24, 24);
+}
+
+void tst_muserfile::headdamaged()
+{
+    QFETCH(QByteArray, bytes);
+    MUser user;
+    user.setname("kept");
+    QVERIFY2(!user.readhead(writeraw(bytes)), "a damaged head is refused");
+    QCOMPARE(user.getname(), QString("kept"));
+}
+
+void tst_muserfile::unwritable()
+{
+    const QByteArray old = fields();
+    const QString file = writeraw(old);
+    MUser user;
+    QVERIFY2(!user.save(path("missing/u.zbu")), "no folder, no file");
+    QVERIFY2(!user.save(dir->path()), "a folder is not replaced");
+    QVERIFY2(readall(file) == old, "other files untouched");
+}
+
+QTEST_GUILESS_MAIN(tst_muserfile)
+#include "tst_muserfile.moc"
