@@ -2,6 +2,7 @@
 #include "palette.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -95,6 +96,8 @@ void Banner::paintText(QPainter& p, const QSizeF& size) const
     QFont font("WenQuanYi Micro Hei");
     font.setBold(true);
     font.setPixelSize(int(h * 0.2));
+    while (QFontMetricsF(font).horizontalAdvance(heading) > right - left)
+        font.setPixelSize(font.pixelSize() - 1);
     p.setFont(font);
     p.setPen(Palette::ink);
     const QRectF headingRect(left, h * 0.2, right - left, h * 0.3);

@@ -2,7 +2,7 @@
 // and writes the resource file that lists them.
 #include "artset.h"
 #include "banner.h"
-#include "buttonskin.h"
+#include "buttonart.h"
 #include "palette.h"
 #include "panel.h"
 #include "scenery.h"
@@ -15,20 +15,20 @@ namespace {
 struct SkinSet {
     QString normal, hover, pressed, mask;
     QSize normalSize, hoverSize, pressedSize, maskSize;
-    ButtonSkin skin;
+    ButtonArt skin;
 };
 
 void addSkinSet(ArtSet& art, const SkinSet& set)
 {
-    art.add(set.normal, set.skin.picture(ButtonSkin::Normal, set.normalSize));
-    art.add(set.hover, set.skin.picture(ButtonSkin::Hover, set.hoverSize));
-    art.add(set.pressed, set.skin.picture(ButtonSkin::Pressed, set.pressedSize));
+    art.add(set.normal, set.skin.picture(ButtonArt::Normal, set.normalSize));
+    art.add(set.hover, set.skin.picture(ButtonArt::Hover, set.hoverSize));
+    art.add(set.pressed, set.skin.picture(ButtonArt::Pressed, set.pressedSize));
     art.add(set.mask, set.skin.mask(set.maskSize));
 }
 
 void drawButtons(ArtSet& art)
 {
-    using B = ButtonSkin;
+    using B = ButtonArt;
     const auto rounded = [](qreal x, qreal y) {
         return [x, y](const QRectF& r) { return B::rounded(r, x, y); };
     };
@@ -48,16 +48,16 @@ void drawButtons(ArtSet& art)
         {"ljgd1.png", "ljgd2.png", "ljgd3.png", "ljgdm.bmp", {453, 123}, {453, 123}, {453, 123}, {457, 124},
          B(B::arrowTag, Palette::amberFace, Palette::amberLine)},
         {"zy1.png", "zy2.png", "zy3.png", "zym.bmp", {182, 182}, {182, 182}, {182, 182}, {185, 185},
-         B(B::ellipse, Palette::greenFace, Palette::greenLine)},
+         B(B::ellipse, Palette::greenFace, Palette::greenLine).outline(0.045)},
         {"key1.png", "key2.png", "key3.png", "keym.bmp", {123, 123}, {123, 123}, {123, 123}, {108, 108},
-         B(rounded(0.18, 0.18), Palette::greyFace, Palette::greyLine)},
+         B(rounded(0.18, 0.18), Palette::greyFace, Palette::greyLine).outline(0.06, 0.4).lamp().keyCap()},
     };
     for (const SkinSet& set : sets)
         addSkinSet(art, set);
 
     // The question field shows one picture in every state.
-    const ButtonSkin field(rounded(0.02, 0.3), Palette::paperFace, Palette::blueLine);
-    art.add("s.png", field.picture(ButtonSkin::Field, {1647, 149}));
+    const ButtonArt field(rounded(0.02, 0.3), Palette::paperFace, Palette::blueLine);
+    art.add("s.png", field.picture(ButtonArt::Field, {1647, 149}));
     art.add("sm.bmp", field.mask({2985, 243}));
 }
 
@@ -71,9 +71,9 @@ void drawPanels(ArtSet& art)
     Panel users({815, 191}, blue);
     users.heading(36);
     for (int slot = 0; slot < 6; ++slot)
-        users.place(QRectF(17 + 130 * slot, 59, 132, 124));
+        users.place(QRectF(20 + 130 * slot, 60, 124, 122));
     art.add("yonghu.png", users.draw({1223, 287}));
-    art.add("yonghu0.png", Panel({401, 261}, blue).heading(44).place({14, 54, 212, 162}).draw({602, 392}));
+    art.add("yonghu0.png", Panel({401, 261}, blue).place({12, 52, 216, 196}).draw({602, 392}));
     art.add("jihua.png", Panel({511, 221}, blue).draw({767, 332}));
     art.add("sucai.png", Panel({611, 301}, blue).draw({917, 452}));
     art.add("fuxi.png", Panel({611, 301}, green).draw({917, 452}));
@@ -85,11 +85,11 @@ void drawPanels(ArtSet& art)
     art.add("addonedlg.png", Panel({541, 141}, green).draw({1082, 282}));
     art.add("zhaohuidlg.png", Panel({661, 431}, grey).heading(56).draw({1322, 1102}));
 
-    art.add("b1.png", Panel({691, 361}, blue).heading(40).draw({1037, 542}));
-    art.add("b2.png", Panel({811, 341}, green).heading(40).draw({1217, 512}));
-    art.add("b3.png", Panel({811, 341}, blue).heading(40).draw({1217, 512}));
-    art.add("b4.png", Panel({811, 341}, amber).heading(40).draw({1217, 512}));
-    art.add("b5.png", Panel({811, 341}, grey).heading(40).draw({1217, 512}));
+    art.add("b1.png", Panel({691, 361}, blue).draw({1037, 542}));
+    art.add("b2.png", Panel({811, 341}, green).draw({1217, 512}));
+    art.add("b3.png", Panel({811, 341}, blue).draw({1217, 512}));
+    art.add("b4.png", Panel({811, 341}, amber).draw({1217, 512}));
+    art.add("b5.png", Panel({811, 341}, grey).draw({1217, 512}));
 }
 
 void drawScenery(ArtSet& art)

@@ -1,4 +1,4 @@
-#include "buttonskin.h"
+#include "buttonart.h"
 #include "palette.h"
 
 #include <QLinearGradient>
@@ -7,12 +7,31 @@
 using Palette::mix;
 using Palette::withAlpha;
 
-ButtonSkin::ButtonSkin(Shape shape, QColor face, QColor line)
+ButtonArt::ButtonArt(Shape shape, QColor face, QColor line)
     : shape(std::move(shape)), face(face), line(line)
 {
 }
 
-QImage ButtonSkin::picture(State state, const QSize& size) const
+ButtonArt& ButtonArt::outline(qreal weight, qreal sides)
+{
+    this->weight = weight;
+    this->sides = sides;
+    return *this;
+}
+
+ButtonArt& ButtonArt::lamp()
+{
+    withLamp = true;
+    return *this;
+}
+
+ButtonArt& ButtonArt::keyCap()
+{
+    withLip = true;
+    return *this;
+}
+
+QImage ButtonArt::picture(State state, const QSize& size) const
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -21,18 +40,24 @@ QImage ButtonSkin::picture(State state, const QSize& size) const
     const QRectF r(0, 0, size.width(), size.height());
     const QPainterPath path = shape(r);
     // Thick enough to survive being shrunk to a third without smoothing.
-    const qreal width = qMax(3.0, qMin(r.width(), r.height()) * 0.065);
+    const qreal width = qMax(3.0, qMin(r.width(), r.height()) * weight);
+    const QRectF inner = r.adjusted(width * sides, width, -width * sides, -width);
     p.setClipPath(path);
     paintFace(p, state, r);
     if (state == Pressed)
         paintInset(p, path, width);
     else
-        paintGloss(p, r, width);
-    p.strokePath(path, QPen(line, 2 * width));
+        paintGloss(p, inner);
+    if (withLip)
+        paintLip(p, state, inner);
+    if (state == Hover && withLamp)
+        paintLamp(p, inner);
+    p.setClipping(false);
+    p.fillPath(path.subtracted(shape(inner)), line);
     return image;
 }
 
-QImage ButtonSkin::mask(const QSize& size) const
+QImage ButtonArt::mask(const QSize& size) const
 {
     QImage shapeImage(size, QImage::Format_ARGB32);
     shapeImage.fill(Qt::transparent);
@@ -50,7 +75,7 @@ QImage ButtonSkin::mask(const QSize& size) const
     return bits;
 }
 
-void ButtonSkin::paintFace(QPainter& p, State state, const QRectF& r) const
+void ButtonArt::paintFace(QPainter& p, State state, const QRectF& r) const
 {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     switch (state) {
@@ -74,37 +99,57 @@ void ButtonSkin::paintFace(QPainter& p, State state, const QRectF& r) const
     p.fillRect(r, g);
 }
 
-void ButtonSkin::paintGloss(QPainter& p, const QRectF& r, qreal width) const
+void ButtonArt::paintGloss(QPainter& p, const QRectF& inner) const
 {
-    const QRectF upper(r.left() + width, r.top() + width,
-                       r.width() - 2 * width, r.height() * 0.48 - width);
+    const QRectF upper(inner.left(), inner.top(), inner.width(), inner.height() * 0.45);
     QLinearGradient g(upper.topLeft(), upper.bottomLeft());
     g.setColorAt(0, withAlpha(Palette::white, 170));
     g.setColorAt(1, withAlpha(Palette::white, 30));
     p.fillPath(shape(upper), g);
 }
 
-void ButtonSkin::paintInset(QPainter& p, const QPainterPath& path, qreal width) const
+void ButtonArt::paintInset(QPainter& p, const QPainterPath& path, qreal width) const
 {
     // A shadow under the upper edge makes the face look pushed in.
     p.strokePath(path.translated(0, width * 1.2), QPen(withAlpha(Palette::ink, 70), 3 * width));
 }
 
-QPainterPath ButtonSkin::rounded(const QRectF& r, qreal xradius, qreal yradius)
+void ButtonArt::paintLamp(QPainter& p, const QRectF& inner) const
+{
+    const QRectF bar(inner.left() + inner.width() * 0.25, inner.top() + inner.height() * 0.06,
+                     inner.width() * 0.5, inner.height() * 0.13);
+    QLinearGradient glow(bar.topLeft(), bar.bottomLeft());
+    glow.setColorAt(0, Palette::mix(Palette::amberFace, Palette::white, 0.4));
+    glow.setColorAt(1, Palette::mix(Palette::amberFace, Palette::amberLine, 0.8));
+    QPainterPath path;
+    path.addRoundedRect(bar, bar.height() / 2, bar.height() / 2);
+    p.fillPath(path, glow);
+}
+
+void ButtonArt::paintLip(QPainter& p, State state, const QRectF& inner) const
+{
+    // The lower side of a key cap, seen from above; pressed keys show less of it.
+    const qreal depth = inner.height() * (state == Pressed ? 0.07 : 0.14);
+    const QRectF top(inner.left(), inner.top(), inner.width(), inner.height() - depth);
+    const QPainterPath side = shape(inner).subtracted(shape(top));
+    p.fillPath(side, Palette::withAlpha(Palette::mix(face, line, 0.45), 200));
+}
+
+QPainterPath ButtonArt::rounded(const QRectF& r, qreal xradius, qreal yradius)
 {
     QPainterPath path;
     path.addRoundedRect(r, r.width() * xradius, r.height() * yradius);
     return path;
 }
 
-QPainterPath ButtonSkin::ellipse(const QRectF& r)
+QPainterPath ButtonArt::ellipse(const QRectF& r)
 {
     QPainterPath path;
     path.addEllipse(r);
     return path;
 }
 
-QPainterPath ButtonSkin::chamfered(const QRectF& r, qreal xcut, qreal ycut)
+QPainterPath ButtonArt::chamfered(const QRectF& r, qreal xcut, qreal ycut)
 {
     const qreal dx = r.width() * xcut;
     const qreal dy = r.height() * ycut;
@@ -121,7 +166,7 @@ QPainterPath ButtonSkin::chamfered(const QRectF& r, qreal xcut, qreal ycut)
     return path;
 }
 
-QPainterPath ButtonSkin::arrowTag(const QRectF& r)
+QPainterPath ButtonArt::arrowTag(const QRectF& r)
 {
     // A tab with rounded left corners whose right end points onwards.
     const qreal w = r.width();
