@@ -42,7 +42,8 @@ void drawButtons(ArtSet& art)
         {"y31.png", "y32.png", "y33.png", "y3m.bmp", {237, 77}, {237, 78}, {237, 78}, {240, 81},
          B(B::ellipse, Palette::blueFace, Palette::blueLine)},
         {"px1.png", "px2.png", "px3.png", "pxm.bmp", {1051, 92}, {1051, 92}, {1051, 92}, {1049, 95},
-         B([](const QRectF& r) { return B::chamfered(r, 0.012, 0.22); }, Palette::paperFace, Palette::blueLine)},
+         B([](const QRectF& r) { return B::chamfered(r, 0.012, 0.22); }, Palette::paperFace, Palette::blueLine)
+             .outline(0.065, 0.5)},
         {"q1.png", "q2.png", "q3.png", "qm.bmp", {237, 77}, {237, 78}, {237, 78}, {240, 81},
          B(rounded(0.05, 0.16), Palette::greyFace, Palette::greyLine)},
         {"ljgd1.png", "ljgd2.png", "ljgd3.png", "ljgdm.bmp", {453, 123}, {453, 123}, {453, 123}, {457, 124},
@@ -76,7 +77,10 @@ void drawPanels(ArtSet& art)
     art.add("yonghu0.png", Panel({401, 261}, blue).place({12, 52, 216, 196}).draw({602, 392}));
     art.add("jihua.png", Panel({511, 221}, blue).draw({767, 332}));
     art.add("sucai.png", Panel({611, 301}, blue).draw({917, 452}));
-    art.add("fuxi.png", Panel({611, 301}, green).draw({917, 452}));
+    // Two blocks behind the group's three facts and its eight review times.
+    Panel review({611, 301}, green);
+    review.place({140, 22, 370, 72}).place({140, 110, 370, 172}).stripes({146, 116, 358, 20}, 8, 20);
+    art.add("fuxi.png", review.draw({917, 452}));
 
     art.add("mbdlg.png", Panel({361, 61}, blue).draw({727, 127}));
     art.add("fddlg.png", Panel({381, 311}, blue).heading(50).draw({766, 623}));

@@ -25,6 +25,13 @@ Panel& Panel::place(const QRectF& rect)
     return *this;
 }
 
+Panel& Panel::stripes(const QRectF& row, int count, qreal pitch)
+{
+    for (int i = 0; i < count; i += 2)
+        bands.append(row.translated(0, i * pitch));
+    return *this;
+}
+
 QImage Panel::draw(const QSize& size) const
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -49,6 +56,7 @@ QImage Panel::draw(const QSize& size) const
     paintHeading(p, sheet, ky, k);
     p.restore();
     paintPlaces(p, kx, ky, k);
+    paintStripes(p, kx, ky);
     p.strokePath(outline, QPen(mix(tint, Palette::blueLine, 0.55), line));
     p.strokePath(outline.translated(0, line), QPen(withAlpha(Palette::white, 150), k));
     return image;
@@ -77,4 +85,11 @@ void Panel::paintPlaces(QPainter& p, qreal kx, qreal ky, qreal k) const
         p.strokePath(well, QPen(withAlpha(mix(tint, Palette::blueLine, 0.5), 170), k));
         p.strokePath(well.translated(0, k), QPen(withAlpha(Palette::white, 170), k));
     }
+}
+
+void Panel::paintStripes(QPainter& p, qreal kx, qreal ky) const
+{
+    for (const QRectF& band : bands)
+        p.fillRect(QRectF(band.x() * kx, band.y() * ky, band.width() * kx, band.height() * ky),
+                   withAlpha(tint, 110));
 }

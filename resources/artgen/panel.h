@@ -18,17 +18,21 @@ public:
 
     Panel& heading(qreal height);
     Panel& place(const QRectF& rect);
+    // Faint bands behind every other one of count rows, the first at row.
+    Panel& stripes(const QRectF& row, int count, qreal pitch);
 
     QImage draw(const QSize& size) const;
 
 private:
     void paintHeading(QPainter& p, const QRectF& sheet, qreal ky, qreal k) const;
     void paintPlaces(QPainter& p, qreal kx, qreal ky, qreal k) const;
+    void paintStripes(QPainter& p, qreal kx, qreal ky) const;
 
     QSize design;
     QColor tint;
     qreal headingHeight = 0;
     QList<QRectF> places;
+    QList<QRectF> bands;
 };
 
 #endif

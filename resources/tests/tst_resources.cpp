@@ -137,7 +137,7 @@ void tst_resources::masks()
             for (int x = 0; x < picture.width(); ++x)
                 differing += (qAlpha(picture.pixel(x, y)) >= 128) != (shape.pixelIndex(x, y) == 1);
         const double share = double(differing) / (picture.width() * picture.height());
-        QVERIFY2(share < 0.02, qPrintable(QString("%1 differs from %2 in %3% of its pixels")
+        QVERIFY2(share < 0.015, qPrintable(QString("%1 differs from %2 in %3% of its pixels")
                                               .arg(name, mask).arg(share * 100, 0, 'f', 1)));
     }
 }

@@ -1,6 +1,6 @@
 // Lays the embedded pictures out as the programs use them on one sheet and
 // saves it as a PNG to look at.
-// Usage: artpreview parts|login|dialogs|maker <out.png> [scale]
+// Usage: artpreview parts|login|review|dialogs|maker <out.png> [scale]
 #include "buttonskin.h"
 #include "qframeex.h"
 #include "qpushbuttonex.h"
@@ -154,6 +154,22 @@ QSize partsSheet(const Sheet& sheet)
     return QSize(912, 640);
 }
 
+QSize reviewSheet(const Sheet& sheet)
+{
+    QFrameEx* panel = sheet.frame(":/fuxi.png", sheet.at(10, 10, 611, 301));
+    const char* captions[] = {"组号：", "单词数：", "初记时间：", "第一次复习时间：", "第二次复习时间：",
+                              "第三次复习时间：", "第四次复习时间：", "第五次复习时间：", "第六次复习时间：",
+                              "第七次复习时间：", "第八次复习时间："};
+    for (int i = 0; i < 11; ++i) {
+        const int y = i < 3 ? 30 + 20 * i : 120 + 20 * (i - 3);
+        const int h = i < 3 ? 20 : 12;
+        sheet.label(captions[i], sheet.at(159, y, 121, h), panel)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        sheet.label(i == 4 ? "已过期" : "2024-03-0" + QString::number(i % 9 + 1), sheet.at(310, y, 181, h), panel,
+                    i == 4 ? "red" : "black");
+    }
+    return QSize(631, 321);
+}
+
 QSize loginSheet(const Sheet& sheet)
 {
     QFrameEx* box = sheet.frame(":/yonghu0.png", sheet.at(190, 38, 401, 261));
@@ -296,7 +312,9 @@ int main(int argc, char* argv[])
     stack.addWidget(page);
     const Sheet sheet(page, scale);
     QSize size;
-    if (name == "login")
+    if (name == "review")
+        size = reviewSheet(sheet);
+    else if (name == "login")
         size = loginSheet(sheet);
     else if (name == "dialogs")
         size = dialogSheet(sheet);
