@@ -3,6 +3,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <cstring>
 
 using Palette::mix;
 using Palette::withAlpha;
@@ -67,7 +68,8 @@ QImage ButtonArt::mask(const QSize& size) const
     }
     QImage bits(size, QImage::Format_Mono);
     bits.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    bits.fill(0);
+    // Clears the row padding too, which the file carries: the output stays reproducible.
+    std::memset(bits.bits(), 0, size_t(bits.sizeInBytes()));
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x)
             if (qAlpha(shapeImage.pixel(x, y)) >= 128)
