@@ -1,5 +1,6 @@
 #include "mreader.h"
 
+#include <QFileInfo>
 #include <QtEndian>
 
 namespace {
@@ -14,10 +15,12 @@ MReader::MReader(const QString &path)
     in.setVersion(QDataStream::Qt_4_8);
 }
 
+// Only regular files: a pipe or a device named in a data file could block or never end.
 bool MReader::open()
 {
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
+    size = file.size();
     in.setDevice(&file);
     return true;
 }
@@ -31,7 +34,7 @@ bool MReader::claim(qint64 bytes)
 {
     if (!ok())
         return false;
-    if (bytes > file.bytesAvailable()) {
+    if (bytes > size - file.pos()) {
         in.setStatus(QDataStream::ReadPastEnd);
         return false;
     }

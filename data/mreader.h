@@ -34,6 +34,7 @@ private:
     QList<T> readlist(qint64 itemsize, Read read);
 
     QFile file;
+    qint64 size = 0;
     QDataStream in;
 };
 

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 // The fields of a small user file, written out by hand from the file layout.
 static const char *const smalluser[] = {
     "12345678", // magic
@@ -49,6 +51,8 @@ private slots:
     void loadwithbook();
     void loadunreadablebook();
     void loadwithoutbook();
+    void loadspecialbook_data();
+    void loadspecialbook();
     void loadmissing();
     void damaged_data();
     void damaged();
@@ -296,6 +300,37 @@ void tst_muserfile::loadwithoutbook()
     QVERIFY2(user.item(0).isEmpty(), "the book is empty");
     QCOMPARE(user.wordcount(), 0);
     QCOMPARE(user.getname(), QString("new"));
+}
+
+// A textbook path naming a pipe or a device is refused without reading it.
+void tst_muserfile::loadspecialbook_data()
+{
+    QTest::addColumn<QString>("bookpath");
+    QTest::newRow("endless device") << QString("/dev/zero");
+    QTest::newRow("pipe") << QString("pipe");
+    QTest::newRow("folder") << QString(".");
+}
+
+void tst_muserfile::loadspecialbook()
+{
+    QFETCH(QString, bookpath);
+    const QString target = bookpath.startsWith('/') ? bookpath : path(bookpath);
+    if (bookpath == "pipe")
+        QVERIFY2(mkfifo(QFile::encodeName(target).constData(), 0600) == 0, "pipe made");
+    QFile file(path("u.zbu"));
+    file.open(QIODevice::WriteOnly);
+    QDataStream out(&file);
+    out.setVersion(QDataStream::Qt_4_8);
+    out << qint32(0x12345678) << target << QString() << QString() << QByteArray();
+    for (int i = 0; i < 21; ++i)
+        out << quint32(0);
+    file.close();
+    MUser user;
+    bool bookok = true;
+    QVERIFY2(user.load(file.fileName(), &bookok), "the user file loads");
+    QVERIFY2(!bookok, "the textbook is refused");
+    MBook book;
+    QVERIFY2(!book.readbook(target), "also when read directly");
 }
 
 void tst_muserfile::loadmissing()

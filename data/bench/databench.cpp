@@ -1,0 +1,137 @@
+// Times the data files at full size: a 20,000-word, 5,000-sentence,
+// 200-lesson textbook with six 400x300 JPEG pictures, and a user with 1,000
+// review groups. Prints milliseconds and the peak memory; asserts nothing.
+
+#include "mbook.h"
+#include "muser.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <sys/resource.h>
+
+namespace {
+QTextStream out(stdout);
+
+QByteArray picture(int seed)
+{
+    QImage image(400, 300, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), QColor::fromHsv(seed * 60 % 360, 160, 220));
+    for (int i = 0; i < 40; ++i)
+        painter.drawEllipse((i * 37 + seed * 11) % 400, (i * 53) % 300, 30 + i, 20 + i);
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    return bytes;
+}
+
+MBook largebook()
+{
+    MBook book;
+    book.setdate(QDate(2026, 3, 2));
+    book.setinfo(QStringList() << QString::fromUtf8("大词库") << "maker" << "description"
+                               << "message" << "http://127.0.0.1/" << "title.jpg");
+    book.setinfopic(picture(0));
+    book.setshowtext1(QStringList() << "one" << "" << "");
+    book.setshowpic1(picture(1));
+    book.setshowpic2(picture(2));
+    book.setshowpic3(picture(3));
+    book.setshowpic4(picture(4));
+    book.setshowpic5(picture(5));
+    for (int i = 0; i < 20000; ++i)
+        book.addword(QStringList() << QString("word%1").arg(i) << "[wɜːd]"
+                                   << QString::fromUtf8("单词，词语 %1").arg(i)
+                                   << QString("w%1.mp3").arg(i + 1));
+    for (int i = 0; i < 5000; ++i)
+        book.addsentence(QStringList() << QString("This is example sentence number %1.").arg(i)
+                                       << QString::fromUtf8("这是第%1个例句。").arg(i)
+                                       << QString("s%1.mp3").arg(i + 1));
+    for (int i = 0; i < 20000; i += 4)
+        book.setlink(i, i / 4);
+    for (int l = 0; l < 200; ++l) {
+        book.insertlesson(l, QString::fromUtf8("第%1课").arg(l + 1));
+        QList<int> items;
+        for (int j = 0; j < 25; ++j)
+            items << l * 25 + j;
+        book.setlessonitems(l, items);
+    }
+    book.setorder(true);
+    return book;
+}
+
+template<typename F>
+void timed(const char *what, F f)
+{
+    QElapsedTimer timer;
+    timer.start();
+    if (!f())
+        qFatal("%s failed", what);
+    const double ms = timer.nsecsElapsed() / 1e6;
+    out << qSetFieldWidth(36) << left << what << qSetFieldWidth(0) << QString::number(ms, 'f', 2)
+        << " ms\n";
+}
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString bookpath = dir.filePath("rand.zemBook");
+    const QString userpath = dir.filePath("user.zbu");
+    const QString smallpath = dir.filePath("small.zbu");
+
+    const MBook book = largebook();
+    timed("write textbook", [&] { return book.write(bookpath, true); });
+    MBook read;
+    timed("read textbook", [&] { return read.readbook(bookpath); });
+
+    MUser user;
+    user.setname(QString::fromUtf8("测试"));
+    user.setpassword("secret");
+    user.setavatar(picture(6));
+    user.adoptbook(bookpath);
+    const QDateTime start(QDate(2026, 1, 1), QTime(8, 0));
+    for (int g = 0; g < 1000; ++g) {
+        user.newgroup(20);
+        user.setgroupstart(g, start.addSecs(g * 3600));
+        for (int k = 1; k <= 8; ++k)
+            user.setinterval(g, k, k <= 2 ? 20 * k : k);
+        user.setstage(g, g % 9);
+    }
+    for (int i = 0; i < 2000; ++i)
+        user.addkey(QString("key %1").arg(i), QString::fromUtf8("重点知识内容 %1").arg(i), i, 1);
+    timed("write user", [&] { return user.save(userpath); });
+    MUser small;
+    small.setname("small");
+    small.setavatar(picture(6));
+    small.save(smallpath);
+
+    MUser reader;
+    timed("read user head (1,000 groups)", [&] { return reader.readhead(userpath); });
+    timed("read user head (no progress)", [&] { return reader.readhead(smallpath); });
+    timed("load user with textbook", [&] { return reader.load(userpath); });
+    QList<int> due;
+    timed("duegroups over 1,000 groups", [&] {
+        due = reader.duegroups(QDateTime(QDate(2026, 3, 2), QTime(9, 0)));
+        return true;
+    });
+
+    rusage usage;
+    getrusage(RUSAGE_SELF, &usage);
+    out << qSetFieldWidth(36) << left << "groups due" << qSetFieldWidth(0) << due.size() << "\n";
+    out << qSetFieldWidth(36) << left << "textbook file" << qSetFieldWidth(0)
+        << QFileInfo(bookpath).size() / 1024 << " KiB\n";
+    out << qSetFieldWidth(36) << left << "user file" << qSetFieldWidth(0)
+        << QFileInfo(userpath).size() / 1024 << " KiB\n";
+    out << qSetFieldWidth(36) << left << "peak memory" << qSetFieldWidth(0)
+        << usage.ru_maxrss / 1024 << " MiB\n";
+    return 0;
+}
