@@ -43,7 +43,7 @@ void drawButtons(ArtSet& art)
          B(B::ellipse, Palette::blueFace, Palette::blueLine)},
         {"px1.png", "px2.png", "px3.png", "pxm.bmp", {1051, 92}, {1051, 92}, {1051, 92}, {1049, 95},
          B([](const QRectF& r) { return B::chamfered(r, 0.012, 0.22); }, Palette::paperFace, Palette::blueLine)
-             .outline(0.065, 0.5)},
+             .outline(0.05, 0.5)},
         {"q1.png", "q2.png", "q3.png", "qm.bmp", {237, 77}, {237, 78}, {237, 78}, {240, 81},
          B(rounded(0.05, 0.16), Palette::greyFace, Palette::greyLine)},
         {"ljgd1.png", "ljgd2.png", "ljgd3.png", "ljgdm.bmp", {453, 123}, {453, 123}, {453, 123}, {457, 124},
@@ -57,7 +57,7 @@ void drawButtons(ArtSet& art)
         addSkinSet(art, set);
 
     // The question field shows one picture in every state.
-    const ButtonArt field(rounded(0.02, 0.3), Palette::paperFace, Palette::blueLine);
+    const ButtonArt field = ButtonArt(rounded(0.02, 0.3), Palette::paperFace, Palette::blueLine).outline(0.04);
     art.add("s.png", field.picture(ButtonArt::Field, {1647, 149}));
     art.add("sm.bmp", field.mask({2985, 243}));
 }
