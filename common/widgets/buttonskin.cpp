@@ -11,6 +11,11 @@ void ButtonSkin::load(const QString &normalpath, const QString &hoverpath,
     mask.load(maskpath);
 }
 
+void ButtonSkin::load(const QString &prefix)
+{
+    load(prefix + "1.png", prefix + "2.png", prefix + "3.png", prefix + "m.bmp");
+}
+
 void ButtonSkin::apply(QPushButtonEx *button) const
 {
     button->setnormalpixmap(normal);

@@ -1,0 +1,66 @@
+#include "dialogframe.h"
+
+#include "drawstretched.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+bool isbookmaker = false;
+
+QRect scaledrect(float scale, const QRect &rect)
+{
+    return QRect(DialogFrame::scaled(scale, rect.x()), DialogFrame::scaled(scale, rect.y()),
+                 DialogFrame::scaled(scale, rect.width()), DialogFrame::scaled(scale, rect.height()));
+}
+} // namespace
+
+void DialogFrame::setbookmaker(bool bookmaker)
+{
+    isbookmaker = bookmaker;
+}
+
+bool DialogFrame::bookmaker()
+{
+    return isbookmaker;
+}
+
+void DialogFrame::prepare(QDialog *dialog)
+{
+    if (isbookmaker)
+        dialog->setWindowTitle(QStringLiteral("Zembrix Rozo（教材工具）"));
+    dialog->setWindowFlags(dialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
+}
+
+void DialogFrame::fit(QDialog *dialog, float scale, int pointsize)
+{
+    dialog->setGeometry(scaledrect(scale, dialog->geometry()));
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    dialog->move((screen.width() - dialog->width()) / 2, (screen.height() - dialog->height()) / 2);
+    const QList<QWidget *> descendants = dialog->findChildren<QWidget *>();
+    for (QWidget *widget : descendants) {
+        widget->setGeometry(scaledrect(scale, widget->geometry()));
+        QFont font = widget->font();
+        font.setPointSize(pointsize);
+        widget->setFont(font);
+    }
+}
+
+void DialogFrame::fixsize(QDialog *dialog)
+{
+    dialog->setFixedSize(dialog->size());
+}
+
+void DialogFrame::paintbackground(QWidget *dialog)
+{
+    const QPixmap background(QStringLiteral(":/body.jpg"));
+    QPainter painter(dialog);
+    drawstretched(painter, background, dialog->size());
+}
+
+int DialogFrame::scaled(float scale, int value)
+{
+    return int(double(scale) * value);
+}

@@ -1,0 +1,31 @@
+#ifndef DIALOGFRAME_H
+#define DIALOGFRAME_H
+
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+// What every dialog of both programs shares: the program's window title,
+// fitting to the window's scale and point size, centring, the fixed size
+// and the background picture.
+class DialogFrame
+{
+public:
+    // The forms carry the learner's titles; the bookmaker calls this once
+    // before its first dialog.
+    static void setbookmaker(bool bookmaker);
+    static bool bookmaker();
+
+    // After the form is set up: no help button, the bookmaker's title.
+    static void prepare(QDialog *dialog);
+    // Scales the dialog and every descendant (geometry and point size) and
+    // centres the dialog on the screen.
+    static void fit(QDialog *dialog, float scale, int pointsize);
+    static void fixsize(QDialog *dialog);
+    static void paintbackground(QWidget *dialog);
+
+    static int scaled(float scale, int value);
+};
+
+#endif

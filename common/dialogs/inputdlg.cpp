@@ -1,0 +1,60 @@
+#include "inputdlg.h"
+#include "ui_inputdlg.h"
+
+#include "dialogframe.h"
+
+inputDlg::inputDlg(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::inputDlg)
+{
+    ui->setupUi(this);
+    DialogFrame::prepare(this);
+}
+
+inputDlg::~inputDlg()
+{
+    delete ui;
+}
+
+void inputDlg::showdlg(float scale, int pointsize, const QString &prompt, const QString &text)
+{
+    DialogFrame::fit(this, scale, pointsize);
+    initbtn();
+    DialogFrame::fixsize(this);
+    ui->label->setText(prompt);
+    ui->lineEdit->setText(text);
+    ui->lineEdit->selectAll();
+    ui->lineEdit->setFocus(Qt::OtherFocusReason);
+    ui->frame->setpixmap(QPixmap(QStringLiteral(":/inputDlg.png")));
+    exec();
+}
+
+void inputDlg::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    DialogFrame::paintbackground(this);
+}
+
+void inputDlg::on_pushButton_clicked()
+{
+    answer(ui->lineEdit->text());
+}
+
+void inputDlg::on_pushButton_2_clicked()
+{
+    answer(QString());
+}
+
+void inputDlg::initbtn()
+{
+    f2.load(QStringLiteral(":/f2"));
+    f2.apply(ui->pushButton);
+    f2.apply(ui->pushButton_2);
+}
+
+void inputDlg::answer(const QString &text)
+{
+    if (result)
+        *result = text;
+    close();
+}

@@ -1,0 +1,41 @@
+#ifndef INPUTDLG_H
+#define INPUTDLG_H
+
+#include "buttonskin.h"
+
+#include <QDialog>
+
+namespace Ui {
+class inputDlg;
+}
+
+// Asks for one line of text. The answer goes to *result: the line as typed
+// on OK, "" on Cancel; closing by the title bar leaves it untouched.
+class inputDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit inputDlg(QWidget *parent = nullptr);
+    ~inputDlg() override;
+
+    void showdlg(float scale, int pointsize, const QString &prompt, const QString &text);
+
+    QString *result = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private slots:
+    void on_pushButton_clicked();
+    void on_pushButton_2_clicked();
+
+private:
+    void initbtn();
+    void answer(const QString &text);
+
+    Ui::inputDlg *ui;
+    ButtonSkin f2;
+};
+
+#endif

@@ -1,0 +1,38 @@
+#ifndef MB_DIALOG_H
+#define MB_DIALOG_H
+
+#include "buttonskin.h"
+
+#include <QDialog>
+
+namespace Ui {
+class mb_Dialog;
+}
+
+// The programs' message box: one word-wrapped text and an OK button.
+class mb_Dialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit mb_Dialog(QWidget *parent = nullptr);
+    ~mb_Dialog() override;
+
+    void settext(const QString &text);
+    // Fits the box to the caller's scale and point size and runs it modally.
+    void showdlg(float scale, int pointsize);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private slots:
+    void on_pushButton_clicked();
+
+private:
+    void initbtn();
+
+    Ui::mb_Dialog *ui;
+    ButtonSkin f2;
+};
+
+#endif

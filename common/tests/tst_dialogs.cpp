@@ -1,0 +1,577 @@
+#include "dialogdriver.h"
+#include "dialogframe.h"
+#include "fd_dialog.h"
+#include "inputdlg.h"
+#include "mb_dialog.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDirModel>
+#include <QFile>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+
+namespace {
+
+const QString keep = QStringLiteral("keep");
+const QString none = QStringLiteral("<none>");
+
+template<typename T>
+T *child(QDialog *dialog, const char *name)
+{
+    return dialog->findChild<T *>(QLatin1String(name));
+}
+
+QTreeView *tree(QDialog *dialog)
+{
+    return child<QTreeView>(dialog, "treeView");
+}
+
+QDirModel *model(QDialog *dialog)
+{
+    return qobject_cast<QDirModel *>(tree(dialog)->model());
+}
+
+void clickitem(QDialog *dialog, const QString &path)
+{
+    QTreeView *view = tree(dialog);
+    const QModelIndex index = model(dialog)->index(path);
+    QVERIFY2(index.isValid(), qPrintable("not in the tree: " + path));
+    view->scrollTo(index);
+    const QRect rect = view->visualRect(index);
+    QVERIFY2(rect.isValid(), qPrintable("not shown in the tree: " + path));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+}
+
+bool hashelpbutton(QDialog *dialog)
+{
+    return dialog->windowFlags() & Qt::WindowContextHelpButtonHint;
+}
+
+// A JPEG whose header states 20000×20000 pixels.
+QByteArray hugejpeg()
+{
+    QImage image(16, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    const int sof = bytes.indexOf(QByteArray("\xFF\xC0", 2));
+    for (int at : {sof + 5, sof + 7}) {
+        bytes[at] = char(0x4E);
+        bytes[at + 1] = char(0x20);
+    }
+    return bytes;
+}
+
+} // namespace
+
+class tst_Dialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void messagebox_data();
+    void messagebox();
+    void messageclose();
+    void titles();
+
+    void input_data();
+    void input();
+    void inputwithoutresult();
+
+    void buttonplaces_data();
+    void buttonplaces();
+    void listing();
+    void choose_data();
+    void choose();
+    void cancelandclose_data();
+    void cancelandclose();
+    void newfolder_data();
+    void newfolder();
+    void nocurrentitem_data();
+    void nocurrentitem();
+    void newfile_data();
+    void newfile();
+    void preview_data();
+    void preview();
+    void foldertoggle();
+
+private:
+    void write(const QString &name, const QByteArray &bytes);
+    QString at(const QString &name) const;
+    void runchooser(bool showfile, const QString &path, QString *result, const QString &ext = "zbu",
+                    bool newfile = false, float scale = 1.0f);
+
+    QTemporaryDir *dir = nullptr;
+    DialogDriver *driver = nullptr;
+};
+
+void tst_Dialogs::init()
+{
+    dir = new QTemporaryDir;
+    QVERIFY2(dir->isValid(), "temporary folder");
+    QVERIFY(QDir(dir->path()).mkdir("users"));
+    write("a.zbu", "user");
+    write("b.txt", "text");
+    QImage photo(40, 30, QImage::Format_RGB32);
+    photo.fill(Qt::blue);
+    QVERIFY(photo.save(at("photo.JPG"), "JPG"));
+    QVERIFY(photo.save(at("photo.jpeg"), "JPG"));
+    write("huge.jpg", hugejpeg());
+    write("broken.jpg", QByteArray("\xFF\xD8\xFF\xE0 no picture", 16));
+    driver = new DialogDriver;
+}
+
+void tst_Dialogs::cleanup()
+{
+    QVERIFY2(driver->done(), "every expected dialog step ran");
+    delete driver;
+    delete dir;
+    DialogFrame::setbookmaker(false);
+}
+
+void tst_Dialogs::write(const QString &name, const QByteArray &bytes)
+{
+    QFile file(at(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QString tst_Dialogs::at(const QString &name) const
+{
+    return name.isEmpty() ? dir->path() : dir->path() + '/' + name;
+}
+
+void tst_Dialogs::runchooser(bool showfile, const QString &path, QString *result, const QString &ext,
+                             bool newfile, float scale)
+{
+    fd_Dialog chooser;
+    chooser.path = path;
+    chooser.showfile = showfile;
+    chooser.newfile = newfile;
+    chooser.setext(ext);
+    chooser.settitle("请选择");
+    chooser.result = result;
+    driver->start();
+    chooser.showdlg(scale, 10);
+}
+
+void tst_Dialogs::messagebox_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<int>("pointsize");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QRect>("button");
+    QTest::addColumn<QRect>("label");
+    QTest::newRow("scale 1") << 1.0f << 9 << QRect(208, 244, 383, 112) << QRect(290, 80, 75, 23)
+                             << QRect(10, 10, 341, 41);
+    QTest::newRow("scale 1.5") << 1.5f << 14 << QRect(113, 216, 574, 168) << QRect(435, 120, 112, 34)
+                               << QRect(15, 15, 511, 61);
+}
+
+void tst_Dialogs::messagebox()
+{
+    QFETCH(float, scale);
+    QFETCH(int, pointsize);
+    QFETCH(QRect, geometry);
+    QFETCH(QRect, button);
+    QFETCH(QRect, label);
+    mb_Dialog box;
+    box.settext("素材不存在：w1.mp3");
+    const int ownsize = box.font().pointSize();
+    driver->add("mb_Dialog", [&](QDialog *dialog) {
+        QVERIFY2(QRect(dialog->pos(), dialog->size()) == geometry,
+                 qPrintable(QString("the box is scaled and centred: %1,%2 %3x%4").arg(dialog->x())
+                                .arg(dialog->y()).arg(dialog->width()).arg(dialog->height())));
+        QVERIFY2(dialog->minimumSize() == geometry.size() && dialog->maximumSize() == geometry.size(),
+                 "the box cannot be resized");
+        QVERIFY2(!hashelpbutton(dialog), "no help button");
+        QVERIFY2(dialog->windowTitle() == "Zembrix show", "the learner's title");
+        QVERIFY2(child<QPushButton>(dialog, "pushButton")->geometry() == button, "the button is scaled");
+        QLabel *text = child<QLabel>(dialog, "label");
+        QVERIFY2(text->geometry() == label, "the label is scaled inside its frame");
+        QVERIFY2(text->text() == "素材不存在：w1.mp3" && text->wordWrap(), "the message, wrapped");
+        QVERIFY2(text->font().pointSize() == pointsize, "descendants get the point size");
+        QVERIFY2(dialog->font().pointSize() == ownsize, "the box keeps its own font");
+        DialogDriver::clickbutton(dialog, "pushButton");
+    });
+    driver->start();
+    box.showdlg(scale, pointsize);
+    QVERIFY2(!box.isVisible(), "OK closes the box");
+}
+
+void tst_Dialogs::messageclose()
+{
+    mb_Dialog box;
+    box.settext("x");
+    driver->titleclose("mb_Dialog");
+    driver->start();
+    box.showdlg(1.0f, 9);
+    QVERIFY2(!box.isVisible(), "the title bar's close button ends the box");
+}
+
+void tst_Dialogs::titles()
+{
+    for (bool bookmaker : {false, true}) {
+        DialogFrame::setbookmaker(bookmaker);
+        mb_Dialog box;
+        inputDlg prompt;
+        fd_Dialog chooser;
+        const QString tool = QStringLiteral("Zembrix Rozo（教材工具）");
+        QVERIFY2(box.windowTitle() == (bookmaker ? tool : "Zembrix show"), "message box title");
+        QVERIFY2(prompt.windowTitle() == (bookmaker ? tool : "Zembrix Rozo"), "input prompt title");
+        QVERIFY2(chooser.windowTitle() == (bookmaker ? tool : "Zembrix Rozo"), "chooser title");
+    }
+}
+
+void tst_Dialogs::input_data()
+{
+    QTest::addColumn<QString>("initial");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("spaces kept") << "" << "  tom  " << "pushButton" << "  tom  ";
+    QTest::newRow("typing replaces the initial text") << "old" << "new" << "pushButton" << "new";
+    QTest::newRow("initial text") << "ok" << "" << "pushButton" << "ok";
+    QTest::newRow("empty line") << "" << "" << "pushButton" << "";
+    QTest::newRow("cancel") << "abc" << "x" << "pushButton_2" << "";
+    QTest::newRow("title bar close") << "abc" << "x" << "" << keep;
+}
+
+void tst_Dialogs::input()
+{
+    QFETCH(QString, initial);
+    QFETCH(QString, typed);
+    QFETCH(QString, button);
+    QFETCH(QString, expected);
+    QString answer = keep;
+    inputDlg prompt;
+    prompt.setWindowTitle("Zembrix Rozo");
+    prompt.result = &answer;
+    driver->add("inputDlg", [&](QDialog *dialog) {
+        auto *line = child<QLineEdit>(dialog, "lineEdit");
+        QVERIFY2(line->geometry() == QRect(40, 70, 742, 40), "the line edit is scaled in its frame");
+        QVERIFY2(dialog->size() == QSize(862, 262), "the prompt is scaled");
+        QVERIFY2(line->alignment() == Qt::AlignCenter, "the text is centred");
+        QVERIFY2(line->selectedText() == initial, "the initial text is selected");
+        QVERIFY2(child<QLabel>(dialog, "label")->text() == "请输入", "the prompt is shown");
+        if (!typed.isEmpty())
+            QTest::keyClicks(line, typed);
+        if (button.isEmpty())
+            dialog->close();
+        else
+            DialogDriver::clickbutton(dialog, button);
+    });
+    driver->start();
+    prompt.showdlg(2.0f, 12, "请输入", initial);
+    QVERIFY2(answer == expected, qPrintable("got \"" + answer + "\""));
+}
+
+void tst_Dialogs::inputwithoutresult()
+{
+    inputDlg prompt;
+    driver->click("inputDlg", "pushButton");
+    driver->start();
+    prompt.showdlg(1.0f, 9, "请输入", "text");
+    QVERIFY2(!prompt.isVisible(), "OK without a result pointer just closes");
+}
+
+void tst_Dialogs::buttonplaces_data()
+{
+    QTest::addColumn<QString>("ext");
+    QTest::addColumn<bool>("newfile");
+    QTest::addColumn<bool>("newfileontop");
+    QTest::newRow("user files with new file") << "ZBU" << true << true;
+    QTest::newRow("user files without new file") << "zbu" << false << false;
+    QTest::newRow("pictures with new file") << "jpg" << true << false;
+}
+
+void tst_Dialogs::buttonplaces()
+{
+    QFETCH(QString, ext);
+    QFETCH(bool, newfile);
+    QFETCH(bool, newfileontop);
+    QString result = keep;
+    driver->add("fd_Dialog", [&](QDialog *dialog) {
+        auto *chooser = static_cast<fd_Dialog *>(dialog);
+        QVERIFY2(chooser->filter == "*." + ext.toLower(), "the filter is lower case");
+        auto *folderbutton = child<QPushButton>(dialog, "pushButton");
+        auto *filebutton = child<QPushButton>(dialog, "pushButton_4");
+        QVERIFY2(filebutton->isVisible() == newfile, "the new-file button shows only when asked for");
+        QVERIFY2((filebutton->y() == 60) == newfileontop && (folderbutton->y() == 60) != newfileontop,
+                 "the right button is on top");
+        QVERIFY2(folderbutton->text() == "新建\n文件夹" && filebutton->text() == "新建\n文件",
+                 "two-line captions");
+        QVERIFY2(!hashelpbutton(dialog), "no help button");
+        DialogDriver::clickbutton(dialog, "pushButton_3");
+    });
+    runchooser(true, at(""), &result, ext, newfile);
+    QVERIFY2(result.isEmpty(), "Cancel gives the empty string");
+}
+
+void tst_Dialogs::listing()
+{
+    QString result;
+    for (bool showfile : {false, true}) {
+        driver->add("fd_Dialog", [&](QDialog *dialog) {
+            QDirModel *dirs = model(dialog);
+            const QModelIndex top = dirs->index(at(""));
+            QStringList names;
+            for (int row = 0; row < dirs->rowCount(top); ++row)
+                names << dirs->fileName(dirs->index(row, 0, top));
+            const QStringList expected = showfile ? QStringList{"users", "a.zbu"} : QStringList{"users"};
+            QVERIFY2(names == expected, qPrintable("listed: " + names.join(',')));
+            QVERIFY2(tree(dialog)->currentIndex() == top, "the tree opens at the path");
+            DialogDriver::clickbutton(dialog, "pushButton_3");
+        });
+        runchooser(showfile, at(""), &result);
+    }
+}
+
+void tst_Dialogs::choose_data()
+{
+    QTest::addColumn<bool>("showfile");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("click");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("file chosen") << true << "" << "a.zbu" << "" << "a.zbu";
+    QTest::newRow("path names the file") << true << "a.zbu" << "" << "" << "a.zbu";
+    QTest::newRow("folder in file mode") << true << "" << "users" << "请选择符合条件的文件" << none;
+    QTest::newRow("nothing current in file mode") << true << none << "" << "请选择符合条件的文件" << none;
+    QTest::newRow("folder chosen") << false << "" << "users" << "" << "users";
+    QTest::newRow("path names the folder") << false << "users" << "" << "" << "users";
+    QTest::newRow("nothing current in folder mode") << false << none << "" << "" << none;
+    QTest::newRow("missing path in folder mode") << false << "missing" << "" << "" << none;
+}
+
+void tst_Dialogs::choose()
+{
+    QFETCH(bool, showfile);
+    QFETCH(QString, path);
+    QFETCH(QString, click);
+    QFETCH(QString, message);
+    QFETCH(QString, expected);
+    QString shown;
+    driver->add("fd_Dialog", [&](QDialog *dialog) {
+        if (!click.isEmpty())
+            clickitem(dialog, at(click));
+        DialogDriver::clickbutton(dialog, "pushButton_2");
+    });
+    if (!message.isEmpty()) {
+        driver->add("mb_Dialog", [&](QDialog *dialog) {
+            shown = child<QLabel>(dialog, "label")->text();
+            DialogDriver::clickbutton(dialog, "pushButton");
+        });
+        driver->click("fd_Dialog", "pushButton_3");
+    }
+    QString result = keep;
+    runchooser(showfile, path == none ? QString() : at(path), &result);
+    QVERIFY2(shown == message, qPrintable("message: " + shown));
+    const QString want = expected == none ? QString() : at(expected);
+    QVERIFY2(result == want, qPrintable("result: " + result));
+}
+
+void tst_Dialogs::cancelandclose_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("cancel") << true << "";
+    QTest::newRow("title bar close") << false << keep;
+}
+
+void tst_Dialogs::cancelandclose()
+{
+    QFETCH(bool, cancel);
+    QFETCH(QString, expected);
+    if (cancel)
+        driver->click("fd_Dialog", "pushButton_3");
+    else
+        driver->titleclose("fd_Dialog");
+    QString result = keep;
+    runchooser(true, at("a.zbu"), &result);
+    QVERIFY2(result == expected, qPrintable("result: " + result));
+}
+
+void tst_Dialogs::newfolder_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("new name") << "" << "fresh" << false;
+    QTest::newRow("name with spaces") << "" << " two words " << false;
+    QTest::newRow("existing folder") << "" << "users" << true;
+    QTest::newRow("existing file") << "" << "b.txt" << true;
+    QTest::newRow("path separator") << "" << "x/y" << true;
+    QTest::newRow("parent") << "" << ".." << true;
+    QTest::newRow("dot") << "" << "." << true;
+    QTest::newRow("current item is a file") << "a.zbu" << "x" << true;
+    QTest::newRow("prompt cancelled") << "" << "" << false;
+}
+
+void tst_Dialogs::newfolder()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, name);
+    QFETCH(bool, refused);
+    QString shown;
+    driver->click("fd_Dialog", "pushButton");
+    driver->add("inputDlg", [&](QDialog *dialog) {
+        QVERIFY2(dialog->windowTitle() == "Zembrix show", "the new-folder prompt's title");
+        QVERIFY2(child<QLabel>(dialog, "label")->text() == "请输入要创建的文件夹名称", "its prompt");
+        QTest::keyClicks(child<QLineEdit>(dialog, "lineEdit"), name);
+        DialogDriver::clickbutton(dialog, name.isEmpty() ? "pushButton_2" : "pushButton");
+    });
+    if (refused) {
+        driver->add("mb_Dialog", [&](QDialog *dialog) {
+            shown = child<QLabel>(dialog, "label")->text();
+            DialogDriver::clickbutton(dialog, "pushButton");
+        });
+    }
+    driver->add("fd_Dialog", [&](QDialog *dialog) {
+        QVERIFY2(tree(dialog)->currentIndex() == model(dialog)->index(at(path)),
+                 "the selection does not change");
+        dialog->close();
+    });
+    const QStringList before = QDir(at("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    QString result = keep;
+    runchooser(true, at(path), &result);
+    QVERIFY2(result == keep, "making a folder gives no result");
+    QVERIFY2(shown == (refused ? "无法在当前项下创建此文件夹" : ""), qPrintable("message: " + shown));
+    const QStringList after = QDir(at("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const bool made = !refused && !name.isEmpty();
+    QVERIFY2(after.size() == before.size() + (made ? 1 : 0), "only a good name makes a folder");
+    QVERIFY2(!made || QFileInfo(at(name)).isDir(), "the folder is made untrimmed in the current folder");
+    QVERIFY2(!QFileInfo::exists(dir->path() + "/../x"), "nothing is made outside");
+}
+
+void tst_Dialogs::nocurrentitem_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("new folder") << "pushButton";
+    QTest::newRow("new file") << "pushButton_4";
+}
+
+void tst_Dialogs::nocurrentitem()
+{
+    QFETCH(QString, button);
+    driver->add("fd_Dialog", [&](QDialog *dialog) {
+        DialogDriver::clickbutton(dialog, button);
+        QVERIFY2(QApplication::activeModalWidget() == dialog, "no prompt opens without a current item");
+        DialogDriver::clickbutton(dialog, "pushButton_3");
+    });
+    QString result = keep;
+    runchooser(true, QString(), &result, "zbu", true);
+    QVERIFY2(result.isEmpty(), "Cancel afterwards");
+}
+
+void tst_Dialogs::newfile_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("expected");
+    const QString refusal = QStringLiteral("无法在当前项下建立文件");
+    QTest::newRow("new name") << "" << "tom" << "" << "tom.zbu";
+    QTest::newRow("name kept untrimmed") << "users" << " tom " << "" << "users/ tom .zbu";
+    QTest::newRow("existing file") << "" << "a" << refusal << keep;
+    QTest::newRow("path separator") << "" << "x/y" << refusal << keep;
+    QTest::newRow("parent") << "" << ".." << refusal << keep;
+    QTest::newRow("current item is a file") << "a.zbu" << none << refusal << keep;
+    QTest::newRow("prompt cancelled") << "" << "" << "" << keep;
+}
+
+void tst_Dialogs::newfile()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    QFETCH(QString, expected);
+    QString shown;
+    driver->click("fd_Dialog", "pushButton_4");
+    if (name != none) {
+        driver->add("inputDlg", [&](QDialog *dialog) {
+            QVERIFY2(dialog->windowTitle() == "this is user's title.", "the new-file prompt's title");
+            QVERIFY2(child<QLabel>(dialog, "label")->text() == "请输入要创建的文件名称（不要包含扩展名）",
+                     "its prompt");
+            QTest::keyClicks(child<QLineEdit>(dialog, "lineEdit"), name);
+            DialogDriver::clickbutton(dialog, name.isEmpty() ? "pushButton_2" : "pushButton");
+        });
+    }
+    if (!message.isEmpty()) {
+        driver->add("mb_Dialog", [&](QDialog *dialog) {
+            shown = child<QLabel>(dialog, "label")->text();
+            DialogDriver::clickbutton(dialog, "pushButton");
+        });
+    }
+    if (expected == keep)
+        driver->titleclose("fd_Dialog");
+    QString result = keep;
+    runchooser(true, at(path), &result, "zbu", true);
+    QVERIFY2(shown == message, qPrintable("message: " + shown));
+    const QString want = expected == keep ? keep : at(expected);
+    QVERIFY2(result == want, qPrintable("result: " + result));
+    QVERIFY2(expected == keep || !QFileInfo::exists(result), "the new file is not made");
+}
+
+void tst_Dialogs::preview_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("upper-case JPG") << QStringList{"photo.JPG"} << true;
+    QTest::newRow("jpeg suffix") << QStringList{"photo.jpeg"} << false;
+    QTest::newRow("oversized picture") << QStringList{"huge.jpg"} << false;
+    QTest::newRow("no picture") << QStringList{"broken.jpg"} << false;
+    QTest::newRow("folder after a picture") << QStringList{"photo.JPG", "users"} << false;
+    QTest::newRow("other file after a picture") << QStringList{"photo.JPG", "b.txt"} << false;
+}
+
+void tst_Dialogs::preview()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(bool, shown);
+    driver->add("fd_Dialog", [&](QDialog *dialog) {
+        QVERIFY2(!child<QGraphicsView>(dialog, "graphicsView")->isVisible(), "no preview at first");
+        for (const QString &name : clicks)
+            clickitem(dialog, at(name));
+        auto *view = child<QGraphicsView>(dialog, "graphicsView");
+        QVERIFY2(view->isVisible() == shown, "preview shown only for a readable .jpg");
+        if (shown) {
+            const QList<QGraphicsItem *> items = view->scene()->items();
+            QVERIFY2(items.size() == 1, "one preview picture");
+            const QSize size = static_cast<QGraphicsPixmapItem *>(items.first())->pixmap().size();
+            QVERIFY2(size == QSize(150, 112), "the preview is 100×75 scaled and truncated");
+        }
+        DialogDriver::clickbutton(dialog, "pushButton_3");
+    });
+    QString result;
+    runchooser(true, at(""), &result, "*", false, 1.5f);
+}
+
+void tst_Dialogs::foldertoggle()
+{
+    driver->add("fd_Dialog", [&](QDialog *dialog) {
+        const QModelIndex users = model(dialog)->index(at("users"));
+        clickitem(dialog, at("users"));
+        QVERIFY2(tree(dialog)->isExpanded(users), "a click opens a folder");
+        clickitem(dialog, at("users"));
+        QVERIFY2(!tree(dialog)->isExpanded(users), "a second click closes it");
+        DialogDriver::clickbutton(dialog, "pushButton_3");
+    });
+    QString result;
+    runchooser(false, at(""), &result);
+}
+
+QTEST_MAIN(tst_Dialogs)
+#include "tst_dialogs.moc"
