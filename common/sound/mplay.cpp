@@ -1,0 +1,89 @@
+#include "mplay.h"
+
+#include <QBuffer>
+
+#include <phonon/audiooutput.h>
+#include <phonon/mediaobject.h>
+#include <phonon/mediasource.h>
+
+MPlay::MPlay(QObject *parent)
+    : QObject(parent)
+    , media(new Phonon::MediaObject)
+    , buffer(new QBuffer)
+    , output(new Phonon::AudioOutput(Phonon::MusicCategory))
+{
+    Phonon::createPath(media, output);
+    connect(media, &Phonon::MediaObject::stateChanged, this, &MPlay::stateChanged);
+    connect(media, &Phonon::MediaObject::finished, this, &MPlay::ended);
+}
+
+MPlay::~MPlay()
+{
+    delete media;
+    delete output;
+    delete buffer;
+}
+
+void MPlay::clearsounds()
+{
+    sounds.clear();
+}
+
+void MPlay::addsound(const QByteArray &bytes)
+{
+    sounds.append(bytes);
+}
+
+int MPlay::soundcount() const
+{
+    return sounds.size();
+}
+
+void MPlay::playindex(int i)
+{
+    if (i < 0 || i >= sounds.size())
+        return;
+    unreported = false;
+    buffer->close();
+    buffer->setData(sounds.at(i));
+    media->clear();
+    media->setCurrentSource(Phonon::MediaSource(buffer));
+    media->play();
+}
+
+void MPlay::stop()
+{
+    unreported = false;
+    media->stop();
+}
+
+void MPlay::playfile(const QString &path)
+{
+    unreported = false;
+    media->stop();
+    media->setCurrentSource(Phonon::MediaSource(path));
+    media->play();
+}
+
+void MPlay::stateChanged(Phonon::State newstate, Phonon::State oldstate)
+{
+    if (newstate == Phonon::PlayingState)
+        unreported = true;
+    else if (newstate == Phonon::PausedState && oldstate == Phonon::PlayingState)
+        report();
+}
+
+void MPlay::ended()
+{
+    // Bytes that are no sound end at once with a length of 0.
+    if (media->totalTime() > 0)
+        report();
+}
+
+void MPlay::report()
+{
+    if (!unreported)
+        return;
+    unreported = false;
+    emit playstopped();
+}

@@ -1,0 +1,216 @@
+#include "mplay.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// Generous bounds for a sound to reach its end; they only keep a broken run from hanging.
+const int endwait = 15000;
+}
+
+class tst_MPlay : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void playstoend_data();
+    void playstoend();
+    void twosounds();
+    void replayfromhandler();
+    void stopreportsnothing();
+    void outofrange_data();
+    void outofrange();
+    void clearduringplayback();
+    void brokensound_data();
+    void brokensound();
+    void playfile();
+
+private:
+    QString makemp3(const QString &name, double seconds, int frequency);
+    QByteArray bytes(const QString &path);
+    // Waits past the end of a sound of the given length.
+    void waitpast(double seconds);
+
+    QTemporaryDir *dir = nullptr;
+    QString shortsound;
+    QString longsound;
+};
+
+void tst_MPlay::init()
+{
+    dir = new QTemporaryDir;
+    QVERIFY2(dir->isValid(), "temporary folder");
+    shortsound = makemp3("short", 0.4, 440);
+    longsound = makemp3("long", 1.5, 660);
+}
+
+void tst_MPlay::cleanup()
+{
+    delete dir;
+}
+
+QString tst_MPlay::makemp3(const QString &name, double seconds, int frequency)
+{
+    const QString wav = dir->filePath(name + ".wav");
+    const QString mp3 = dir->filePath(name + ".mp3");
+    const int sox = QProcess::execute("sox", {"-n", "-r", "22050", "-c", "1", "-b", "16", wav, "synth",
+                                              QString::number(seconds), "sine", QString::number(frequency)});
+    const int lame = QProcess::execute("lame", {"--quiet", wav, mp3});
+    if (sox != 0 || lame != 0 || !QFile::exists(mp3))
+        qFatal("sox and lame are needed to make test sounds");
+    return mp3;
+}
+
+QByteArray tst_MPlay::bytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+void tst_MPlay::waitpast(double seconds)
+{
+    QTest::qWait(int(seconds * 1000) + 1500);
+}
+
+void tst_MPlay::playstoend_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::newRow("only sound") << 0;
+    QTest::newRow("list replaced") << 3;
+}
+
+void tst_MPlay::playstoend()
+{
+    QFETCH(int, before);
+    MPlay player;
+    for (int k = 0; k < before; ++k)
+        player.addsound(bytes(longsound));
+    player.clearsounds();
+    player.addsound(bytes(shortsound));
+    QVERIFY2(player.soundcount() == 1, "clearsounds empties the list");
+    QSignalSpy stopped(&player, &MPlay::playstopped);
+    player.playindex(0);
+    QVERIFY2(stopped.wait(endwait), "a sound that plays to its end reports it");
+    waitpast(0);
+    QVERIFY2(stopped.count() == 1, qPrintable(QString("reported %1 times").arg(stopped.count())));
+}
+
+void tst_MPlay::twosounds()
+{
+    MPlay player;
+    player.addsound(bytes(shortsound));
+    player.addsound(bytes(longsound));
+    QSignalSpy stopped(&player, &MPlay::playstopped);
+    for (int i : {1, 0, 0}) {
+        const int before = stopped.count();
+        player.playindex(i);
+        QVERIFY2(stopped.wait(endwait), qPrintable(QString("sound %1 reports its end").arg(i)));
+        QVERIFY2(stopped.count() == before + 1, "one report per sound");
+    }
+}
+
+void tst_MPlay::replayfromhandler()
+{
+    MPlay player;
+    player.addsound(bytes(shortsound));
+    int reports = 0;
+    connect(&player, &MPlay::playstopped, &player, [&] {
+        if (++reports < 3)
+            player.playindex(0);
+    });
+    player.playindex(0);
+    QTRY_VERIFY2_WITH_TIMEOUT(reports == 3, "a replay from the end handler plays again", 3 * endwait);
+    waitpast(0.4);
+    QVERIFY2(reports == 3, "no report without a sound");
+}
+
+void tst_MPlay::stopreportsnothing()
+{
+    MPlay player;
+    player.addsound(bytes(longsound));
+    QSignalSpy stopped(&player, &MPlay::playstopped);
+    player.playindex(0);
+    QTest::qWait(400);
+    player.stop();
+    waitpast(1.5);
+    QVERIFY2(stopped.isEmpty(), "stop emits no playstopped");
+    player.stop();
+    QVERIFY2(stopped.isEmpty(), "stop without a sound does nothing");
+    player.playindex(0);
+    QVERIFY2(stopped.wait(endwait), "the sound plays again after stop");
+}
+
+void tst_MPlay::outofrange_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::newRow("negative") << -1;
+    QTest::newRow("count") << 1;
+    QTest::newRow("far") << 1000;
+}
+
+void tst_MPlay::outofrange()
+{
+    QFETCH(int, index);
+    MPlay player;
+    QSignalSpy stopped(&player, &MPlay::playstopped);
+    player.playindex(0);
+    player.addsound(bytes(shortsound));
+    player.playindex(0);
+    player.playindex(index);
+    QVERIFY2(stopped.wait(endwait), "the sound already playing goes on to its end");
+    waitpast(0);
+    QVERIFY2(stopped.count() == 1, "the ignored index plays nothing");
+}
+
+void tst_MPlay::clearduringplayback()
+{
+    MPlay player;
+    player.addsound(bytes(shortsound));
+    QSignalSpy stopped(&player, &MPlay::playstopped);
+    player.playindex(0);
+    player.clearsounds();
+    QVERIFY2(player.soundcount() == 0, "the list is empty");
+    QVERIFY2(stopped.wait(endwait), "the sound playing is not interrupted");
+}
+
+void tst_MPlay::brokensound_data()
+{
+    QTest::addColumn<QByteArray>("sound");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("text") << QByteArray("this is no sound at all");
+    QTest::newRow("noise") << QByteArray(4096, char(0x5A));
+}
+
+void tst_MPlay::brokensound()
+{
+    QFETCH(QByteArray, sound);
+    MPlay player;
+    player.addsound(sound);
+    player.addsound(bytes(shortsound));
+    QSignalSpy stopped(&player, &MPlay::playstopped);
+    player.playindex(0);
+    waitpast(1);
+    QVERIFY2(stopped.isEmpty(), "a sound that cannot play reports nothing");
+    player.playindex(1);
+    QVERIFY2(stopped.wait(endwait), "a good sound plays after a broken one");
+}
+
+void tst_MPlay::playfile()
+{
+    MPlay player;
+    QSignalSpy stopped(&player, &MPlay::playstopped);
+    player.playfile(shortsound);
+    QVERIFY2(stopped.wait(endwait), "a file plays to its end");
+    QVERIFY2(player.soundcount() == 0, "the list is untouched");
+}
+
+QTEST_MAIN(tst_MPlay)
+#include "tst_mplay.moc"
