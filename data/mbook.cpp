@@ -1,15 +1,12 @@
 #include "mbook.h"
 
+#include "inrange.h"
+
 #include "randomorder.h"
 
 namespace {
 const int wordfields = 4;
 const int sentencefields = 3;
-
-bool inrange(int i, int count)
-{
-    return i >= 0 && i < count;
-}
 }
 
 MBook::MBook()

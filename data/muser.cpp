@@ -1,14 +1,11 @@
 #include "muser.h"
 
+#include "inrange.h"
+
 #include <QCryptographicHash>
 
 namespace {
 const int startdiff = 10;
-
-bool inrange(int i, int count)
-{
-    return i >= 0 && i < count;
-}
 }
 
 MUser::MUser()

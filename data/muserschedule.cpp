@@ -1,15 +1,12 @@
 #include "muser.h"
 
+#include "inrange.h"
+
 #include <limits>
 
 namespace {
 const qint64 minute = 60;
 const qint64 halfday = 43200;
-
-bool inrange(int i, int count)
-{
-    return i >= 0 && i < count;
-}
 
 int clamped(qint64 value)
 {

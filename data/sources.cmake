@@ -1,6 +1,7 @@
 # The data core's sources, shared by the library and the fuzzing build.
 set(DATA_SOURCES
     mbook.cpp mbook.h
+    inrange.h
     mbookfile.cpp
     mreader.cpp mreader.h
     muser.cpp muser.h

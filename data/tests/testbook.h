@@ -4,10 +4,36 @@
 #include "mbook.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 
-// Test material: JPEG bytes of a plain picture, and a textbook of numbered
-// words and sentences in natural or random order.
+// Test material: files written from hex fields, JPEG bytes of a plain picture,
+// and a textbook of numbered words and sentences.
+
+// The bytes of the hex fields, with field `replaced` given as `replacement`.
+template<int N>
+QByteArray hexfields(const char *const (&fields)[N], int replaced = -1,
+                     const char *replacement = nullptr)
+{
+    QByteArray bytes;
+    for (int i = 0; i < N; ++i)
+        bytes += QByteArray::fromHex(i == replaced ? replacement : fields[i]);
+    return bytes;
+}
+
+inline QByteArray readall(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline QString writeall(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
 inline QByteArray testjpeg(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);

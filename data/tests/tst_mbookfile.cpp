@@ -61,17 +61,9 @@ private:
 namespace {
 QByteArray fields(int replaced = -1, const char *replacement = nullptr)
 {
-    QByteArray bytes;
-    for (int i = 0; i < int(sizeof smallbook / sizeof *smallbook); ++i)
-        bytes += QByteArray::fromHex(i == replaced ? replacement : smallbook[i]);
-    return bytes;
+    return hexfields(smallbook, replaced, replacement);
 }
 
-QByteArray readall(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 MBook richbook()
 {
@@ -106,9 +98,7 @@ void tst_mbookfile::init()
 
 QByteArray tst_mbookfile::writeraw(const QByteArray &bytes, const QString &name)
 {
-    QFile file(path(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(file.fileName()));
+    writeall(path(name), bytes);
     return bytes;
 }
 

@@ -64,6 +64,8 @@ private:
     QString path(const QString &name) const { return dir->filePath(name); }
     QString writeraw(const QByteArray &bytes, const QString &name = "u.zbu");
     void fill(MUser &user, const QString &bookpath);
+    QString bookfile();
+    QString saveuser(MUser &user);
 
     QScopedPointer<QTemporaryDir> dir;
 };
@@ -71,10 +73,7 @@ private:
 namespace {
 QByteArray fields(int replaced = -1, const char *replacement = nullptr)
 {
-    QByteArray bytes;
-    for (int i = 0; i < int(sizeof smalluser / sizeof *smalluser); ++i)
-        bytes += QByteArray::fromHex(i == replaced ? replacement : smalluser[i]);
-    return bytes;
+    return hexfields(smalluser, replaced, replacement);
 }
 
 // Magic, book path, name, digest and avatar.
@@ -86,11 +85,6 @@ int headsize()
     return size;
 }
 
-QByteArray readall(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 }
 
 void tst_muserfile::init()
@@ -101,10 +95,23 @@ void tst_muserfile::init()
 
 QString tst_muserfile::writeraw(const QByteArray &bytes, const QString &name)
 {
-    QFile file(path(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(file.fileName()));
-    return file.fileName();
+    return writeall(path(name), bytes);
+}
+
+QString tst_muserfile::bookfile()
+{
+    const QString bookpath = path("b.zemBook");
+    testbook(10, 3, false).write(bookpath, true);
+    return bookpath;
+}
+
+// A user with progress and knowledge entries on bookfile(), saved as u.zbu.
+QString tst_muserfile::saveuser(MUser &user)
+{
+    fill(user, bookfile());
+    if (!user.save(path("u.zbu")))
+        qFatal("cannot save the user");
+    return path("u.zbu");
 }
 
 void tst_muserfile::fill(MUser &user, const QString &bookpath)
@@ -213,11 +220,9 @@ void tst_muserfile::roundtrip()
 
 void tst_muserfile::head()
 {
-    const QString bookpath = path("b.zemBook");
-    testbook(10, 3, false).write(bookpath, true);
     MUser saved;
-    fill(saved, bookpath);
-    saved.save(path("u.zbu"));
+    saveuser(saved);
+    const QString bookpath = saved.getbookpath();
     MUser user;
     user.addkey("mine", "", 0, 2);
     QVERIFY2(user.readhead(path("u.zbu")), "the head reads");
@@ -268,11 +273,9 @@ void tst_muserfile::loadwithbook()
 // The user is loaded, the caller is told, and nothing of an earlier textbook stays.
 void tst_muserfile::loadunreadablebook()
 {
-    const QString bookpath = path("b.zemBook");
-    testbook(10, 3, false).write(bookpath, true);
     MUser saved;
-    fill(saved, bookpath);
-    saved.save(path("u.zbu"));
+    saveuser(saved);
+    const QString bookpath = saved.getbookpath();
     MUser user;
     QVERIFY2(user.load(path("u.zbu")), "loaded with its textbook");
     QFile::remove(bookpath);
@@ -287,10 +290,8 @@ void tst_muserfile::loadunreadablebook()
 
 void tst_muserfile::loadwithoutbook()
 {
-    const QString bookpath = path("b.zemBook");
-    testbook(10, 3, false).write(bookpath, true);
     MUser user;
-    fill(user, bookpath);
+    fill(user, bookfile());
     MUser fresh;
     fresh.setname("new");
     fresh.save(path("new.zbu"));
@@ -363,14 +364,12 @@ void tst_muserfile::damaged()
 {
     QFETCH(QByteArray, bytes);
     const QString file = writeraw(bytes);
-    const QString bookpath = path("b.zemBook");
-    testbook(10, 3, false).write(bookpath, true);
     MUser user;
-    fill(user, bookpath);
+    fill(user, bookfile());
     const QString name = user.getname();
     QVERIFY2(!user.load(file), "a damaged file is refused");
     QCOMPARE(user.getname(), name);
-    QCOMPARE(user.getbookpath(), bookpath);
+    QCOMPARE(user.getbookpath(), path("b.zemBook"));
     QCOMPARE(user.groupcount(), 2);
     QCOMPARE(user.item(0), testword(0));
 }
