@@ -1,7 +1,6 @@
 #include "mbook.h"
 
 #include "inrange.h"
-
 #include "randomorder.h"
 
 namespace {

@@ -103,7 +103,7 @@ public:
     int pickphonetic(int from, int to, int min);
     int pickkey(int from, int to, int min);
     int pickweak();
-    void makeorder(int mode);
+    int makeorder(int mode);
     int worksize() const;
     int workitem(int i) const;
     QStringList item(int p) const;

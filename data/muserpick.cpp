@@ -65,15 +65,17 @@ int MUser::pickweak()
     return pickw.size();
 }
 
-void MUser::makeorder(int mode)
+// Returns the size of the new work list.
+int MUser::makeorder(int mode)
 {
     worklist.clear();
     const QList<int> *source = mode == 0 ? &pickp : mode == 1 ? &pickw : mode == 2 ? &pickk
                                                                                   : nullptr;
-    if (!source)
-        return;
-    for (int k : randomorder(source->size()))
-        worklist.append(source->at(k));
+    if (source) {
+        for (int k : randomorder(source->size()))
+            worklist.append(source->at(k));
+    }
+    return worklist.size();
 }
 
 int MUser::worksize() const

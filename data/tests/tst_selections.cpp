@@ -137,7 +137,7 @@ void tst_selections::makeorder()
     QFETCH(int, size);
     ScheduleFixture f(10);
     f.user.pickwords(2, 7, 0);
-    f.user.makeorder(mode);
+    QCOMPARE(f.user.makeorder(mode), size);
     QCOMPARE(f.user.worksize(), size);
     if (size)
         QCOMPARE(sorted(work(f.user)), QList<int>() << 2 << 3 << 4 << 5 << 6 << 7);
