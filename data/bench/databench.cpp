@@ -67,6 +67,11 @@ MBook largebook()
     return book;
 }
 
+void report(const char *what, const QString &value)
+{
+    out << qSetFieldWidth(36) << Qt::left << what << qSetFieldWidth(0) << value << "\n";
+}
+
 template<typename F>
 void timed(const char *what, F f)
 {
@@ -74,9 +79,7 @@ void timed(const char *what, F f)
     timer.start();
     if (!f())
         qFatal("%s failed", what);
-    const double ms = timer.nsecsElapsed() / 1e6;
-    out << qSetFieldWidth(36) << left << what << qSetFieldWidth(0) << QString::number(ms, 'f', 2)
-        << " ms\n";
+    report(what, QString::number(timer.nsecsElapsed() / 1e6, 'f', 2) + " ms");
 }
 }
 
@@ -126,12 +129,9 @@ int main(int argc, char *argv[])
 
     rusage usage;
     getrusage(RUSAGE_SELF, &usage);
-    out << qSetFieldWidth(36) << left << "groups due" << qSetFieldWidth(0) << due.size() << "\n";
-    out << qSetFieldWidth(36) << left << "textbook file" << qSetFieldWidth(0)
-        << QFileInfo(bookpath).size() / 1024 << " KiB\n";
-    out << qSetFieldWidth(36) << left << "user file" << qSetFieldWidth(0)
-        << QFileInfo(userpath).size() / 1024 << " KiB\n";
-    out << qSetFieldWidth(36) << left << "peak memory" << qSetFieldWidth(0)
-        << usage.ru_maxrss / 1024 << " MiB\n";
+    report("groups due", QString::number(due.size()));
+    report("textbook file", QString::number(QFileInfo(bookpath).size() / 1024) + " KiB");
+    report("user file", QString::number(QFileInfo(userpath).size() / 1024) + " KiB");
+    report("peak memory", QString::number(usage.ru_maxrss / 1024) + " MiB");
     return 0;
 }
