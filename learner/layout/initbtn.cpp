@@ -22,6 +22,17 @@ ButtonSkin loadset(const QString &prefix, QPixmap &normal, QPixmap &hover, QPixm
     return set;
 }
 
+// The question field's set: one picture for all three states.
+ButtonSkin loadquestion(QPixmap &picture, QBitmap &mask)
+{
+    const QString path = QStringLiteral(":/s.png");
+    ButtonSkin set;
+    set.load(path, path, path, QStringLiteral(":/sm.bmp"));
+    picture = set.normal;
+    mask = set.mask;
+    return set;
+}
+
 QString buttonname(int number)
 {
     return number == 1 ? QStringLiteral("pushButton") : QStringLiteral("pushButton_%1").arg(number);
@@ -37,12 +48,6 @@ struct SkinnedButtons {
 
 void Widget::initbtn()
 {
-    ButtonSkin question;
-    question.load(QStringLiteral(":/s.png"), QStringLiteral(":/s.png"), QStringLiteral(":/s.png"),
-                  QStringLiteral(":/sm.bmp"));
-    s = question.normal;
-    sm = question.mask;
-
     // Sets in loading order, each with the numbers of the buttons it skins.
     const QVector<SkinnedButtons> sets = {
         {loadset(QStringLiteral("f2"), f21, f22, f23, f2m), {1, 2, 3, 28, 128, 104, 109, 33}},
@@ -57,7 +62,7 @@ void Widget::initbtn()
         {loadset(QStringLiteral("q"), q1, q2, q3, qm),
          {56, 67, 68, 126, 127, 92, 4, 76, 32, 95, 96, 94, 93, 97, 98, 116, 117,
           99, 100, 118, 119, 101, 102, 120, 121, 106, 112, 122, 123, 114, 115, 124, 125}},
-        {question, {75}},
+        {loadquestion(s, sm), {75}},
         {loadset(QStringLiteral("ljgd"), ljgd1, ljgd2, ljgd3, ljgdm), {17, 18, 70, 71, 72, 73, 74}},
         {loadset(QStringLiteral("zy"), zy1, zy2, zy3, zym), {69, 80, 43, 77, 44, 78, 45, 52, 79}},
     };
