@@ -5,9 +5,13 @@
 
 class QString;
 
-// Loads a picture file that came from outside (the network, the user's
-// disk) after checking its stated size: a picture larger than 4096×4096
-// pixels, or one whose size cannot be read, gives a null picture.
+// Pictures that come from outside (the network, the user's disk) are
+// size-checked before they are decoded: more than 4096 pixels either way is
+// too large.
+bool picturetoolarge(const QString &path);
+
+// The picture in the file; a null picture when the file holds no readable
+// picture or one that is too large.
 QPixmap readpicture(const QString &path);
 
 #endif

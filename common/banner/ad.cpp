@@ -1,0 +1,176 @@
+#include "ad.h"
+
+#include "randomorder.h"
+#include "readpicture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+#include <QUrl>
+
+namespace {
+const qint64 listbytes = 16 * 1024;
+const qint64 picturebytes = 4 * 1024 * 1024;
+const int timeoutms = 30000;
+
+QString withoutslash(QString url)
+{
+    while (url.endsWith(QLatin1Char('/')))
+        url.chop(1);
+    return url;
+}
+
+// The next line that is not empty after trimming; a null string at the end.
+QString nextlink(QTextStream &stream)
+{
+    while (!stream.atEnd()) {
+        const QString line = stream.readLine().trimmed();
+        if (!line.isEmpty())
+            return line;
+    }
+    return QString();
+}
+} // namespace
+
+ad::ad(QObject *parent, const QString &baseurl, const QString &folder)
+    : QObject(parent)
+    , defaultone(new QPixmap(QStringLiteral(":/one.jpg")))
+    , defaulttwo(new QPixmap(QStringLiteral(":/two.jpg")))
+    , appdir(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder)
+    , adurl(withoutslash(baseurl) + QStringLiteral("/show/ad/"))
+    , adurl2(adurl)
+    , defaultlink(withoutslash(baseurl) + QLatin1Char('/'))
+    , defaultlink2(defaultlink)
+{
+    infodown.setlimits(listbytes, timeoutms);
+    onedown.setlimits(picturebytes, timeoutms);
+    twodown.setlimits(picturebytes, timeoutms);
+    for (int k = 0; k < maxpictures; ++k) {
+        down[k].setlimits(picturebytes, timeoutms);
+        connect(&down[k], &iHttpDownload::finished, this, [this, k] { setokpic(k); });
+    }
+    connect(&infodown, &iHttpDownload::finished, this, &ad::setok);
+    connect(&onedown, &iHttpDownload::finished, this, &ad::setokone);
+    connect(&twodown, &iHttpDownload::finished, this, &ad::setoktwo);
+    infodown.download(adurl + QStringLiteral("info.txt"), local(QStringLiteral("info.txt")));
+}
+
+ad::~ad() = default;
+
+QPixmap *ad::getone()
+{
+    if (one)
+        return handout(one.get(), onelink);
+    return handout(defaultone.get(), defaultlink);
+}
+
+QPixmap *ad::gettwo()
+{
+    if (two)
+        return handout(two.get(), twolink);
+    return handout(defaulttwo.get(), defaultlink2);
+}
+
+QPixmap *ad::getnext()
+{
+    const int n = int(pics.size());
+    if (current < 0) {
+        if (n > 0)
+            current = 0;
+        return handout(defaultone.get(), defaultlink);
+    }
+    if (current < n - 1)
+        ++current;
+    else if (n > 0)
+        current = 0;
+    const int k = current < order.size() ? order.at(current) : -1;
+    if (k < 0 || k >= n || !pics[k])
+        return handout(defaultone.get(), defaultlink);
+    return handout(pics[k].get(), k < links.size() ? links.at(k) : defaultlink);
+}
+
+QString ad::getlink() const
+{
+    return currentlink;
+}
+
+void ad::makeorder(int n)
+{
+    order = randomorder(n);
+}
+
+void ad::setok()
+{
+    QFile file(local(QStringLiteral("info.txt")));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QTextStream stream(&file);
+    const QString first = stream.atEnd() ? QStringLiteral("0") : stream.readLine().trimmed();
+    const int n = qMin(first.toInt(nullptr, 10), maxpictures);
+    if (n < 1)
+        return;
+    one.reset();
+    two.reset();
+    pics.clear();
+    pics.resize(size_t(n));
+    links.clear();
+    onelink = checkedlink(stream.atEnd() ? QString() : stream.readLine().trimmed());
+    twolink = defaultlink2;
+    for (int k = 0; k < n && !stream.atEnd(); ++k) {
+        const QString line = nextlink(stream);
+        if (!line.isNull())
+            links.append(checkedlink(line));
+    }
+    file.close();
+    makeorder(n);
+    onedown.download(adurl + QStringLiteral("one.htm"), local(QStringLiteral("one.jpg")));
+    twodown.download(adurl2 + QStringLiteral("two.htm"), local(QStringLiteral("two.jpg")));
+    for (int k = n - 1; k >= 0; --k)
+        down[k].download(adurl + QStringLiteral("c%1.htm").arg(k), local(QStringLiteral("c%1.jpg").arg(k)));
+}
+
+void ad::setokone()
+{
+    if (!one)
+        one = fetched(QStringLiteral("one.jpg"));
+}
+
+void ad::setoktwo()
+{
+    if (!two)
+        two = fetched(QStringLiteral("two.jpg"));
+}
+
+void ad::setokpic(int k)
+{
+    if (k < int(pics.size()))
+        pics[k] = fetched(QStringLiteral("c%1.jpg").arg(k));
+}
+
+QString ad::local(const QString &name) const
+{
+    return appdir + QDir::separator() + name;
+}
+
+QString ad::checkedlink(const QString &line) const
+{
+    const QUrl url(line, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    const bool web = scheme == QLatin1String("http") || scheme == QLatin1String("https");
+    return url.isValid() && web && !url.host().isEmpty() ? line : defaultlink;
+}
+
+std::unique_ptr<QPixmap> ad::fetched(const QString &name) const
+{
+    const QString path = local(name);
+    if (picturetoolarge(path))
+        return nullptr;
+    return std::make_unique<QPixmap>(readpicture(path));
+}
+
+QPixmap *ad::handout(QPixmap *picture, const QString &link)
+{
+    currentlink = link;
+    return picture;
+}

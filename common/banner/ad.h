@@ -1,0 +1,77 @@
+#ifndef AD_H
+#define AD_H
+
+#include "ihttpdownload.h"
+
+#include <QList>
+#include <QObject>
+#include <QPixmap>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+// The advertisement banner. At construction it fetches the list info.txt
+// from the banner folder of the maker's server, then picture one, picture
+// two and up to ten rotating pictures, stores them in the program folder and
+// hands them out with their links. Where a picture has not arrived a
+// built-in default stands in, with the server's home page as its link.
+// The getters never return null; the banner keeps the pictures it hands out.
+class ad : public QObject
+{
+    Q_OBJECT
+
+public:
+    // baseurl: the server root; folder: where the fetched files are stored
+    // (the program folder when empty).
+    explicit ad(QObject *parent = nullptr, const QString &baseurl = QStringLiteral(MAKER_HOST),
+                const QString &folder = QString());
+    ~ad() override;
+
+    QPixmap *getone();
+    QPixmap *gettwo();
+    // The next rotating picture in the random order.
+    QPixmap *getnext();
+    // The link of the picture handed out last.
+    QString getlink() const;
+
+private slots:
+    void setok();
+    void setokone();
+    void setoktwo();
+
+private:
+    static const int maxpictures = 10;
+
+    void makeorder(int n);
+    void setokpic(int k);
+    QString local(const QString &name) const;
+    QString checkedlink(const QString &line) const;
+    // The picture of a fetched file; null (not arrived) when it is too large.
+    std::unique_ptr<QPixmap> fetched(const QString &name) const;
+    QPixmap *handout(QPixmap *picture, const QString &link);
+
+    std::unique_ptr<QPixmap> defaultone;
+    std::unique_ptr<QPixmap> defaulttwo;
+    std::unique_ptr<QPixmap> one;
+    std::unique_ptr<QPixmap> two;
+    QString onelink;
+    QString twolink;
+    std::vector<std::unique_ptr<QPixmap>> pics;
+    QList<QString> links;
+    QList<int> order;
+    int current = -1;
+    QString currentlink;
+    QString appdir;
+    QString adurl;
+    QString adurl2;
+    QString defaultlink;
+    QString defaultlink2;
+    iHttpDownload infodown;
+    iHttpDownload onedown;
+    iHttpDownload twodown;
+    std::array<iHttpDownload, maxpictures> down;
+};
+
+#endif

@@ -1,0 +1,210 @@
+#include "ihttpdownload.h"
+#include "testserver.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// How long a download that must not succeed is given to show that it does not.
+const int settle = 1500;
+
+QByteArray content(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+} // namespace
+
+class tst_iHttpDownload : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void success_data();
+    void success();
+    void refused_data();
+    void refused();
+    void nothingsent_data();
+    void nothingsent();
+    void secondrequest();
+    void replacedrequest();
+    void timeout();
+    void refusedserver();
+
+private:
+    QString target() const;
+
+    QTemporaryDir *dir = nullptr;
+    TestServer *server = nullptr;
+};
+
+void tst_iHttpDownload::init()
+{
+    dir = new QTemporaryDir;
+    server = new TestServer;
+    QVERIFY2(server->isListening(), "test server on 127.0.0.1");
+    QFile old(target());
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("previous start");
+}
+
+void tst_iHttpDownload::cleanup()
+{
+    delete server;
+    delete dir;
+}
+
+QString tst_iHttpDownload::target() const
+{
+    return dir->filePath("info.txt");
+}
+
+void tst_iHttpDownload::success_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::newRow("text") << QByteArray("3\nhttp://a.example/\n");
+    QTest::newRow("empty body") << QByteArray();
+    QTest::newRow("binary at the cap") << QByteArray(1000, char(0xFF));
+}
+
+void tst_iHttpDownload::success()
+{
+    QFETCH(QByteArray, body);
+    server->setbody("/x", body);
+    iHttpDownload downloader;
+    downloader.setlimits(1000, 30000);
+    QSignalSpy finished(&downloader, &iHttpDownload::finished);
+    downloader.download(server->url() + "/x", target());
+    QVERIFY2(finished.wait(10000), "a 200 answer ends with finished()");
+    QVERIFY2(content(target()) == body, "the file holds the body byte for byte");
+    QTest::qWait(100);
+    QVERIFY2(finished.count() == 1, "finished() once");
+}
+
+void tst_iHttpDownload::refused_data()
+{
+    QTest::addColumn<QByteArray>("raw");
+    QTest::addColumn<QByteArray>("kept");
+    QTest::newRow("404") << TestServer::answer("404 Not Found", "gone") << QByteArray();
+    QTest::newRow("500") << TestServer::answer("500 Internal Server Error", "oops") << QByteArray();
+    QTest::newRow("301") << QByteArray("HTTP/1.1 301 Moved Permanently\r\nLocation: /y\r\n"
+                                       "Content-Length: 0\r\nConnection: close\r\n\r\n") << QByteArray();
+    QTest::newRow("over the cap") << TestServer::answer("200 OK", QByteArray(5000, 'x')) << QByteArray();
+    QTest::newRow("truncated body") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nabc")
+                                    << QByteArray("abc");
+    QTest::newRow("huge content length")
+        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 99999999999999\r\n\r\nabc") << QByteArray("abc");
+    QTest::newRow("garbage status line") << QByteArray("NONSENSE\r\n\r\n") << QByteArray();
+    QTest::newRow("no answer at all") << QByteArray() << QByteArray();
+}
+
+void tst_iHttpDownload::refused()
+{
+    QFETCH(QByteArray, raw);
+    QFETCH(QByteArray, kept);
+    server->setraw("/x", raw);
+    server->setbody("/y", "redirected");
+    iHttpDownload downloader;
+    downloader.setlimits(1000, 30000);
+    QSignalSpy finished(&downloader, &iHttpDownload::finished);
+    downloader.download(server->url() + "/x", target());
+    QVERIFY2(!finished.wait(settle), "no finished() for a refused answer");
+    QVERIFY2(!server->requests().isEmpty() && server->requests().toSet() == QSet<QString>{"/x"},
+             "no redirect is followed");
+    const QByteArray left = content(target());
+    QVERIFY2(left.startsWith(kept) && left.size() <= 1000,
+             qPrintable("the file holds at most what arrived: " + left.left(40)));
+    QVERIFY2(!left.startsWith("previous"), "the old file was removed");
+}
+
+void tst_iHttpDownload::nothingsent_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("file link") << "file:///etc/hostname" << "info.txt";
+    QTest::newRow("no scheme") << "127.0.0.1/x" << "info.txt";
+    QTest::newRow("unwritable path") << "<server>/x" << "missing/info.txt";
+}
+
+void tst_iHttpDownload::nothingsent()
+{
+    QFETCH(QString, url);
+    QFETCH(QString, path);
+    server->setbody("/x", "body");
+    iHttpDownload downloader;
+    QSignalSpy finished(&downloader, &iHttpDownload::finished);
+    downloader.download(url.replace("<server>", server->url()), dir->filePath(path));
+    QVERIFY2(!finished.wait(settle), "nothing is fetched");
+    QVERIFY2(server->requests().isEmpty(), "no request is sent");
+    QVERIFY2(!QFile::exists(dir->filePath(path)), "no file is left at the path");
+}
+
+void tst_iHttpDownload::secondrequest()
+{
+    server->setbody("/a", "first");
+    server->setbody("/b", "second");
+    iHttpDownload downloader;
+    QSignalSpy finished(&downloader, &iHttpDownload::finished);
+    downloader.download(server->url() + "/a", dir->filePath("a.txt"));
+    QVERIFY2(finished.wait(10000), "the first download ends");
+    downloader.download(server->url() + "/b", dir->filePath("b.txt"));
+    QVERIFY2(finished.wait(10000), "the second download ends");
+    QTest::qWait(100);
+    QVERIFY2(finished.count() == 2, "one finished() per download");
+    QVERIFY2(content(dir->filePath("a.txt")) == "first" && content(dir->filePath("b.txt")) == "second",
+             "each file holds its body");
+}
+
+void tst_iHttpDownload::replacedrequest()
+{
+    server->setsilent(true);
+    iHttpDownload downloader;
+    QSignalSpy finished(&downloader, &iHttpDownload::finished);
+    downloader.download(server->url() + "/a", dir->filePath("a.txt"));
+    QTRY_VERIFY2_WITH_TIMEOUT(server->requests().size() == 1, "the first request arrives", 10000);
+    server->setsilent(false);
+    server->setbody("/b", "second");
+    downloader.download(server->url() + "/b", dir->filePath("b.txt"));
+    QVERIFY2(finished.wait(10000), "the replacing download ends");
+    QTest::qWait(100);
+    QVERIFY2(finished.count() == 1, "the dropped download reports nothing");
+    QVERIFY2(content(dir->filePath("b.txt")) == "second", "the second file holds its body");
+}
+
+void tst_iHttpDownload::timeout()
+{
+    server->setsilent(true);
+    iHttpDownload downloader;
+    downloader.setlimits(1000, 300);
+    QSignalSpy finished(&downloader, &iHttpDownload::finished);
+    downloader.download(server->url() + "/x", target());
+    QTRY_VERIFY2_WITH_TIMEOUT(server->requests().size() == 1, "the request arrives", 10000);
+    QTcpSocket *accepted = server->findChild<QTcpSocket *>();
+    QVERIFY2(accepted, "the connection is open");
+    QSignalSpy closed(accepted, &QTcpSocket::disconnected);
+    QVERIFY2(closed.wait(20000), "the downloader gives up on a silent server");
+    QVERIFY2(finished.isEmpty(), "a timed-out download reports nothing");
+}
+
+void tst_iHttpDownload::refusedserver()
+{
+    QString url;
+    {
+        TestServer closed;
+        url = closed.url() + "/x";
+    }
+    iHttpDownload downloader;
+    QSignalSpy finished(&downloader, &iHttpDownload::finished);
+    downloader.download(url, target());
+    QVERIFY2(!finished.wait(settle), "no server, no finished()");
+    QVERIFY2(content(target()).isEmpty(), "an empty file is left");
+}
+
+QTEST_MAIN(tst_iHttpDownload)
+#include "tst_ihttpdownload.moc"
