@@ -1,0 +1,301 @@
+#include "ad.h"
+#include "testserver.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Served pictures are told apart by their width.
+const int onewidth = 30;
+const int twowidth = 31;
+const int placewidth = 40;
+
+QByteArray picture(int width, const char *format = "PNG")
+{
+    QImage image(width, 10, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// A JPEG whose header states 20000×20000 pixels.
+QByteArray oversized()
+{
+    QByteArray bytes = picture(16, "JPG");
+    const int sof = bytes.indexOf(QByteArray("\xFF\xC0", 2));
+    for (int at : {sof + 5, sof + 7}) {
+        bytes[at] = char(0x4E);
+        bytes[at + 1] = char(0x20);
+    }
+    return bytes;
+}
+
+QStringList fetchable()
+{
+    QStringList names{"info.txt", "one.jpg", "two.jpg"};
+    for (int k = 0; k < 10; ++k)
+        names << QString("c%1.jpg").arg(k);
+    return names;
+}
+
+} // namespace
+
+class tst_Ad : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void rotation();
+    void singleplace();
+    void countclamped();
+    void listignored_data();
+    void listignored();
+    void picturefailures_data();
+    void picturefailures();
+    void links_data();
+    void links();
+    void notapicture();
+    void noserver();
+
+private:
+    void serveall(const QByteArray &list);
+    // Waits until the server has had these requests and the banner has taken the answers.
+    void waitfor(const QStringList &paths);
+    QString home() const;
+    bool isdefault(QPixmap *shown, const char *resource) const;
+
+    QTemporaryDir *dir = nullptr;
+    TestServer *server = nullptr;
+};
+
+void tst_Ad::init()
+{
+    dir = new QTemporaryDir;
+    server = new TestServer;
+    QVERIFY2(server->isListening(), "test server on 127.0.0.1");
+    QVERIFY2(!QPixmap(":/one.jpg").isNull() && !QPixmap(":/two.jpg").isNull(), "the default pictures are built in");
+}
+
+void tst_Ad::cleanup()
+{
+    const QStringList left = QDir(dir->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    const QStringList allowed = fetchable();
+    for (const QString &name : left)
+        QVERIFY2(allowed.contains(name), qPrintable("stray file " + name));
+    delete server;
+    delete dir;
+}
+
+void tst_Ad::serveall(const QByteArray &list)
+{
+    server->setbody("/show/ad/info.txt", list);
+    server->setbody("/show/ad/one.htm", picture(onewidth));
+    server->setbody("/show/ad/two.htm", picture(twowidth));
+    for (int k = 0; k < 10; ++k)
+        server->setbody(QString("/show/ad/c%1.htm").arg(k), picture(placewidth + k));
+}
+
+void tst_Ad::waitfor(const QStringList &paths)
+{
+    QStringList expected;
+    for (const QString &path : paths)
+        expected << "/show/ad/" + path;
+    QTRY_VERIFY2_WITH_TIMEOUT(server->requests().toSet() == expected.toSet(),
+                              qPrintable("requests: " + server->requests().join(' ')), 15000);
+    QTest::qWait(500);
+    QVERIFY2(server->requests().size() == expected.size(),
+             qPrintable("each file is fetched once: " + server->requests().join(' ')));
+}
+
+QString tst_Ad::home() const
+{
+    return server->url() + "/";
+}
+
+bool tst_Ad::isdefault(QPixmap *shown, const char *resource) const
+{
+    return shown && shown->toImage() == QPixmap(QLatin1String(resource)).toImage();
+}
+
+void tst_Ad::rotation()
+{
+    serveall("3\nhttp://one.example/\n\nhttp://a.example/\n  https://b.example/x  \n");
+    ad banner(nullptr, server->url(), dir->path());
+    waitfor({"info.txt", "one.htm", "two.htm", "c0.htm", "c1.htm", "c2.htm"});
+
+    QPixmap *one = banner.getone();
+    QVERIFY2(one && one->width() == onewidth, "picture one arrived");
+    QVERIFY2(banner.getlink() == "http://one.example/", "with the list's second line as its link");
+    QPixmap *two = banner.gettwo();
+    QVERIFY2(two && two->width() == twowidth, "picture two arrived");
+    QVERIFY2(banner.getlink() == home(), "picture two links the home page");
+
+    QVERIFY2(isdefault(banner.getnext(), ":/one.jpg") && banner.getlink() == home(),
+             "the first rotating request gives the default picture");
+    const QHash<int, QString> linkof{{placewidth, "http://a.example/"},
+                                     {placewidth + 1, "https://b.example/x"},
+                                     {placewidth + 2, home()}};
+    QList<int> cycle;
+    for (int i = 0; i < 3; ++i) {
+        QPixmap *shown = banner.getnext();
+        QVERIFY2(shown, "never null");
+        cycle << shown->width();
+        QVERIFY2(banner.getlink() == linkof.value(shown->width(), "?"),
+                 qPrintable(QString("place of width %1 has link %2").arg(shown->width()).arg(banner.getlink())));
+    }
+    QVERIFY2(cycle.toSet() == QSet<int>({placewidth, placewidth + 1, placewidth + 2}),
+             "each place once per round");
+    QVERIFY2(banner.getnext()->width() == cycle.first(), "the rotation starts over");
+    QVERIFY2(QFile::exists(dir->filePath("c2.jpg")) && QFile::exists(dir->filePath("info.txt")),
+             "the files are stored in the folder");
+}
+
+void tst_Ad::singleplace()
+{
+    serveall("1\nhttp://one.example/\nhttp://a.example/\n");
+    ad banner(nullptr, server->url(), dir->path());
+    waitfor({"info.txt", "one.htm", "two.htm", "c0.htm"});
+    QVERIFY2(isdefault(banner.getnext(), ":/one.jpg"), "the first rotating request gives the default");
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY2(banner.getnext()->width() == placewidth, "every later request gives place 0");
+        QVERIFY2(banner.getlink() == "http://a.example/", "with its link");
+    }
+}
+
+void tst_Ad::countclamped()
+{
+    serveall("15\nhttp://one.example/\n");
+    ad banner(nullptr, server->url(), dir->path());
+    QStringList all{"info.txt", "one.htm", "two.htm"};
+    for (int k = 0; k < 10; ++k)
+        all << QString("c%1.htm").arg(k);
+    waitfor(all);
+    banner.getnext();
+    QSet<int> seen;
+    for (int i = 0; i < 10; ++i) {
+        seen << banner.getnext()->width();
+        QVERIFY2(banner.getlink() == home(), "places without a link line link the home page");
+    }
+    QVERIFY2(seen.size() == 10, "ten places in the rotation");
+}
+
+void tst_Ad::listignored_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::newRow("zero") << QByteArray("0\nhttp://one.example/\n");
+    QTest::newRow("negative") << QByteArray("-3\nhttp://one.example/\n");
+    QTest::newRow("no number") << QByteArray("abc\nhttp://one.example/\n");
+    QTest::newRow("empty first line") << QByteArray("\n2\nhttp://one.example/\n");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("binary") << QByteArray("\x00\xFF\xFE\x01\n\x80", 6);
+    QTest::newRow("over the size cap") << QByteArray("1\nhttp://one.example/\n") + QByteArray(100000, '\n');
+}
+
+void tst_Ad::listignored()
+{
+    QFETCH(QByteArray, list);
+    serveall(list);
+    ad banner(nullptr, server->url(), dir->path());
+    waitfor({"info.txt"});
+    QVERIFY2(isdefault(banner.getone(), ":/one.jpg") && banner.getlink() == home(), "default picture one");
+    QVERIFY2(isdefault(banner.gettwo(), ":/two.jpg") && banner.getlink() == home(), "default picture two");
+    for (int i = 0; i < 3; ++i)
+        QVERIFY2(isdefault(banner.getnext(), ":/one.jpg") && banner.getlink() == home(),
+                 "the rotation gives the default picture");
+}
+
+void tst_Ad::picturefailures_data()
+{
+    QTest::addColumn<QByteArray>("raw");
+    QTest::newRow("404") << TestServer::answer("404 Not Found", picture(onewidth));
+    QTest::newRow("301") << QByteArray("HTTP/1.1 301 Moved Permanently\r\nLocation: /show/ad/two.htm\r\n"
+                                       "Content-Length: 0\r\nConnection: close\r\n\r\n");
+    QTest::newRow("huge file") << TestServer::answer("200 OK", picture(onewidth) + QByteArray(5 << 20, '\0'));
+    QTest::newRow("oversized picture") << TestServer::answer("200 OK", oversized());
+    QTest::newRow("truncated answer") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n")
+                                             + picture(onewidth).left(20);
+}
+
+void tst_Ad::picturefailures()
+{
+    QFETCH(QByteArray, raw);
+    serveall("1\nhttp://one.example/\nhttp://a.example/\n");
+    server->setraw("/show/ad/one.htm", raw);
+    ad banner(nullptr, server->url(), dir->path());
+    waitfor({"info.txt", "one.htm", "two.htm", "c0.htm"});
+    QVERIFY2(isdefault(banner.getone(), ":/one.jpg"), "picture one falls back to the default");
+    QVERIFY2(banner.getlink() == home(), "with the home page link");
+    QVERIFY2(banner.gettwo()->width() == twowidth, "the other pictures still arrive");
+}
+
+void tst_Ad::links_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("http") << QByteArray("http://one.example/page") << "http://one.example/page";
+    QTest::newRow("https, trimmed") << QByteArray("  https://one.example/  ") << "https://one.example/";
+    QTest::newRow("file link") << QByteArray("file:///etc/passwd") << "<home>";
+    QTest::newRow("script") << QByteArray("javascript:alert(1)") << "<home>";
+    QTest::newRow("no host") << QByteArray("http://") << "<home>";
+    QTest::newRow("plain word") << QByteArray("hello") << "<home>";
+    QTest::newRow("empty") << QByteArray("") << "<home>";
+}
+
+void tst_Ad::links()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, expected);
+    expected.replace("<home>", home());
+    serveall("1\n" + line + "\n" + line + "\n");
+    ad banner(nullptr, server->url(), dir->path());
+    waitfor({"info.txt", "one.htm", "two.htm", "c0.htm"});
+    QVERIFY2(banner.getone()->width() == onewidth, "picture one arrived");
+    QVERIFY2(banner.getlink() == expected, qPrintable("picture one's link: " + banner.getlink()));
+    if (!line.isEmpty()) {
+        banner.getnext();
+        QVERIFY2(banner.getnext()->width() == placewidth, "place 0 arrived");
+        QVERIFY2(banner.getlink() == expected, qPrintable("place 0's link: " + banner.getlink()));
+    }
+}
+
+void tst_Ad::notapicture()
+{
+    serveall("1\nhttp://one.example/\n");
+    server->setbody("/show/ad/one.htm", "<html>not a picture</html>");
+    ad banner(nullptr, server->url(), dir->path());
+    waitfor({"info.txt", "one.htm", "two.htm", "c0.htm"});
+    QPixmap *shown = banner.getone();
+    QVERIFY2(shown && shown->isNull(), "a file that is no picture gives an empty picture");
+    QVERIFY2(banner.getlink() == "http://one.example/", "with its link");
+}
+
+void tst_Ad::noserver()
+{
+    QString url;
+    {
+        TestServer closed;
+        url = closed.url();
+    }
+    ad banner(nullptr, url, dir->path());
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY2(isdefault(banner.getnext(), ":/one.jpg"), "before the list every request gives the default");
+        QVERIFY2(banner.getlink() == url + "/", "with the home page link");
+    }
+    QTest::qWait(1500);
+    QVERIFY2(isdefault(banner.getone(), ":/one.jpg") && isdefault(banner.gettwo(), ":/two.jpg"),
+             "no server: the defaults for the whole run");
+}
+
+QTEST_MAIN(tst_Ad)
+#include "tst_ad.moc"
