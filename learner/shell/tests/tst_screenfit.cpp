@@ -1,0 +1,152 @@
+#include "pictures.h"
+#include "screenfit.h"
+#include "testfiles.h"
+#include "widget.h"
+
+#include <QBuffer>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QtTest>
+
+class tst_screenfit : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void choose_data();
+    void choose();
+    void descendants_data();
+    void descendants();
+    void window();
+    void bytes_data();
+    void bytes();
+};
+
+void tst_screenfit::init()
+{
+    QFile::remove(testfiles::programsettings());
+}
+
+void tst_screenfit::choose_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QRect>("stack");
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<int>("fontsize");
+
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << QRect(96, 0, 1728, 1080) << 1.8947368f << 19;
+    QTest::newRow("1680x1050") << QSize(1680, 1050) << QRect(0, 0, 1680, 1050) << float(1680 / 912.0) << 18;
+    QTest::newRow("1440x900") << QSize(1440, 900) << QRect(0, 0, 1440, 900) << float(1440 / 912.0) << 17;
+    QTest::newRow("1366x768") << QSize(1366, 768) << QRect(69, 0, 1228, 767) << float(1228 / 912.0) << 13;
+    QTest::newRow("1280x1024") << QSize(1280, 1024) << QRect(26, 128, 1228, 767) << float(1228 / 912.0) << 13;
+    QTest::newRow("1152x720") << QSize(1152, 720) << QRect(0, 0, 1152, 720) << float(1152 / 912.0) << 12;
+    QTest::newRow("1024x768") << QSize(1024, 768) << QRect(0, 64, 1024, 640) << float(1024 / 912.0) << 11;
+    QTest::newRow("800x600") << QSize(800, 600) << QRect(0, 50, 800, 500) << float(800 / 912.0) << 8;
+    QTest::newRow("640x480 too small") << QSize(640, 480) << QRect(-80, -10, 800, 500) << 0.877193f << 8;
+    QTest::newRow("1727x1080 just too narrow") << QSize(1727, 1080) << QRect(23, 15, 1680, 1050)
+                                               << float(1680 / 912.0) << 18;
+}
+
+void tst_screenfit::choose()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QRect, stack);
+    QFETCH(float, scale);
+    QFETCH(int, fontsize);
+    const ScreenFit fit = ScreenFit::choose(screen, 570);
+    QVERIFY2(fit.stack == stack, qPrintable(QStringLiteral("page stack %1,%2 %3x%4")
+                                                .arg(fit.stack.x()).arg(fit.stack.y())
+                                                .arg(fit.stack.width()).arg(fit.stack.height())));
+    QVERIFY2(qFuzzyCompare(fit.scale, scale), qPrintable(QString::number(double(fit.scale), 'g', 9)));
+    QCOMPARE(fit.fontsize, fontsize);
+}
+
+void tst_screenfit::descendants_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QRect>("design");
+    QTest::addColumn<QRect>("expected");
+
+    QTest::newRow("1728") << 1728 << QRect(10, 10, 100, 20) << QRect(18, 18, 189, 37);
+    QTest::newRow("full size at 1152 is one short") << 1152 << QRect(0, 0, 912, 570) << QRect(0, 0, 1151, 719);
+    QTest::newRow("800") << 800 << QRect(120, 220, 101, 21) << QRect(105, 192, 88, 18);
+    QTest::newRow("1440 keeps whole pixels") << 1440 << QRect(0, 539, 912, 31) << QRect(0, 851, 1440, 48);
+}
+
+void tst_screenfit::descendants()
+{
+    QFETCH(int, width);
+    QFETCH(QRect, design);
+    QFETCH(QRect, expected);
+    const ScreenFit fit = ScreenFit::choose(QSize(width, 1080), 570);
+    QWidget root;
+    root.setGeometry(5, 5, 912, 570);
+    QWidget page(&root);
+    page.setGeometry(0, 0, 912, 570);
+    QLabel child(&page);
+    child.setGeometry(design);
+    ScreenFit::scaledescendants(&root, fit.scale, fit.fontsize);
+    QVERIFY2(child.geometry() == expected,
+             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(child.x()).arg(child.y())
+                            .arg(child.width()).arg(child.height())));
+    QCOMPARE(child.font().pointSize(), fit.fontsize);
+    QVERIFY2(root.geometry() == QRect(5, 5, 912, 570), "the root keeps its geometry");
+}
+
+// The offscreen screen is 800 x 600: the smallest size, 50 pixels from the top.
+void tst_screenfit::window()
+{
+    Widget window;
+    auto *stack = window.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+    QVERIFY2(stack, "page stack");
+    QCOMPARE(stack->geometry(), QRect(0, 50, 800, 500));
+    const QFont windowfont = window.font();
+    QCOMPARE(stack->font().pointSize(), windowfont.pointSize());
+
+    auto *name = window.findChild<QLabel *>(QStringLiteral("label_5"));
+    QCOMPARE(name->geometry(), QRect(105, 192, 88, 18));
+    QCOMPARE(name->font().pointSize(), 8);
+    auto *strip = window.findChild<QWidget *>(QStringLiteral("frame_15"));
+    QCOMPARE(strip->geometry(), QRect(43, 261, 714, 167));
+    auto *slot = window.findChild<QGraphicsView *>(QStringLiteral("graphicsView_3"));
+    QCOMPARE(slot->geometry(), QRect(248, 57, 105, 78));
+}
+
+void tst_screenfit::bytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("loaded");
+
+    QImage image(20, 10, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "jpg");
+
+    QTest::newRow("jpeg") << jpeg << true;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("no picture") << QByteArray("hello, world") << false;
+    QTest::newRow("truncated jpeg") << jpeg.left(20) << false;
+    // A valid header announcing 20000 x 20000 pixels, which would take 1.6 GB.
+    QTest::newRow("huge png") << QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200004e2000004e2008060000"
+                                                     "00e37046390000000c49444154789c6360a03d00000064000186643c35")
+                              << false;
+}
+
+void tst_screenfit::bytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, loaded);
+    QPixmap picture;
+    QCOMPARE(bytespixmap(picture, bytes), loaded);
+    QCOMPARE(picture.isNull(), !loaded);
+    const QPixmap scaled = scalepixmap(picture, 120, 90);
+    QCOMPARE(scaled.isNull(), !loaded);
+    if (loaded)
+        QCOMPARE(scaled.size(), QSize(120, 90));
+}
+
+QTEST_MAIN(tst_screenfit)
+#include "tst_screenfit.moc"
