@@ -87,8 +87,11 @@ void fd_Dialog::openpath()
     ui->treeView->expand(current);
     ui->treeView->scrollTo(current, QAbstractItemView::EnsureVisible);
     ui->treeView->setCurrentIndex(current);
-    if (!DialogFrame::bookmaker())
+    if (!DialogFrame::bookmaker()) {
+        // As wide as the longest name: the tree scrolls sideways.
+        ui->treeView->header()->setStretchLastSection(false);
         ui->treeView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    }
 }
 
 void fd_Dialog::paintEvent(QPaintEvent *event)

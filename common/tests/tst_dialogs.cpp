@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsView>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,6 +108,9 @@ private slots:
     void preview_data();
     void preview();
     void foldertoggle();
+    void skins();
+    void treeheader_data();
+    void treeheader();
 
 private:
     void write(const QString &name, const QByteArray &bytes);
@@ -571,6 +576,65 @@ void tst_Dialogs::foldertoggle()
     });
     QString result;
     runchooser(false, at(""), &result);
+}
+
+void tst_Dialogs::skins()
+{
+    const auto masked = [](QDialog *dialog, const QStringList &buttons) {
+        for (const QString &name : buttons) {
+            auto *button = dialog->findChild<QPushButton *>(name);
+            QVERIFY2(button && !button->mask().isEmpty(), qPrintable(name + " is skinned with its mask"));
+            QVERIFY2(!button->mask().contains(QPoint(0, 0)), qPrintable(name + " has its corners cut"));
+        }
+    };
+    driver->add("fd_Dialog", [&](QDialog *dialog) {
+        masked(dialog, {"pushButton", "pushButton_2", "pushButton_3", "pushButton_4"});
+        DialogDriver::clickbutton(dialog, "pushButton_4");
+    });
+    driver->add("inputDlg", [&](QDialog *dialog) {
+        masked(dialog, {"pushButton", "pushButton_2"});
+        QTest::keyClicks(child<QLineEdit>(dialog, "lineEdit"), "a");
+        DialogDriver::clickbutton(dialog, "pushButton");
+    });
+    driver->add("mb_Dialog", [&](QDialog *dialog) {
+        masked(dialog, {"pushButton"});
+        const QImage shown = dialog->grab().toImage();
+        const QImage band = child<QWidget>(dialog, "frame")->grab().toImage();
+        QVERIFY2(shown.pixel(2, 2) != dialog->palette().window().color().rgb(), "the background is painted");
+        QVERIFY2(band.pixel(band.width() / 2, 2) != dialog->palette().window().color().rgb(),
+                 "the title band shows its picture");
+        DialogDriver::clickbutton(dialog, "pushButton");
+    });
+    driver->titleclose("fd_Dialog");
+    QString result = keep;
+    runchooser(true, at(""), &result, "zbu", true, 1.25f);
+    QVERIFY2(result == keep, "the refused name left the chooser open");
+}
+
+void tst_Dialogs::treeheader_data()
+{
+    QTest::addColumn<bool>("bookmaker");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("learner") << false << int(QHeaderView::ResizeToContents);
+    QTest::newRow("bookmaker") << true << int(QHeaderView::Interactive);
+}
+
+void tst_Dialogs::treeheader()
+{
+    QFETCH(bool, bookmaker);
+    QFETCH(int, mode);
+    DialogFrame::setbookmaker(bookmaker);
+    QVERIFY(QDir(at("")).mkdir(QString(120, 'n')));
+    driver->add("fd_Dialog", [&](QDialog *dialog) {
+        QHeaderView *header = tree(dialog)->header();
+        QVERIFY2(int(header->sectionResizeMode(0)) == mode, "the name column's resize mode");
+        QScrollBar *sideways = tree(dialog)->horizontalScrollBar();
+        QVERIFY2((sideways->maximum() > 0) != bookmaker,
+                 "only the learner's tree scrolls sideways for a long name");
+        DialogDriver::clickbutton(dialog, "pushButton_3");
+    });
+    QString result;
+    runchooser(true, at(""), &result);
 }
 
 QTEST_MAIN(tst_Dialogs)
