@@ -1,0 +1,614 @@
+#include "dialogdriver.h"
+#include "fd_dialog.h"
+#include "muser.h"
+#include "testfiles.h"
+#include "widget.h"
+
+#include <QGraphicsPixmapItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QtTest>
+
+
+using testfiles::readall;
+using testfiles::readini;
+
+// A user file whose name leaves no room for the name of the temporary file
+// it is written through: it reads and opens for writing, but is never replaced.
+static const QString Unreplaceable = QString(246, QLatin1Char('u')) + QStringLiteral(".zbu");
+
+class tst_login : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void mainroad();
+    void newdialog_data();
+    void newdialog();
+    void overexisting();
+    void failedcreation();
+    void import();
+    void remove();
+    void damaged_data();
+    void damaged();
+    void unreadablebook_data();
+    void unreadablebook();
+    void failedlogout();
+    void failedexit();
+    void textbook_data();
+    void textbook();
+    void duegroups();
+    void finished();
+
+private:
+    QString path(const QString &name) const { return dir->filePath(name); }
+    template<typename T>
+    T *find(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
+    QStackedWidget *stack() const { return find<QStackedWidget>("stackedWidget"); }
+    void start(const QStringList &paths = {}, int current = -1);
+    void click(const char *button);
+    // Clicks a button and answers the dialogs it opens in order.
+    void run(const char *button, DialogDriver &driver);
+    void login(const QString &password);
+    bool haspicture(const char *view) const;
+
+    static void answerchooser(DialogDriver &driver, const QString &answer);
+    static void readmessage(DialogDriver &driver, QString *text);
+    static void fillnewuser(DialogDriver &driver, const QString &name, const QString &password,
+                            const QString &repeat);
+
+    QScopedPointer<QTemporaryDir> dir;
+    QScopedPointer<Widget> window;
+};
+
+void tst_login::init()
+{
+    dir.reset(new QTemporaryDir);
+    QFile::remove(testfiles::programsettings());
+}
+
+void tst_login::cleanup()
+{
+    window.reset();
+    QFile::remove(testfiles::programsettings());
+}
+
+void tst_login::start(const QStringList &paths, int current)
+{
+    window.reset();
+    if (!paths.isEmpty())
+        testfiles::setprogram(paths, current, dir->path());
+    window.reset(new Widget);
+}
+
+void tst_login::click(const char *button)
+{
+    auto *target = find<QPushButton>(button);
+    QVERIFY2(target, button);
+    target->click();
+}
+
+void tst_login::run(const char *button, DialogDriver &driver)
+{
+    driver.start();
+    click(button);
+    QVERIFY2(driver.done(), qPrintable(QStringLiteral("dialogs left unanswered after ") + button));
+}
+
+void tst_login::login(const QString &password)
+{
+    find<QLineEdit>("lineEdit")->setText(password);
+    click("pushButton_2");
+}
+
+bool tst_login::haspicture(const char *view) const
+{
+    const QGraphicsScene *scene = find<QGraphicsView>(view)->scene();
+    if (!scene)
+        return false;
+    for (const QGraphicsItem *item : scene->items()) {
+        const auto *picture = qgraphicsitem_cast<const QGraphicsPixmapItem *>(item);
+        if (picture && !picture->pixmap().isNull())
+            return true;
+    }
+    return false;
+}
+
+void tst_login::answerchooser(DialogDriver &driver, const QString &answer)
+{
+    driver.add(QStringLiteral("fd_Dialog"), [answer](QDialog *dialog) {
+        auto *chooser = qobject_cast<fd_Dialog *>(dialog);
+        *chooser->result = answer;
+        chooser->close();
+    });
+}
+
+void tst_login::readmessage(DialogDriver &driver, QString *text)
+{
+    driver.add(QStringLiteral("mb_Dialog"), [text](QDialog *dialog) {
+        *text = dialog->findChild<QLabel *>(QStringLiteral("label"))->text();
+        DialogDriver::clickbutton(dialog, QStringLiteral("pushButton"));
+    });
+}
+
+void tst_login::fillnewuser(DialogDriver &driver, const QString &name, const QString &password,
+                            const QString &repeat)
+{
+    driver.add(QStringLiteral("newDialog"), [=](QDialog *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setText(name);
+        dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit_2"))->setText(password);
+        dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit_3"))->setText(repeat);
+        DialogDriver::clickbutton(dialog, QStringLiteral("pushButton"));
+    });
+}
+
+// Create, refuse, log in, change, log out, log in, quit, start again.
+void tst_login::mainroad()
+{
+    const QString name = QStringLiteral("王小明");
+    const QString password = QStringLiteral("密码 1");
+    const QString file = path("王小明.zbu");
+    start();
+    QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "first start: nobody selected");
+
+    DialogDriver create;
+    fillnewuser(create, QStringLiteral("  ") + name + QStringLiteral(" "), password, password);
+    answerchooser(create, file);
+    run("pushButton_11", create);
+    QCOMPARE(find<QLabel>("label_5")->text(), name);
+    QVERIFY2(haspicture("graphicsView_3"), "slot 3 shows the avatar");
+    QVERIFY2(haspicture("graphicsView_5"), "the login box shows the avatar");
+    QVERIFY2(!haspicture("graphicsView"), "slot 1 stays empty");
+    QVERIFY2(find<QLineEdit>("lineEdit")->hasFocus() || !window->isActiveWindow(), "password focused");
+
+    QString message;
+    DialogDriver refuse;
+    readmessage(refuse, &message);
+    find<QLineEdit>("lineEdit")->setText(QStringLiteral("密码1"));
+    run("pushButton_2", refuse);
+    QCOMPARE(message, QStringLiteral("密码不正确"));
+    QCOMPARE(stack()->currentIndex(), 0);
+    QCOMPARE(find<QLineEdit>("lineEdit")->text(), QStringLiteral("密码1"));
+
+    login(password);
+    QCOMPARE(stack()->currentIndex(), 1);
+    QVERIFY2(find<QLabel>("label_10")->text().isEmpty(), "no textbook name");
+    QCOMPARE(find<QPushButton>("pushButton_80")->text(), QStringLiteral("打开教材"));
+    QCOMPARE(find<QPushButton>("pushButton_69")->text(), QStringLiteral("寻找教材"));
+    QVERIFY2(find<QPushButton>("pushButton_80")->toolTip().isEmpty(), "no tooltip");
+    QVERIFY2(haspicture("graphicsView_6"), "the default textbook picture");
+    QCOMPARE(find<QSpinBox>("spinBox_14")->value(), 20);
+    find<QSpinBox>("spinBox_14")->setValue(33);
+    find<QSpinBox>("spinBox_19")->setValue(16);
+
+    click("pushButton_4");
+    QCOMPARE(stack()->currentIndex(), 0);
+    QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "password emptied");
+    QCOMPARE(find<QLabel>("label_5")->text(), name);
+    find<QSpinBox>("spinBox_14")->setValue(20);
+
+    login(password);
+    QCOMPARE(stack()->currentIndex(), 1);
+    QCOMPARE(find<QSpinBox>("spinBox_14")->value(), 33);
+    QCOMPARE(find<QSpinBox>("spinBox_19")->value(), 16);
+    click("pushButton_92");
+    window.reset();
+
+    const QMap<QString, QString> ini = readini(testfiles::programsettings());
+    QCOMPARE(ini.value(QStringLiteral("usr/default")), QStringLiteral("2"));
+    QCOMPARE(ini.value(QStringLiteral("sys/defaultpath")), dir->path());
+    QSettings program(testfiles::programsettings(), QSettings::IniFormat);
+    QCOMPARE(program.value(QStringLiteral("/usr/usr2")).toString(), file);
+
+    MUser saved;
+    QVERIFY2(saved.readhead(file), "the user file is readable");
+    QCOMPARE(saved.getname(), name);
+    QVERIFY2(saved.checkpassword(password), "password digest");
+    QImage avatar;
+    QVERIFY2(avatar.loadFromData(saved.getavatar(), "JPG"), "JPEG avatar");
+    QCOMPARE(avatar.size(), QSize(200, 150));
+
+    start();
+    QCOMPARE(find<QLabel>("label_5")->text(), name);
+    QVERIFY2(haspicture("graphicsView_3"), "slot 3 shows the avatar again");
+    QVERIFY2(haspicture("graphicsView_5"), "preselected");
+    QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "empty password");
+    login(password);
+    QCOMPARE(find<QSpinBox>("spinBox_14")->value(), 33);
+}
+
+void tst_login::newdialog_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("repeat");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("no name") << "" << "pw" << "pw" << "" << "请输入用户姓名";
+    QTest::newRow("blank name") << "   " << "pw" << "pw" << "" << "请输入用户姓名";
+    QTest::newRow("nothing at all") << "" << "" << "" << "" << "请输入用户姓名";
+    QTest::newRow("no password") << "Tom" << "" << "" << "" << "请输入用户密码";
+    QTest::newRow("repeat differs") << "Tom" << "pw" << "pw " << "" << "两次输入的密码不一致";
+    QTest::newRow("folder chosen") << "Tom" << "pw" << "pw" << "." << "文件名错误，或者不可写";
+    QTest::newRow("missing folder") << "Tom" << "pw" << "pw" << "no/such/t.zbu" << "文件名错误，或者不可写";
+    QTest::newRow("chooser cancelled") << "Tom" << "pw" << "pw" << "cancel" << "";
+}
+
+// A refused input keeps the dialog open; cancelling it creates nothing.
+void tst_login::newdialog()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, password);
+    QFETCH(QString, repeat);
+    QFETCH(QString, chosen);
+    QFETCH(QString, message);
+    start();
+    QString shown;
+    DialogDriver driver;
+    fillnewuser(driver, name, password, repeat);
+    if (!chosen.isEmpty())
+        answerchooser(driver, chosen == QLatin1String("cancel") ? QString() : path(chosen));
+    if (!message.isEmpty())
+        readmessage(driver, &shown);
+    driver.add(QStringLiteral("newDialog"), [](QDialog *dialog) {
+        QVERIFY2(dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit_2"))->text().size() >= 0, "kept");
+        DialogDriver::clickbutton(dialog, QStringLiteral("pushButton_2"));
+    });
+    run("pushButton_5", driver);
+    QCOMPARE(shown, message);
+    QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "nobody made");
+    QVERIFY2(!haspicture("graphicsView"), "slot 1 stays empty");
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
+    window.reset();
+    QVERIFY2(readini(testfiles::programsettings()).value(QStringLiteral("usr/usr0")).isEmpty(), "slot empty");
+}
+
+// Choosing an existing user file stores the new user over it.
+void tst_login::overexisting()
+{
+    QVERIFY(testfiles::writeuser(path("old.zbu"), QStringLiteral("Old"), QStringLiteral("old")));
+    start();
+    DialogDriver create;
+    fillnewuser(create, QStringLiteral("New"), QStringLiteral("new"), QStringLiteral("new"));
+    answerchooser(create, path("old.zbu"));
+    run("pushButton_90", create);
+    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("New"));
+    MUser saved;
+    QVERIFY(saved.readhead(path("old.zbu")));
+    QCOMPARE(saved.getname(), QStringLiteral("New"));
+    QVERIFY2(saved.checkpassword(QStringLiteral("new")), "new password");
+}
+
+// A user file that cannot be written is reported and the old file is kept whole.
+void tst_login::failedcreation()
+{
+    QVERIFY(testfiles::writeuser(path(Unreplaceable), QStringLiteral("Old"), QStringLiteral("old")));
+    const QByteArray old = readall(path(Unreplaceable));
+    start();
+    QString message;
+    DialogDriver create;
+    fillnewuser(create, QStringLiteral("New"), QStringLiteral("new"), QStringLiteral("new"));
+    answerchooser(create, path(Unreplaceable));
+    readmessage(create, &message);
+    run("pushButton_8", create);
+    QCOMPARE(message, QStringLiteral("用户信息无法保存"));
+    QVERIFY2(readall(path(Unreplaceable)) == old, "the old user file is untouched");
+    QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "nobody selected");
+    QVERIFY2(!haspicture("graphicsView_2"), "slot 2 stays empty");
+    QString refused;
+    DialogDriver nobody;
+    readmessage(nobody, &refused);
+    run("pushButton_2", nobody);
+    QCOMPARE(refused, QStringLiteral("请先选择用户再登陆"));
+}
+
+void tst_login::import()
+{
+    QVERIFY(testfiles::writeuser(path("a.zbu"), QStringLiteral("Alice"), QStringLiteral("a")));
+    QVERIFY(testfiles::writeuser(path("b.zbu"), QStringLiteral("Bob"), QStringLiteral("b")));
+    QVERIFY(testfiles::writeall(path("bad.zbu"), QByteArray("not a user file")));
+    start({path("a.zbu")}, 0);
+    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Alice"));
+
+    DialogDriver cancel;
+    answerchooser(cancel, QString());
+    run("pushButton_88", cancel);
+    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Alice"));
+
+    DialogDriver bob;
+    answerchooser(bob, path("b.zbu"));
+    run("pushButton_88", bob);
+    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Bob"));
+    QVERIFY2(haspicture("graphicsView_10") == haspicture("graphicsView"), "slot 5 drawn like slot 1");
+    QVERIFY2(find<QGraphicsView>("graphicsView_10")->scene(), "slot 5 has its scene");
+
+    // The damaged file takes slot 6, though Bob is still shown: logging in
+    // acts on slot 6's file and is refused.
+    DialogDriver bad;
+    answerchooser(bad, path("bad.zbu"));
+    run("pushButton_91", bad);
+    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Bob"));
+    QString message;
+    DialogDriver refused;
+    readmessage(refused, &message);
+    find<QLineEdit>("lineEdit")->setText(QStringLiteral("b"));
+    run("pushButton_2", refused);
+    QCOMPARE(message, QStringLiteral("用户文件无法打开，请检查"));
+    QCOMPARE(stack()->currentIndex(), 0);
+
+    window.reset();
+    QSettings program(testfiles::programsettings(), QSettings::IniFormat);
+    QCOMPARE(program.value(QStringLiteral("/usr/usr4")).toString(), path("b.zbu"));
+    QCOMPARE(program.value(QStringLiteral("/usr/usr5")).toString(), path("bad.zbu"));
+    QCOMPARE(program.value(QStringLiteral("/usr/default")).toInt(), 5);
+    QCOMPARE(readall(path("bad.zbu")), QByteArray("not a user file"));
+}
+
+void tst_login::remove()
+{
+    QVERIFY(testfiles::writeuser(path("a.zbu"), QStringLiteral("Alice"), QStringLiteral("a")));
+    QVERIFY(testfiles::writeuser(path("b.zbu"), QStringLiteral("Bob"), QStringLiteral("b")));
+    start({path("a.zbu"), path("b.zbu")}, 1);
+    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Bob"));
+
+    QString message;
+    DialogDriver other;
+    readmessage(other, &message);
+    run("pushButton_7", other);
+    QCOMPARE(message, QStringLiteral("如需恢复请导入：") + path("a.zbu"));
+    QVERIFY2(!haspicture("graphicsView"), "slot 1 blank");
+    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Bob"));
+    QVERIFY2(QFile::exists(path("a.zbu")), "the file stays");
+
+    DialogDriver selected;
+    readmessage(selected, &message);
+    find<QLineEdit>("lineEdit")->setText(QStringLiteral("b"));
+    run("pushButton_9", selected);
+    QCOMPARE(message, QStringLiteral("如需恢复请导入：") + path("b.zbu"));
+    QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "name blank");
+    QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "password blank");
+    QVERIFY2(!haspicture("graphicsView_5"), "login box blank");
+
+    // An empty slot: nothing happens, no message.
+    click("pushButton_9");
+    QVERIFY2(QApplication::activeModalWidget() == nullptr, "no message");
+
+    DialogDriver refused;
+    readmessage(refused, &message);
+    run("pushButton_2", refused);
+    QCOMPARE(message, QStringLiteral("请先选择用户再登陆"));
+    window.reset();
+    QSettings program(testfiles::programsettings(), QSettings::IniFormat);
+    QVERIFY2(program.value(QStringLiteral("/usr/usr0")).toString().isEmpty(), "slot 1 empty");
+    QCOMPARE(program.value(QStringLiteral("/usr/default")).toInt(), 1);
+}
+
+void tst_login::damaged_data()
+{
+    QTest::addColumn<QString>("damage");
+    for (const char *damage : {"garbage", "empty", "magic only", "cut in the head", "cut after the head",
+                               "cut in the lists", "huge list count", "missing"})
+        QTest::newRow(damage) << damage;
+}
+
+// Damaged after it was selected: the login refuses it and saves nothing.
+void tst_login::damaged()
+{
+    QFETCH(QString, damage);
+    QVERIFY(testfiles::writebook(path("book.zemBook"), {}));
+    QVERIFY(testfiles::writeuser(path("u.zbu"), QStringLiteral("U"), QStringLiteral("pw"),
+                                 path("book.zemBook"), {{10, true}}));
+    const QByteArray whole = readall(path("u.zbu"));
+    const int lists = whole.indexOf(QByteArray::fromHex("0000001e0000000a"));
+    QVERIFY2(lists > 0, "word coefficients found");
+    start({path("u.zbu")}, 0);
+    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("U"));
+
+    QByteArray bytes;
+    if (damage == "garbage")
+        bytes = QByteArray(4000, '\xff');
+    else if (damage == "magic only")
+        bytes = whole.left(4);
+    else if (damage == "cut in the head")
+        bytes = whole.left(lists / 2);
+    else if (damage == "cut after the head")
+        bytes = whole.left(lists + 2);
+    else if (damage == "cut in the lists")
+        bytes = whole.left(lists + 40);
+    else if (damage == "huge list count")
+        bytes = whole.left(lists) + QByteArray::fromHex("7fffffff") + whole.mid(lists + 4);
+    if (damage == "missing")
+        QFile::remove(path("u.zbu"));
+    else
+        QVERIFY(testfiles::writeall(path("u.zbu"), bytes));
+
+    QString message;
+    DialogDriver refused;
+    readmessage(refused, &message);
+    find<QLineEdit>("lineEdit")->setText(QStringLiteral("pw"));
+    run("pushButton_2", refused);
+    QCOMPARE(message, QStringLiteral("用户文件无法打开，请检查"));
+    QCOMPARE(stack()->currentIndex(), 0);
+    window.reset();
+    QCOMPARE(readall(path("u.zbu")), bytes);
+}
+
+void tst_login::unreadablebook_data()
+{
+    QTest::addColumn<QByteArray>("book");
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("garbage") << QByteArray(300, 'x');
+    QTest::newRow("empty") << QByteArray("");
+}
+
+// A user whose textbook cannot be read stays logged out.
+void tst_login::unreadablebook()
+{
+    QFETCH(QByteArray, book);
+    QVERIFY(testfiles::writebook(path("book.zemBook"), {}));
+    QVERIFY(testfiles::writeuser(path("u.zbu"), QStringLiteral("U"), QStringLiteral("pw"),
+                                 path("book.zemBook")));
+    QFile::remove(path("book.zemBook"));
+    if (!book.isNull())
+        QVERIFY(testfiles::writeall(path("book.zemBook"), book));
+    const QByteArray user = readall(path("u.zbu"));
+    start({path("u.zbu")}, 0);
+    QString message;
+    DialogDriver refused;
+    readmessage(refused, &message);
+    find<QLineEdit>("lineEdit")->setText(QStringLiteral("pw"));
+    run("pushButton_2", refused);
+    QCOMPARE(message, path("book.zemBook") + QStringLiteral(" 无法打开，请检查"));
+    QCOMPARE(stack()->currentIndex(), 0);
+    window.reset();
+    QVERIFY2(readall(path("u.zbu")) == user, "nothing saved");
+    QVERIFY2(!QFile::exists(path("u.ini")), "no settings written");
+}
+
+void tst_login::failedlogout()
+{
+    QVERIFY(testfiles::writebook(path("book.zemBook"), {}));
+    QVERIFY(testfiles::writeuser(path(Unreplaceable), QStringLiteral("U"), QStringLiteral("pw"),
+                                 path("book.zemBook")));
+    const QByteArray user = readall(path(Unreplaceable));
+    start({path(Unreplaceable)}, 0);
+    login(QStringLiteral("pw"));
+    QCOMPARE(stack()->currentIndex(), 1);
+    QString message;
+    DialogDriver failed;
+    readmessage(failed, &message);
+    find<QLineEdit>("lineEdit")->setText(QStringLiteral("pw"));
+    run("pushButton_96", failed);
+    QCOMPARE(message, QStringLiteral("用户信息无法保存"));
+    QCOMPARE(stack()->currentIndex(), 0);
+    QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "password emptied");
+    QVERIFY2(readall(path(Unreplaceable)) == user, "the user file is kept whole");
+}
+
+void tst_login::failedexit()
+{
+    QVERIFY(testfiles::writebook(path("book.zemBook"), {}));
+    QVERIFY(testfiles::writeuser(path(Unreplaceable), QStringLiteral("U"), QStringLiteral("pw"),
+                                 path("book.zemBook")));
+    const QByteArray user = readall(path(Unreplaceable));
+    start({path(Unreplaceable)}, 0);
+    login(QStringLiteral("pw"));
+    QCOMPARE(stack()->currentIndex(), 1);
+    QString message;
+    DialogDriver failed;
+    readmessage(failed, &message);
+    failed.start();
+    window.reset();
+    QVERIFY2(failed.done(), "the failure was shown");
+    QCOMPARE(message, QStringLiteral("用户信息无法保存"));
+    QVERIFY2(readall(path(Unreplaceable)) == user, "the user file is kept whole");
+    QSettings program(testfiles::programsettings(), QSettings::IniFormat);
+    QCOMPARE(program.value(QStringLiteral("/usr/usr0")).toString(), path(Unreplaceable));
+}
+
+void tst_login::textbook_data()
+{
+    QTest::addColumn<bool>("random");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("natural order") << false << QStringLiteral("新概念英语,外研社制作于2013年 05月 01日。");
+    QTest::newRow("random order") << true << QStringLiteral("新概念英语【单词随机序】,外研社制作于2013年 05月 01日。");
+}
+
+void tst_login::textbook()
+{
+    QFETCH(bool, random);
+    QFETCH(QString, title);
+    testfiles::Book book;
+    book.random = random;
+    QVERIFY(testfiles::writebook(path("book.zemBook"), book));
+    QVERIFY(testfiles::writeuser(path("u.zbu"), QStringLiteral("U"), QStringLiteral("pw"),
+                                 path("book.zemBook")));
+    start({path("u.zbu")}, 0);
+    login(QStringLiteral("pw"));
+    QCOMPARE(stack()->currentIndex(), 1);
+    QCOMPARE(find<QLabel>("label_10")->text(), title);
+    QCOMPARE(find<QLabel>("label_15")->text(), QStringLiteral("第一册"));
+    QCOMPARE(find<QLabel>("label_17")->text(), QStringLiteral("版权所有"));
+    QCOMPARE(find<QPushButton>("pushButton_69")->text(), QStringLiteral("关闭教材"));
+    QCOMPARE(find<QPushButton>("pushButton_69")->toolTip(), QStringLiteral("关闭教材将同时删除学习记录，慎用"));
+    QCOMPARE(find<QPushButton>("pushButton_80")->text(), QStringLiteral("找回忽略"));
+    QCOMPARE(find<QPushButton>("pushButton_80")->toolTip(), QStringLiteral("找回忽略的内容重新学习"));
+    QVERIFY2(find<QRadioButton>("radioButton")->isChecked(), "plan option");
+}
+
+// Groups 0 and 3 due: their rows in order, the first current.
+void tst_login::duegroups()
+{
+    QVERIFY(testfiles::writebook(path("book.zemBook"), {}));
+    QVERIFY(testfiles::writeuser(path("u.zbu"), QStringLiteral("U"), QStringLiteral("pw"), path("book.zemBook"),
+                                 {{5, true}, {5, false}, {5, false}, {5, true}}));
+    start({path("u.zbu")}, 0);
+    login(QStringLiteral("pw"));
+    QCOMPARE(stack()->currentIndex(), 7);
+    auto *groups = find<QListWidget>("listWidget_6");
+    QCOMPARE(groups->count(), 2);
+    QCOMPARE(groups->item(0)->text(), QStringLiteral("第 1 组"));
+    QCOMPARE(groups->item(1)->text(), QStringLiteral("第 4 组"));
+    QCOMPARE(groups->item(0)->data(Qt::WhatsThisRole).toString(), QStringLiteral("1"));
+    QCOMPARE(groups->item(1)->data(Qt::WhatsThisRole).toString(), QStringLiteral("4"));
+    QCOMPARE(groups->currentRow(), 0);
+
+    // The next user's list starts afresh.
+    click("pushButton_115");
+    QVERIFY(testfiles::writeuser(path("v.zbu"), QStringLiteral("V"), QStringLiteral("pw"), path("book.zemBook"),
+                                 {{5, true}}));
+    DialogDriver importv;
+    answerchooser(importv, path("v.zbu"));
+    run("pushButton_10", importv);
+    login(QStringLiteral("pw"));
+    QCOMPARE(stack()->currentIndex(), 7);
+    QCOMPARE(groups->count(), 1);
+    QCOMPARE(groups->item(0)->text(), QStringLiteral("第 1 组"));
+}
+
+// Every word grouped and nothing due within 1000 days: the plan option is
+// disabled for this user only.
+void tst_login::finished()
+{
+    QVERIFY(testfiles::writebook(path("book.zemBook"), {}));
+    QVERIFY(testfiles::writeuser(path("done.zbu"), QStringLiteral("Done"), QStringLiteral("pw"),
+                                 path("book.zemBook"), {{30, false}}));
+    {
+        MUser user;
+        QVERIFY(user.load(path("done.zbu")));
+        user.setstage(0, 8);
+        QVERIFY(user.save(path("done.zbu")));
+    }
+    QVERIFY(testfiles::writeuser(path("new.zbu"), QStringLiteral("New"), QStringLiteral("pw"),
+                                 path("book.zemBook")));
+    start({path("done.zbu"), path("new.zbu")}, 0);
+    QString message;
+    DialogDriver done;
+    readmessage(done, &message);
+    find<QLineEdit>("lineEdit")->setText(QStringLiteral("pw"));
+    run("pushButton_2", done);
+    QCOMPARE(message, QStringLiteral("初记和复习已经完成"));
+    QCOMPARE(stack()->currentIndex(), 1);
+    QVERIFY2(find<QRadioButton>("radioButton_2")->isChecked(), "phonetic option");
+    QVERIFY2(!find<QRadioButton>("radioButton")->isEnabled(), "plan option disabled");
+
+    click("pushButton_4");
+    QTest::mouseClick(find<QGraphicsView>("graphicsView_2")->viewport(), Qt::LeftButton);
+    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("New"));
+    login(QStringLiteral("pw"));
+    QCOMPARE(stack()->currentIndex(), 1);
+    QVERIFY2(find<QRadioButton>("radioButton")->isEnabled(), "plan option enabled again");
+    QVERIFY2(find<QRadioButton>("radioButton")->isChecked(), "plan option checked");
+}
+
+QTEST_MAIN(tst_login)
+#include "tst_login.moc"
