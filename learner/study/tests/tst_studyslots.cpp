@@ -1,0 +1,175 @@
+#include "dialogdriver.h"
+#include "widget.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QtTest>
+
+// The timer and player slots of the learning pages, driven directly.
+class tst_studyslots : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void hcupdate();
+    void jgupdate_data();
+    void jgupdate();
+    void ddupdate_data();
+    void ddupdate();
+    void playsound_data();
+    void playsound();
+
+private:
+    template<typename T>
+    T *find(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
+    // The window's timers in the order it makes them: meaning, leisure, four-choice.
+    QTimer *timer(int i) const
+    {
+        return window->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly).at(i);
+    }
+    void invoke(const char *slot) { QVERIFY2(QMetaObject::invokeMethod(window.data(), slot), slot); }
+    static void fill(QListWidget *list, int rows, int current);
+
+    QScopedPointer<Widget> window;
+};
+
+void tst_studyslots::init()
+{
+    window.reset(new Widget);
+    QCOMPARE(window->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly).size(), 3);
+}
+
+void tst_studyslots::cleanup()
+{
+    find<QStackedWidget>("stackedWidget")->setCurrentIndex(0);
+    window.reset();
+}
+
+void tst_studyslots::fill(QListWidget *list, int rows, int current)
+{
+    list->clear();
+    for (int i = 0; i < rows; ++i)
+        list->addItem(QString::number(i));
+    list->setCurrentRow(current);
+}
+
+void tst_studyslots::hcupdate()
+{
+    find<QLabel>("label_36")->hide();
+    find<QLabel>("label_41")->hide();
+    timer(0)->start(1000);
+    invoke("hcupdate");
+    QVERIFY2(!find<QLabel>("label_36")->isHidden(), "meaning shown");
+    QVERIFY2(!find<QLabel>("label_41")->isHidden(), "translation shown");
+    QVERIFY2(!timer(0)->isActive(), "stopped");
+}
+
+void tst_studyslots::jgupdate_data()
+{
+    QTest::addColumn<bool>("leisure");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<int>("changes");
+
+    QTest::newRow("leisure off") << false << 3 << 0 << 0 << 0;
+    QTest::newRow("next row") << true << 3 << 0 << 1 << 1;
+    QTest::newRow("last row") << true << 3 << 2 << 0 << 2;
+    QTest::newRow("one row again") << true << 1 << 0 << 0 << 1;
+}
+
+void tst_studyslots::jgupdate()
+{
+    QFETCH(bool, leisure);
+    QFETCH(int, rows);
+    QFETCH(int, current);
+    QFETCH(int, expected);
+    QFETCH(int, changes);
+    auto *list = find<QListWidget>("listWidget");
+    fill(list, rows, current);
+    find<QCheckBox>("checkBox_11")->setChecked(leisure);
+    timer(1)->start(60000);
+    QSignalSpy shown(list, &QListWidget::currentRowChanged);
+    invoke("jgupdate");
+    QCOMPARE(list->currentRow(), expected);
+    QCOMPARE(shown.count(), changes);
+    QCOMPARE(timer(1)->isActive(), !leisure);
+}
+
+void tst_studyslots::ddupdate_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<bool>("message");
+    QTest::addColumn<int>("changes");
+
+    QTest::newRow("next row") << 3 << 1 << 2 << false << 1;
+    QTest::newRow("last row") << 3 << 2 << 0 << true << 1;
+    QTest::newRow("one row again") << 1 << 0 << 0 << true << 1;
+}
+
+void tst_studyslots::ddupdate()
+{
+    QFETCH(int, rows);
+    QFETCH(int, current);
+    QFETCH(int, expected);
+    QFETCH(bool, message);
+    QFETCH(int, changes);
+    auto *list = find<QListWidget>("listWidget_3");
+    fill(list, rows, current);
+    timer(2)->start(1000);
+    QString text;
+    DialogDriver driver;
+    if (message) {
+        driver.add(QStringLiteral("mb_Dialog"), [&text](QDialog *dialog) {
+            text = dialog->findChild<QLabel *>(QStringLiteral("label"))->text();
+            DialogDriver::clickbutton(dialog, QStringLiteral("pushButton"));
+        });
+    }
+    driver.start();
+    QSignalSpy shown(list, &QListWidget::currentRowChanged);
+    invoke("ddupdate");
+    QVERIFY2(driver.done(), "message answered");
+    QCOMPARE(text, message ? QStringLiteral("已经进行至最后一个，将重新开始") : QString());
+    QCOMPARE(list->currentRow(), expected);
+    QCOMPARE(shown.count(), changes);
+    QVERIFY2(!timer(2)->isActive(), "stopped");
+}
+
+void tst_studyslots::playsound_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("leisure");
+    QTest::addColumn<bool>("started");
+
+    QTest::newRow("learning, leisure") << 2 << true << true;
+    QTest::newRow("learning, no leisure") << 2 << false << false;
+    QTest::newRow("review test, leisure") << 3 << true << false;
+}
+
+// With nothing left to repeat, leisure mode on the learning page waits the
+// chosen seconds before the next word.
+void tst_studyslots::playsound()
+{
+    QFETCH(int, page);
+    QFETCH(bool, leisure);
+    QFETCH(bool, started);
+    find<QStackedWidget>("stackedWidget")->setCurrentIndex(page);
+    find<QCheckBox>("checkBox_11")->setChecked(leisure);
+    find<QSpinBox>("spinBox_12")->setValue(3);
+    invoke("playsound");
+    QCOMPARE(timer(1)->isActive(), started);
+    if (started)
+        QCOMPARE(timer(1)->interval(), 3000);
+}
+
+QTEST_MAIN(tst_studyslots)
+#include "tst_studyslots.moc"
