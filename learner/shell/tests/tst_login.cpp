@@ -33,6 +33,8 @@ private slots:
     void mainroad();
     void newdialog_data();
     void newdialog();
+    void chosenavatar_data();
+    void chosenavatar();
     void overexisting();
     void failedcreation();
     void import();
@@ -270,6 +272,51 @@ void tst_login::newdialog()
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
     window.reset();
     QVERIFY2(readini(testfiles::programsettings()).value(QStringLiteral("usr/usr0")).isEmpty(), "slot empty");
+}
+
+void tst_login::chosenavatar_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<bool>("backtodefault");
+    QTest::addColumn<bool>("stored");
+
+    QTest::newRow("chosen picture") << "red.jpg" << false << true;
+    QTest::newRow("chosen, then the default") << "red.jpg" << true << true;
+    QTest::newRow("unreadable picture") << "broken.jpg" << false << false;
+}
+
+// The avatar is the picture last chosen, stored as a 200 x 150 JPEG; one that
+// cannot be read leaves the avatar empty and the user is made all the same.
+void tst_login::chosenavatar()
+{
+    QFETCH(QString, picture);
+    QFETCH(bool, backtodefault);
+    QFETCH(bool, stored);
+    QImage red(40, 30, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(path("red.jpg"), "JPG"));
+    QVERIFY(testfiles::writeall(path("broken.jpg"), QByteArray("no picture")));
+    start();
+    DialogDriver create;
+    create.add(QStringLiteral("newDialog"), [](QDialog *dialog) {
+        DialogDriver::clickbutton(dialog, QStringLiteral("pushButton_4"));
+    });
+    answerchooser(create, path(picture));
+    if (backtodefault)
+        create.click(QStringLiteral("newDialog"), QStringLiteral("pushButton_5"));
+    fillnewuser(create, QStringLiteral("Pic"), QStringLiteral("pw"), QStringLiteral("pw"));
+    answerchooser(create, path("pic.zbu"));
+    run("pushButton_14", create);
+    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Pic"));
+    MUser saved;
+    QVERIFY(saved.readhead(path("pic.zbu")));
+    QImage avatar;
+    QCOMPARE(avatar.loadFromData(saved.getavatar(), "JPG"), stored);
+    if (!stored)
+        return;
+    QCOMPARE(avatar.size(), QSize(200, 150));
+    const QColor middle = avatar.pixelColor(100, 75);
+    QCOMPARE(middle.red() > 200 && middle.green() < 60, !backtodefault);
 }
 
 // Choosing an existing user file stores the new user over it.
