@@ -67,7 +67,7 @@ void newDialog::showavatar(const QString &path)
 {
     avatar = path;
     scene->clear();
-    scene->addPixmap(scalepixmap(readpicture(path), scaled(scale, 200), scaled(scale, 150)));
+    scene->addPixmap(scalepixmap(readpicture(path), DialogFrame::scaled(scale, 200), DialogFrame::scaled(scale, 150)));
     ui->graphicsView->setScene(scene);
 }
 

@@ -26,8 +26,3 @@ bool bytespixmap(QPixmap &target, const QByteArray &bytes, Qt::ImageConversionFl
         target = QPixmap::fromImage(reader.read(), flags);
     return !target.isNull();
 }
-
-int scaled(float scale, int design)
-{
-    return int(double(scale) * design);
-}

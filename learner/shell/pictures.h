@@ -15,7 +15,4 @@ QPixmap scalepixmap(const QPixmap &source, int width, int height);
 bool bytespixmap(QPixmap &target, const QByteArray &bytes,
                  Qt::ImageConversionFlags flags = Qt::AutoColor);
 
-// trunc(scale x design), the size rule of every scaled picture and widget.
-int scaled(float scale, int design);
-
 #endif

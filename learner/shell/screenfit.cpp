@@ -1,6 +1,6 @@
 #include "screenfit.h"
 
-#include "pictures.h"
+#include "dialogframe.h"
 #include "widget.h"
 #include "ui_widget.h"
 
@@ -43,8 +43,8 @@ void ScreenFit::scaledescendants(QWidget *root, float scale, int fontsize)
     const QList<QWidget *> widgets = root->findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
         const QRect g = widget->geometry();
-        widget->setGeometry(scaled(scale, g.x()), scaled(scale, g.y()),
-                            scaled(scale, g.width()), scaled(scale, g.height()));
+        widget->setGeometry(DialogFrame::scaled(scale, g.x()), DialogFrame::scaled(scale, g.y()),
+                            DialogFrame::scaled(scale, g.width()), DialogFrame::scaled(scale, g.height()));
         QFont font = widget->font();
         font.setPointSize(fontsize);
         widget->setFont(font);

@@ -4,7 +4,7 @@
 #include "widget.h"
 #include "ui_widget.h"
 
-#include "pictures.h"
+#include "dialogframe.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -176,7 +176,7 @@ void Widget::placelabels(const QList<QLabel *> &labels, bool sentencelayout)
     const Place sentence[] = {{430, 60, right}, {430, 80, right}, {430, 100, right}, {10, 60, left}, {10, 90, left}};
     const Place *places = sentencelayout ? sentence : word;
     for (int i = 0; i < labels.size(); ++i) {
-        labels.at(i)->move(scaled(scale, places[i].x), scaled(scale, places[i].y));
+        labels.at(i)->move(DialogFrame::scaled(scale, places[i].x), DialogFrame::scaled(scale, places[i].y));
         labels.at(i)->setAlignment(places[i].alignment);
     }
 }

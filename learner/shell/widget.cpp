@@ -4,6 +4,7 @@
 #include "ui_widget.h"
 
 #include "mb_dialog.h"
+#include "dialogframe.h"
 #include "pictures.h"
 
 #include <QGraphicsScene>
@@ -124,7 +125,7 @@ void Widget::setbackgrounds()
 void Widget::showpicture(int scene, QGraphicsView *view, const QPixmap &picture, int width, int height)
 {
     scenes[scene]->clear();
-    scenes[scene]->addPixmap(scalepixmap(picture, scaled(scale, width), scaled(scale, height)));
+    scenes[scene]->addPixmap(scalepixmap(picture, DialogFrame::scaled(scale, width), DialogFrame::scaled(scale, height)));
     view->setScene(scenes[scene]);
 }
 
