@@ -43,6 +43,8 @@ void iHttpDownload::startRequest(const QUrl &target)
     QNetworkRequest request(target);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setTransferTimeout(timeoutms);
+    // The body as sent, so that its length can be checked against the header.
+    request.setRawHeader("Accept-Encoding", "identity");
     received = 0;
     failed = false;
     reply = manager.get(request);
@@ -53,6 +55,12 @@ bool iHttpDownload::answered() const
 {
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     return status >= 200 && status <= 299;
+}
+
+bool iHttpDownload::complete() const
+{
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    return !length.isValid() || length.toLongLong() == received;
 }
 
 void iHttpDownload::httpReadyRead()
@@ -76,7 +84,7 @@ void iHttpDownload::httpFinished(QNetworkReply *ended)
         return;
     if (reply->isOpen())
         httpReadyRead();
-    const bool whole = !failed && file && reply->error() == QNetworkReply::NoError && answered();
+    const bool whole = !failed && file && reply->error() == QNetworkReply::NoError && answered() && complete();
     reply = nullptr;
     closefile();
     if (whole)

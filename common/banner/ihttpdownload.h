@@ -34,6 +34,8 @@ private slots:
 private:
     void startRequest(const QUrl &url);
     bool answered() const;
+    // The whole body announced by the server has arrived.
+    bool complete() const;
     void drop();
     void closefile();
 
