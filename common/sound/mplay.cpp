@@ -1,6 +1,7 @@
 #include "mplay.h"
 
 #include <QBuffer>
+#include <QUrl>
 
 #include <phonon/audiooutput.h>
 #include <phonon/mediaobject.h>
@@ -61,7 +62,7 @@ void MPlay::playfile(const QString &path)
 {
     unreported = false;
     media->stop();
-    media->setCurrentSource(Phonon::MediaSource(path));
+    media->setCurrentSource(Phonon::MediaSource(QUrl::fromLocalFile(path)));
     media->play();
 }
 

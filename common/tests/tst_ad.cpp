@@ -38,6 +38,12 @@ QByteArray oversized()
     return bytes;
 }
 
+template<typename T>
+QSet<T> asset(const QList<T> &list)
+{
+    return QSet<T>(list.begin(), list.end());
+}
+
 QStringList fetchable()
 {
     QStringList names{"info.txt", "one.jpg", "two.jpg"};
@@ -111,7 +117,7 @@ void tst_Ad::waitfor(const QStringList &paths)
     QStringList expected;
     for (const QString &path : paths)
         expected << "/show/ad/" + path;
-    QTRY_VERIFY2_WITH_TIMEOUT(server->requests().toSet() == expected.toSet(),
+    QTRY_VERIFY2_WITH_TIMEOUT(asset(server->requests()) == asset(expected),
                               qPrintable("requests: " + server->requests().join(' ')), 15000);
     QTest::qWait(500);
     QVERIFY2(server->requests().size() == expected.size(),
@@ -154,7 +160,7 @@ void tst_Ad::rotation()
         QVERIFY2(banner.getlink() == linkof.value(shown->width(), "?"),
                  qPrintable(QString("place of width %1 has link %2").arg(shown->width()).arg(banner.getlink())));
     }
-    QVERIFY2(cycle.toSet() == QSet<int>({placewidth, placewidth + 1, placewidth + 2}),
+    QVERIFY2(asset(cycle) == QSet<int>({placewidth, placewidth + 1, placewidth + 2}),
              "each place once per round");
     QVERIFY2(banner.getnext()->width() == cycle.first(), "the rotation starts over");
     QVERIFY2(QFile::exists(dir->filePath("c2.jpg")) && QFile::exists(dir->filePath("info.txt")),
