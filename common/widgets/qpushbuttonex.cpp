@@ -35,8 +35,9 @@ void QPushButtonEx::setmaskpixmap(const QBitmap &mask)
         clearMask();
         return;
     }
-    const QPixmap scaled = mask.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    maskbitmap = QBitmap::fromImage(scaled.toImage().convertToFormat(QImage::Format_Mono));
+    const QImage picture = mask.toImage().convertToFormat(QImage::Format_RGB32);
+    maskbitmap = QBitmap::fromImage(picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation),
+                                    Qt::ThresholdDither);
     setMask(maskbitmap.createHeuristicMask(true));
 }
 
