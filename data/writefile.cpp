@@ -10,7 +10,9 @@ bool writefile(const QString &path, const std::function<void(QDataStream &)> &wr
     QDataStream out(&file);
     out.setVersion(QDataStream::Qt_4_8);
     write(out);
-    if (out.status() != QDataStream::Ok) {
+    // commit() renames the file even when its own final flush fails, so the
+    // buffered bytes are flushed and checked here first.
+    if (out.status() != QDataStream::Ok || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }

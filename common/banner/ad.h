@@ -42,7 +42,7 @@ private slots:
     void setoktwo();
 
 private:
-    static const int maxpictures = 10;
+    static constexpr int maxpictures = 10;
 
     void makeorder(int n);
     void setokpic(int k);

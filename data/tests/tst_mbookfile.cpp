@@ -48,6 +48,7 @@ private slots:
     void missingfile();
     void damaged_data();
     void damaged();
+    void writefailure_data();
     void writefailure();
     void unwritable();
 
@@ -227,17 +228,27 @@ void tst_mbookfile::damaged()
     QCOMPARE(book.getdate(), QDate(2026, 3, 2));
 }
 
-// A write that fails half-way (here the file size limit) leaves the old file.
+void tst_mbookfile::writefailure_data()
+{
+    QTest::addColumn<int>("picture");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("fails while writing") << 256 * 1024 << 64 * 1024;
+    QTest::newRow("fails at the last flush") << 1000 << 64;
+}
+
+// A write that fails (here at the file size limit) leaves the old file.
 void tst_mbookfile::writefailure()
 {
+    QFETCH(int, picture);
+    QFETCH(int, limit);
     const QByteArray old = writeraw(fields());
     MBook big = richbook();
-    big.setshowpic3(QByteArray(256 * 1024, 'x'));
+    big.setshowpic3(QByteArray(picture, 'x'));
     rlimit saved;
     QVERIFY2(getrlimit(RLIMIT_FSIZE, &saved) == 0, "file size limit");
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;
-    small.rlim_cur = 64 * 1024;
+    small.rlim_cur = rlim_t(limit);
     setrlimit(RLIMIT_FSIZE, &small);
     const bool written = big.write(path("book.zemBook"), true);
     setrlimit(RLIMIT_FSIZE, &saved);
