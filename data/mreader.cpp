@@ -41,20 +41,20 @@ bool MReader::claim(qint64 bytes)
     return true;
 }
 
-// Peeks at the length prefix of a string or byte array and tests that its
-// payload is in the file; a null value has the length 0xFFFFFFFF.
-bool MReader::counted(quint32 *length, bool evenonly)
+// Reads a string or byte array after testing that the payload its length
+// prefix claims is in the file; a null value has the length 0xFFFFFFFF.
+template<typename T>
+T MReader::readcounted(bool evenonly)
 {
+    T value;
     if (!claim(4))
-        return false;
-    *length = qFromBigEndian<quint32>(file.peek(4).constData());
-    if (*length == nulllength)
-        return true;
-    if (evenonly && *length % 2 != 0) {
+        return value;
+    const quint32 length = qFromBigEndian<quint32>(file.peek(4).constData());
+    if (length != nulllength && evenonly && length % 2 != 0)
         in.setStatus(QDataStream::ReadCorruptData);
-        return false;
-    }
-    return claim(4 + qint64(*length));
+    else if (length == nulllength || claim(4 + qint64(length)))
+        in >> value;
+    return value;
 }
 
 qint32 MReader::readint()
@@ -67,20 +67,12 @@ qint32 MReader::readint()
 
 QString MReader::readstring()
 {
-    QString value;
-    quint32 length;
-    if (counted(&length, true))
-        in >> value;
-    return value;
+    return readcounted<QString>(true);
 }
 
 QByteArray MReader::readbytes()
 {
-    QByteArray value;
-    quint32 length;
-    if (counted(&length, false))
-        in >> value;
-    return value;
+    return readcounted<QByteArray>(false);
 }
 
 QDate MReader::readdate()

@@ -29,7 +29,8 @@ public:
 
 private:
     bool claim(qint64 bytes);
-    bool counted(quint32 *length, bool evenonly);
+    template<typename T>
+    T readcounted(bool evenonly);
     template<typename T, typename Read>
     QList<T> readlist(qint64 itemsize, Read read);
 
