@@ -39,7 +39,12 @@ void DialogFrame::fit(QDialog *dialog, float scale, int pointsize)
     dialog->setGeometry(scaledrect(scale, dialog->geometry()));
     const QSize screen = QGuiApplication::primaryScreen()->size();
     dialog->move((screen.width() - dialog->width()) / 2, (screen.height() - dialog->height()) / 2);
-    const QList<QWidget *> descendants = dialog->findChildren<QWidget *>();
+    scaledescendants(dialog, scale, pointsize);
+}
+
+void DialogFrame::scaledescendants(QWidget *root, float scale, int pointsize)
+{
+    const QList<QWidget *> descendants = root->findChildren<QWidget *>();
     for (QWidget *widget : descendants) {
         widget->setGeometry(scaledrect(scale, widget->geometry()));
         QFont font = widget->font();

@@ -38,19 +38,6 @@ ScreenFit ScreenFit::choose(const QSize &screen, int designheight)
     return fit;
 }
 
-void ScreenFit::scaledescendants(QWidget *root, float scale, int fontsize)
-{
-    const QList<QWidget *> widgets = root->findChildren<QWidget *>();
-    for (QWidget *widget : widgets) {
-        const QRect g = widget->geometry();
-        widget->setGeometry(DialogFrame::scaled(scale, g.x()), DialogFrame::scaled(scale, g.y()),
-                            DialogFrame::scaled(scale, g.width()), DialogFrame::scaled(scale, g.height()));
-        QFont font = widget->font();
-        font.setPointSize(fontsize);
-        widget->setFont(font);
-    }
-}
-
 void Widget::fitscreen()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -58,5 +45,5 @@ void Widget::fitscreen()
     scale = fit.scale;
     fontsize = fit.fontsize;
     ui->stackedWidget->setGeometry(fit.stack);
-    ScreenFit::scaledescendants(ui->stackedWidget, scale, fontsize);
+    DialogFrame::scaledescendants(ui->stackedWidget, scale, fontsize);
 }

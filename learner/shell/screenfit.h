@@ -4,8 +4,6 @@
 #include <QRect>
 #include <QSize>
 
-class QWidget;
-
 // The window size chosen for a screen: the largest of seven fixed sizes that
 // fits, the page stack centred at that size, and the scale and point size
 // that go with it. The design page stack is 912 pixels wide.
@@ -13,10 +11,6 @@ class ScreenFit
 {
 public:
     static ScreenFit choose(const QSize &screen, int designheight);
-
-    // Scales the geometry of every descendant of root and gives each the
-    // point size; root itself keeps its geometry and font.
-    static void scaledescendants(QWidget *root, float scale, int fontsize);
 
     QRect stack;
     float scale = 1.0f;

@@ -1,3 +1,4 @@
+#include "dialogframe.h"
 #include "pictures.h"
 #include "screenfit.h"
 #include "testfiles.h"
@@ -86,7 +87,7 @@ void tst_screenfit::descendants()
     page.setGeometry(0, 0, 912, 570);
     QLabel child(&page);
     child.setGeometry(design);
-    ScreenFit::scaledescendants(&root, fit.scale, fit.fontsize);
+    DialogFrame::scaledescendants(&root, fit.scale, fit.fontsize);
     QVERIFY2(child.geometry() == expected,
              qPrintable(QStringLiteral("%1,%2 %3x%4").arg(child.x()).arg(child.y())
                             .arg(child.width()).arg(child.height())));
