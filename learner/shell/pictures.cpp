@@ -1,10 +1,6 @@
 #include "pictures.h"
 
-#include <QBuffer>
-#include <QImageReader>
-
-// Larger pictures would take hundreds of megabytes to decode.
-static const int MaxSide = 4096;
+#include "readpicture.h"
 
 QPixmap scalepixmap(const QPixmap &source, int width, int height)
 {
@@ -15,14 +11,6 @@ QPixmap scalepixmap(const QPixmap &source, int width, int height)
 
 bool bytespixmap(QPixmap &target, const QByteArray &bytes, Qt::ImageConversionFlags flags)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > MaxSide || size.height() > MaxSide)
-        target = QPixmap();
-    else
-        target = QPixmap::fromImage(reader.read(), flags);
+    target = readpicturebytes(bytes, flags);
     return !target.isNull();
 }
