@@ -43,7 +43,9 @@ int MUser::pickkey(int from, int to, int min)
 }
 
 // The weak words of every group: coefficients above a threshold that falls
-// from 9 at stage 0 to 1 at stage 8.
+// from 9 at stage 0 to 1 at stage 8. A position counts for the first group
+// that holds it, as in groupof(): negative sizes in a damaged file cannot make
+// later groups go over the same positions again.
 int MUser::pickweak()
 {
     if (groupcount() == 0)
@@ -51,15 +53,17 @@ int MUser::pickweak()
     pickw.clear();
     int threshold = 10;
     qint64 first = 0;
+    qint64 reached = 0;
     for (int g = 0; g < groupcount(); ++g) {
         const int s = stage(g);
         if (s >= 0 && s <= reviews)
             threshold = 9 - s;
         const qint64 end = first + groupsizes.at(g);
-        for (qint64 p = qMax<qint64>(first, 0); p < end && p < worddiffs.size(); ++p) {
+        for (qint64 p = qMax(first, reached); p < end && p < worddiffs.size(); ++p) {
             if (worddiffs.at(int(p)) > threshold)
                 pickw.append(int(p));
         }
+        reached = qMax(reached, end);
         first = end;
     }
     return pickw.size();

@@ -58,6 +58,8 @@ private slots:
     void damaged();
     void headdamaged_data();
     void headdamaged();
+    void overlappinggroups_data();
+    void overlappinggroups();
     void unwritable();
 
 private:
@@ -392,6 +394,32 @@ void tst_muserfile::headdamaged()
     user.setname("kept");
     QVERIFY2(!user.readhead(writeraw(bytes)), "a damaged head is refused");
     QCOMPARE(user.getname(), QString("kept"));
+}
+
+// Group sizes that no writer makes but that read: a position counts once for
+// the weak words, however often the groups of a damaged file go back over it.
+void tst_muserfile::overlappinggroups_data()
+{
+    QTest::addColumn<QByteArray>("sizes");
+    QTest::addColumn<int>("weak");
+    QTest::newRow("back and over again") << QByteArray("0000000300000002fffffffe00000002") << 1;
+    QByteArray often = "000003e8";
+    for (int i = 0; i < 500; ++i)
+        often += "00000002fffffffe";
+    QTest::newRow("back and over often") << often << 1;
+    QTest::newRow("negative first") << QByteArray("00000002fffffffe00000003") << 1;
+    QTest::newRow("beyond the words") << QByteArray("0000000100001000") << 1;
+}
+
+void tst_muserfile::overlappinggroups()
+{
+    QFETCH(QByteArray, sizes);
+    QFETCH(int, weak);
+    MUser user;
+    QVERIFY2(user.load(writeraw(fields(Sizes, sizes.constData()))), "the file reads");
+    QCOMPARE(user.pickweak(), weak);
+    user.makeorder(1);
+    QCOMPARE(user.workitem(0), 0);
 }
 
 void tst_muserfile::unwritable()
