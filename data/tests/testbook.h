@@ -6,9 +6,12 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
 
-// Test material: files written from hex fields, JPEG bytes of a plain picture,
-// and a textbook of numbered words and sentences.
+// Test material: a fresh folder per test function, files written from hex
+// fields, JPEG bytes of a plain picture, and a textbook of numbered words and
+// sentences.
 
 // The bytes of the hex fields, with field `replaced` given as `replacement`.
 template<int N>
@@ -34,6 +37,35 @@ inline QString writeall(const QString &path, const QByteArray &bytes)
         qFatal("cannot write %s", qPrintable(path));
     return path;
 }
+
+// A temporary folder that a test renews in init(), so that every test
+// function starts from an empty one.
+class TestFolder
+{
+public:
+    bool renew()
+    {
+        dir.reset(new QTemporaryDir);
+        return dir->isValid();
+    }
+    QString root() const { return dir->path(); }
+    QString path(const QString &name) const { return dir->filePath(name); }
+    QString write(const QString &name, const QByteArray &bytes) const
+    {
+        return writeall(path(name), bytes);
+    }
+
+private:
+    QScopedPointer<QTemporaryDir> dir;
+};
+
+// Rows of a damaged-file table: whole cut at each length below `upto`.
+inline void addcuts(const QByteArray &whole, int upto)
+{
+    for (int cut = 0; cut < upto; ++cut)
+        QTest::newRow(qPrintable(QString("cut at %1").arg(cut))) << whole.left(cut);
+}
+
 inline QByteArray testjpeg(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);

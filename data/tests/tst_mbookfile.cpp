@@ -53,10 +53,7 @@ private slots:
     void unwritable();
 
 private:
-    QString path(const QString &name) const { return dir->filePath(name); }
-    QByteArray writeraw(const QByteArray &bytes, const QString &name = "book.zemBook");
-
-    QScopedPointer<QTemporaryDir> dir;
+    TestFolder folder;
 };
 
 namespace {
@@ -93,21 +90,15 @@ MBook richbook()
 
 void tst_mbookfile::init()
 {
-    dir.reset(new QTemporaryDir);
-    QVERIFY2(dir->isValid(), "temporary folder");
-}
-
-QByteArray tst_mbookfile::writeraw(const QByteArray &bytes, const QString &name)
-{
-    writeall(path(name), bytes);
-    return bytes;
+    QVERIFY2(folder.renew(), "temporary folder");
 }
 
 void tst_mbookfile::handmade()
 {
-    const QByteArray bytes = writeraw(fields());
+    const QByteArray bytes = fields();
+    folder.write("book.zemBook", bytes);
     MBook book;
-    QVERIFY2(book.readbook(path("book.zemBook")), "the hand-made textbook reads");
+    QVERIFY2(book.readbook(folder.path("book.zemBook")), "the hand-made textbook reads");
     QCOMPARE(book.getinfo(), QStringList() << "Book" << "" << "" << "" << "" << "");
     QCOMPARE(book.getinfopic(), QByteArray("JPG"));
     QCOMPARE(book.getdate(), QDate(2013, 5, 1));
@@ -125,21 +116,22 @@ void tst_mbookfile::handmade()
     QCOMPARE(book.lessontitle(0), QString::fromUtf8("第一课"));
     QCOMPARE(book.getlessonitems(0), QList<int>() << 0);
 
-    QVERIFY2(book.write(path("again.zemBook"), true), "written back");
-    QCOMPARE(readall(path("again.zemBook")).toHex(), bytes.toHex());
+    QVERIFY2(book.write(folder.path("again.zemBook"), true), "written back");
+    QCOMPARE(readall(folder.path("again.zemBook")).toHex(), bytes.toHex());
 }
 
 // Another writer may store an empty scrambled string as an empty string rather
 // than a null one, and an empty lesson string as null.
 void tst_mbookfile::otherwriter()
 {
-    writeraw(fields(Title, "00000006000000080033001a0000001900000000000000000000000000000000"
-                           "00000000"));
+    folder.write("book.zemBook",
+                 fields(Title, "00000006000000080033001a000000190000000000000000000000000000"
+                               "000000000000"));
     MBook book;
-    QVERIFY2(book.readbook(path("book.zemBook")), "empty strings instead of null ones read");
+    QVERIFY2(book.readbook(folder.path("book.zemBook")), "empty strings instead of null ones read");
     QCOMPARE(book.getinfo(), QStringList() << "Book" << "" << "" << "" << "" << "");
-    writeraw(fields(Items, "00000001ffffffff"));
-    QVERIFY2(book.readbook(path("book.zemBook")), "a null lesson string reads");
+    folder.write("book.zemBook", fields(Items, "00000001ffffffff"));
+    QVERIFY2(book.readbook(folder.path("book.zemBook")), "a null lesson string reads");
     QVERIFY2(book.getlessonitems(0).isEmpty(), "and gives no items");
 }
 
@@ -159,37 +151,38 @@ void tst_mbookfile::roundtrip()
     QFETCH(bool, empty);
     const MBook written = empty ? MBook() : richbook();
     QVERIFY2(empty || !written.getinfopic().isEmpty(), "the test picture is there");
-    QVERIFY2(written.write(path("a"), finished), "written");
-    const QByteArray bytes = readall(path("a"));
+    QVERIFY2(written.write(folder.path("a"), finished), "written");
+    const QByteArray bytes = readall(folder.path("a"));
     QCOMPARE(bytes.left(8).toHex(), QByteArray("2001101320131001"));
     QCOMPARE(bytes.mid(8, 4).toHex(), QByteArray(finished ? "00000050" : "0000004a"));
     MBook read;
-    QVERIFY2(finished ? read.readbook(path("a")) : read.readproject(path("a")), "read back");
+    QVERIFY2(finished ? read.readbook(folder.path("a")) : read.readproject(folder.path("a")),
+             "read back");
     QVERIFY2(read == written, "the record read equals the record written");
-    QVERIFY2(read.write(path("b"), finished), "written again");
-    QVERIFY2(readall(path("b")) == bytes, "the second file is byte for byte the first");
+    QVERIFY2(read.write(folder.path("b"), finished), "written again");
+    QVERIFY2(readall(folder.path("b")) == bytes, "the second file is byte for byte the first");
 }
 
 void tst_mbookfile::wrongkind()
 {
     const MBook book = richbook();
-    book.write(path("book.pro"), false);
-    book.write(path("book.zemBook"), true);
+    book.write(folder.path("book.pro"), false);
+    book.write(folder.path("book.zemBook"), true);
     MBook read = richbook();
     read.setdate(QDate(2000, 1, 1));
-    QVERIFY2(!read.readbook(path("book.pro")), "a project is no finished textbook");
+    QVERIFY2(!read.readbook(folder.path("book.pro")), "a project is no finished textbook");
     QCOMPARE(read.wordcount(), 0);
     QCOMPARE(read.getinfopic(), QByteArray());
     QCOMPARE(read.getdate(), QDate(2000, 1, 1));
     QCOMPARE(read.getordermode(), 1);
-    QVERIFY2(!read.readproject(path("book.zemBook")), "a finished textbook is no project");
-    QVERIFY2(read.readproject(path("book.pro")), "the project reads as a project");
+    QVERIFY2(!read.readproject(folder.path("book.zemBook")), "a finished textbook is no project");
+    QVERIFY2(read.readproject(folder.path("book.pro")), "the project reads as a project");
 }
 
 void tst_mbookfile::missingfile()
 {
     MBook book = richbook();
-    QVERIFY2(!book.readbook(path("none")), "a missing file is refused");
+    QVERIFY2(!book.readbook(folder.path("none")), "a missing file is refused");
     QVERIFY2(book == richbook(), "the record is untouched");
 }
 
@@ -197,8 +190,7 @@ void tst_mbookfile::damaged_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     const QByteArray whole = fields();
-    for (int cut = 0; cut < whole.size(); ++cut)
-        QTest::newRow(qPrintable(QString("cut at %1").arg(cut))) << whole.left(cut);
+    addcuts(whole, whole.size());
     QTest::newRow("wrong magic") << whole.mid(1);
     QTest::newRow("wrong version") << fields(0, "2001101320131002");
     QTest::newRow("project marker") << fields(Marker, "00000000");
@@ -218,10 +210,10 @@ void tst_mbookfile::damaged_data()
 void tst_mbookfile::damaged()
 {
     QFETCH(QByteArray, bytes);
-    writeraw(bytes);
+    folder.write("book.zemBook", bytes);
     MBook book = richbook();
-    QVERIFY2(!book.readbook(path("book.zemBook")), "a damaged file is refused");
-    QVERIFY2(!book.readproject(path("book.zemBook")), "and refused as a project too");
+    QVERIFY2(!book.readbook(folder.path("book.zemBook")), "a damaged file is refused");
+    QVERIFY2(!book.readproject(folder.path("book.zemBook")), "and refused as a project too");
     QCOMPARE(book.wordcount(), 0);
     QCOMPARE(book.sentcount(), 0);
     QCOMPARE(book.lessoncount(), 0);
@@ -241,7 +233,8 @@ void tst_mbookfile::writefailure()
 {
     QFETCH(int, picture);
     QFETCH(int, limit);
-    const QByteArray old = writeraw(fields());
+    const QByteArray old = fields();
+    folder.write("book.zemBook", old);
     MBook big = richbook();
     big.setshowpic3(QByteArray(picture, 'x'));
     rlimit saved;
@@ -250,18 +243,19 @@ void tst_mbookfile::writefailure()
     rlimit small = saved;
     small.rlim_cur = rlim_t(limit);
     setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = big.write(path("book.zemBook"), true);
+    const bool written = big.write(folder.path("book.zemBook"), true);
     setrlimit(RLIMIT_FSIZE, &saved);
     QVERIFY2(!written, "the failed write is reported");
-    QVERIFY2(readall(path("book.zemBook")) == old, "the old file is kept");
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList() << "book.zemBook");
+    QVERIFY2(readall(folder.path("book.zemBook")) == old, "the old file is kept");
+    QCOMPARE(QDir(folder.root()).entryList(QDir::Files), QStringList() << "book.zemBook");
 }
 
 void tst_mbookfile::unwritable()
 {
-    QVERIFY2(!richbook().write(path("no/such/folder/book.pro"), false), "no folder, no file");
-    QVERIFY2(!richbook().write(dir->path(), true), "a folder is not replaced");
-    QVERIFY2(QFileInfo(dir->path()).isDir(), "the folder stays");
+    QVERIFY2(!richbook().write(folder.path("no/such/folder/book.pro"), false),
+             "no folder, no file");
+    QVERIFY2(!richbook().write(folder.root(), true), "a folder is not replaced");
+    QVERIFY2(QFileInfo(folder.root()).isDir(), "the folder stays");
 }
 
 QTEST_GUILESS_MAIN(tst_mbookfile)

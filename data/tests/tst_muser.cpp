@@ -27,18 +27,17 @@ private slots:
 private:
     QString bookfile(const MBook &book, const QString &name = "book.zemBook");
 
-    QScopedPointer<QTemporaryDir> dir;
+    TestFolder folder;
 };
 
 void tst_muser::init()
 {
-    dir.reset(new QTemporaryDir);
-    QVERIFY2(dir->isValid(), "temporary folder");
+    QVERIFY2(folder.renew(), "temporary folder");
 }
 
 QString tst_muser::bookfile(const MBook &book, const QString &name)
 {
-    const QString path = dir->filePath(name);
+    const QString path = folder.path(name);
     if (!book.write(path, true))
         qFatal("cannot write %s", qPrintable(path));
     return path;
@@ -77,7 +76,7 @@ void tst_muser::password()
     if (password != password.toUpper())
         QVERIFY2(!user.checkpassword(password.toUpper()), "letter case counts");
     // The digest lands in the saved file; read it back through the head.
-    const QString path = dir->filePath("u.zbu");
+    const QString path = folder.path("u.zbu");
     QVERIFY2(user.save(path), "saved");
     MUser other;
     other.readhead(path);
@@ -127,9 +126,9 @@ void tst_muser::adoptunreadable()
     MUser user;
     user.addkey("k", "c", 0, 1);
     const MBook book = testbook(3, 1);
-    book.write(dir->filePath("book.pro"), false);
-    QVERIFY2(!user.adoptbook(dir->filePath("book.pro")), "a project is not adopted");
-    QVERIFY2(!user.adoptbook(dir->filePath("missing")), "a missing file is not adopted");
+    book.write(folder.path("book.pro"), false);
+    QVERIFY2(!user.adoptbook(folder.path("book.pro")), "a project is not adopted");
+    QVERIFY2(!user.adoptbook(folder.path("missing")), "a missing file is not adopted");
     QCOMPARE(user.keycount(), 1);
     QVERIFY2(user.getbookpath().isEmpty(), "no book path");
 }

@@ -63,13 +63,11 @@ private slots:
     void unwritable();
 
 private:
-    QString path(const QString &name) const { return dir->filePath(name); }
-    QString writeraw(const QByteArray &bytes, const QString &name = "u.zbu");
     void fill(MUser &user, const QString &bookpath);
     QString bookfile();
     QString saveuser(MUser &user);
 
-    QScopedPointer<QTemporaryDir> dir;
+    TestFolder folder;
 };
 
 namespace {
@@ -91,18 +89,12 @@ int headsize()
 
 void tst_muserfile::init()
 {
-    dir.reset(new QTemporaryDir);
-    QVERIFY2(dir->isValid(), "temporary folder");
-}
-
-QString tst_muserfile::writeraw(const QByteArray &bytes, const QString &name)
-{
-    return writeall(path(name), bytes);
+    QVERIFY2(folder.renew(), "temporary folder");
 }
 
 QString tst_muserfile::bookfile()
 {
-    const QString bookpath = path("b.zemBook");
+    const QString bookpath = folder.path("b.zemBook");
     testbook(10, 3, false).write(bookpath, true);
     return bookpath;
 }
@@ -111,9 +103,9 @@ QString tst_muserfile::bookfile()
 QString tst_muserfile::saveuser(MUser &user)
 {
     fill(user, bookfile());
-    if (!user.save(path("u.zbu")))
+    if (!user.save(folder.path("u.zbu")))
         qFatal("cannot save the user");
-    return path("u.zbu");
+    return folder.path("u.zbu");
 }
 
 void tst_muserfile::fill(MUser &user, const QString &bookpath)
@@ -137,7 +129,7 @@ void tst_muserfile::fill(MUser &user, const QString &bookpath)
 
 void tst_muserfile::handmade()
 {
-    const QString file = writeraw(fields());
+    const QString file = folder.write("u.zbu", fields());
     MUser user;
     QVERIFY2(user.load(file), "the hand-made user file loads");
     QCOMPARE(user.getname(), QString::fromUtf8("张三"));
@@ -160,8 +152,8 @@ void tst_muserfile::handmade()
     QCOMPARE(user.keytitle(0), QString("k"));
     QCOMPARE(user.keylink(0), QString("j0"));
     QCOMPARE(user.keydiff(0), 10);
-    QVERIFY2(user.save(path("again.zbu")), "saved back");
-    QCOMPARE(readall(path("again.zbu")).toHex(), fields().toHex());
+    QVERIFY2(user.save(folder.path("again.zbu")), "saved back");
+    QCOMPARE(readall(folder.path("again.zbu")).toHex(), fields().toHex());
 }
 
 // Qt 4 wrote the time-spec byte of a local time as 0 or 1 as well as 0xFF,
@@ -180,19 +172,19 @@ void tst_muserfile::otherwriter()
     QFETCH(int, field);
     QFETCH(QByteArray, replacement);
     MUser user;
-    QVERIFY2(user.load(writeraw(fields(field, replacement.constData()))), "loads");
+    QVERIFY2(user.load(folder.write("u.zbu", fields(field, replacement.constData()))), "loads");
     QCOMPARE(user.groupstart(0), QDateTime(QDate(2026, 3, 2), QTime(9, 0)));
     QVERIFY2(user.getbookpath().isEmpty(), "no textbook");
 }
 
 void tst_muserfile::roundtrip()
 {
-    const QString bookpath = path(QString::fromUtf8("教材.zemBook"));
+    const QString bookpath = folder.path(QString::fromUtf8("教材.zemBook"));
     QVERIFY2(testbook(10, 3, true).write(bookpath, true), "textbook written");
     MUser user;
     fill(user, bookpath);
-    QVERIFY2(user.save(path("u.zbu")), "saved");
-    const QByteArray bytes = readall(path("u.zbu"));
+    QVERIFY2(user.save(folder.path("u.zbu")), "saved");
+    const QByteArray bytes = readall(folder.path("u.zbu"));
     QCOMPARE(bytes.left(4).toHex(), QByteArray("12345678"));
     QVERIFY2(!bytes.contains(QByteArray::fromHex("674e")), "the name is not stored plain");
     QVERIFY2(bytes.contains(QByteArray::fromHex("00000006006c97f36807")),
@@ -200,7 +192,7 @@ void tst_muserfile::roundtrip()
 
     MUser loaded;
     bool bookok = false;
-    QVERIFY2(loaded.load(path("u.zbu"), &bookok), "loaded");
+    QVERIFY2(loaded.load(folder.path("u.zbu"), &bookok), "loaded");
     QVERIFY2(bookok, "the textbook was read");
     QCOMPARE(loaded.getname(), user.getname());
     QCOMPARE(loaded.getbookpath(), bookpath);
@@ -216,8 +208,9 @@ void tst_muserfile::roundtrip()
     QCOMPARE(loaded.keylink(0), QString("j1"));
     QCOMPARE(loaded.phonetictitle(0), QString::fromUtf8("音标"));
     QCOMPARE(loaded.item(0), user.item(0));
-    QVERIFY2(loaded.save(path("again.zbu")), "saved again");
-    QVERIFY2(readall(path("again.zbu")) == bytes, "the second file is byte for byte the first");
+    QVERIFY2(loaded.save(folder.path("again.zbu")), "saved again");
+    QVERIFY2(readall(folder.path("again.zbu")) == bytes,
+             "the second file is byte for byte the first");
 }
 
 void tst_muserfile::head()
@@ -227,45 +220,47 @@ void tst_muserfile::head()
     const QString bookpath = saved.getbookpath();
     MUser user;
     user.addkey("mine", "", 0, 2);
-    QVERIFY2(user.readhead(path("u.zbu")), "the head reads");
+    QVERIFY2(user.readhead(folder.path("u.zbu")), "the head reads");
     QCOMPARE(user.getname(), saved.getname());
     QCOMPARE(user.getavatar(), saved.getavatar());
     QCOMPARE(user.getbookpath(), bookpath);
     QVERIFY2(user.checkpassword(QString::fromUtf8("密码")), "digest");
     QCOMPARE(user.keycount(), 1);
     QCOMPARE(user.wordcount(), 0);
-    QVERIFY2(user.readhead(writeraw(fields().left(headsize()))), "a head alone is enough");
+    QVERIFY2(user.readhead(folder.write("u.zbu", fields().left(headsize()))),
+             "a head alone is enough");
     QCOMPARE(user.getname(), QString::fromUtf8("张三"));
 }
 
 void tst_muserfile::emptyname()
 {
+    const QString file = folder.path("u.zbu");
     MUser user;
-    QVERIFY2(user.save(path("u.zbu")), "saved");
-    QCOMPARE(readall(path("u.zbu")).mid(4, 12).toHex(), QByteArray("ffffffffffffffffffffffff"));
+    QVERIFY2(user.save(file), "saved");
+    QCOMPARE(readall(file).mid(4, 12).toHex(), QByteArray("ffffffffffffffffffffffff"));
     user.reset();
-    QVERIFY2(user.save(path("u.zbu")), "saved after reset");
-    QCOMPARE(readall(path("u.zbu")).mid(4, 12).toHex(), QByteArray("00000000ffffffffffffffff"));
+    QVERIFY2(user.save(file), "saved after reset");
+    QCOMPARE(readall(file).mid(4, 12).toHex(), QByteArray("00000000ffffffffffffffff"));
     MUser loaded;
     loaded.setname("someone");
-    QVERIFY2(loaded.load(path("u.zbu")), "loaded");
+    QVERIFY2(loaded.load(file), "loaded");
     QVERIFY2(loaded.getname().isEmpty(), "empty name");
 }
 
 void tst_muserfile::loadwithbook()
 {
-    const QString first = path("first.zemBook");
-    const QString second = path("second.zemBook");
+    const QString first = folder.path("first.zemBook");
+    const QString second = folder.path("second.zemBook");
     testbook(10, 3, true).write(first, true);
     testbook(6, 1, false).write(second, true);
     MUser one;
     fill(one, first);
-    one.save(path("one.zbu"));
+    one.save(folder.path("one.zbu"));
     MUser two;
     two.adoptbook(second);
-    two.save(path("two.zbu"));
+    two.save(folder.path("two.zbu"));
     MUser user;
-    QVERIFY2(user.load(path("one.zbu")) && user.load(path("two.zbu")), "both load");
+    QVERIFY2(user.load(folder.path("one.zbu")) && user.load(folder.path("two.zbu")), "both load");
     QCOMPARE(user.item(0), testword(0));
     QVERIFY2(!user.israndom(), "the second user's textbook");
     QCOMPARE(user.groupcount(), 0);
@@ -279,10 +274,10 @@ void tst_muserfile::loadunreadablebook()
     saveuser(saved);
     const QString bookpath = saved.getbookpath();
     MUser user;
-    QVERIFY2(user.load(path("u.zbu")), "loaded with its textbook");
+    QVERIFY2(user.load(folder.path("u.zbu")), "loaded with its textbook");
     QFile::remove(bookpath);
     bool bookok = true;
-    QVERIFY2(user.load(path("u.zbu"), &bookok), "the user file still loads");
+    QVERIFY2(user.load(folder.path("u.zbu"), &bookok), "the user file still loads");
     QVERIFY2(!bookok, "the caller learns that the textbook was not read");
     QCOMPARE(user.groupcount(), 2);
     QCOMPARE(user.lessoncount(), 0);
@@ -296,9 +291,9 @@ void tst_muserfile::loadwithoutbook()
     fill(user, bookfile());
     MUser fresh;
     fresh.setname("new");
-    fresh.save(path("new.zbu"));
+    fresh.save(folder.path("new.zbu"));
     bool bookok = false;
-    QVERIFY2(user.load(path("new.zbu"), &bookok), "loaded");
+    QVERIFY2(user.load(folder.path("new.zbu"), &bookok), "loaded");
     QVERIFY2(bookok, "a file without textbook has nothing to fail");
     QVERIFY2(user.item(0).isEmpty(), "the book is empty");
     QCOMPARE(user.wordcount(), 0);
@@ -317,10 +312,10 @@ void tst_muserfile::loadspecialbook_data()
 void tst_muserfile::loadspecialbook()
 {
     QFETCH(QString, bookpath);
-    const QString target = bookpath.startsWith('/') ? bookpath : path(bookpath);
+    const QString target = bookpath.startsWith('/') ? bookpath : folder.path(bookpath);
     if (bookpath == "pipe")
         QVERIFY2(mkfifo(QFile::encodeName(target).constData(), 0600) == 0, "pipe made");
-    QFile file(path("u.zbu"));
+    QFile file(folder.path("u.zbu"));
     file.open(QIODevice::WriteOnly);
     QDataStream out(&file);
     out.setVersion(QDataStream::Qt_4_8);
@@ -339,9 +334,9 @@ void tst_muserfile::loadspecialbook()
 void tst_muserfile::loadmissing()
 {
     MUser user;
-    QVERIFY2(user.load(writeraw(fields())), "loaded");
-    QVERIFY2(!user.load(path("none.zbu")), "a missing file is refused");
-    QVERIFY2(!user.readhead(path("none.zbu")), "also for the head");
+    QVERIFY2(user.load(folder.write("u.zbu", fields())), "loaded");
+    QVERIFY2(!user.load(folder.path("none.zbu")), "a missing file is refused");
+    QVERIFY2(!user.readhead(folder.path("none.zbu")), "also for the head");
     QCOMPARE(user.getname(), QString::fromUtf8("张三"));
     QCOMPARE(user.wordcount(), 2);
 }
@@ -350,8 +345,7 @@ void tst_muserfile::damaged_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     const QByteArray whole = fields();
-    for (int cut = 0; cut < whole.size(); ++cut)
-        QTest::newRow(qPrintable(QString("cut at %1").arg(cut))) << whole.left(cut);
+    addcuts(whole, whole.size());
     QTest::newRow("wrong magic") << fields(Magic, "12345679");
     QTest::newRow("huge count") << fields(Words, "7fffffff0000000a");
     QTest::newRow("count beyond data") << fields(Keys, "000000030000000a");
@@ -365,13 +359,13 @@ void tst_muserfile::damaged_data()
 void tst_muserfile::damaged()
 {
     QFETCH(QByteArray, bytes);
-    const QString file = writeraw(bytes);
+    const QString file = folder.write("u.zbu", bytes);
     MUser user;
     fill(user, bookfile());
     const QString name = user.getname();
     QVERIFY2(!user.load(file), "a damaged file is refused");
     QCOMPARE(user.getname(), name);
-    QCOMPARE(user.getbookpath(), path("b.zemBook"));
+    QCOMPARE(user.getbookpath(), folder.path("b.zemBook"));
     QCOMPARE(user.groupcount(), 2);
     QCOMPARE(user.item(0), testword(0));
 }
@@ -380,8 +374,7 @@ void tst_muserfile::headdamaged_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     const QByteArray whole = fields();
-    for (int cut = 0; cut < headsize(); ++cut)
-        QTest::newRow(qPrintable(QString("cut at %1").arg(cut))) << whole.left(cut);
+    addcuts(whole, headsize());
     QTest::newRow("wrong magic") << fields(Magic, "00345678");
     QTest::newRow("odd path length") << fields(Path, "00000001");
     QTest::newRow("jpeg") << testjpeg(24, 24);
@@ -392,7 +385,7 @@ void tst_muserfile::headdamaged()
     QFETCH(QByteArray, bytes);
     MUser user;
     user.setname("kept");
-    QVERIFY2(!user.readhead(writeraw(bytes)), "a damaged head is refused");
+    QVERIFY2(!user.readhead(folder.write("u.zbu", bytes)), "a damaged head is refused");
     QCOMPARE(user.getname(), QString("kept"));
 }
 
@@ -416,7 +409,7 @@ void tst_muserfile::overlappinggroups()
     QFETCH(QByteArray, sizes);
     QFETCH(int, weak);
     MUser user;
-    QVERIFY2(user.load(writeraw(fields(Sizes, sizes.constData()))), "the file reads");
+    QVERIFY2(user.load(folder.write("u.zbu", fields(Sizes, sizes.constData()))), "the file reads");
     QCOMPARE(user.pickweak(), weak);
     user.makeorder(1);
     QCOMPARE(user.workitem(0), 0);
@@ -425,10 +418,10 @@ void tst_muserfile::overlappinggroups()
 void tst_muserfile::unwritable()
 {
     const QByteArray old = fields();
-    const QString file = writeraw(old);
+    const QString file = folder.write("u.zbu", old);
     MUser user;
-    QVERIFY2(!user.save(path("missing/u.zbu")), "no folder, no file");
-    QVERIFY2(!user.save(dir->path()), "a folder is not replaced");
+    QVERIFY2(!user.save(folder.path("missing/u.zbu")), "no folder, no file");
+    QVERIFY2(!user.save(folder.root()), "a folder is not replaced");
     QVERIFY2(readall(file) == old, "other files untouched");
 }
 
