@@ -74,6 +74,21 @@ void fd_Dialog::showdlg(float scale, int pointsize)
     exec();
 }
 
+QString fd_Dialog::choosefile(QWidget *parent, const QString &path, const QString &ext, bool newfile,
+                              const QString &title, float scale, int pointsize)
+{
+    QString chosen;
+    fd_Dialog chooser(parent);
+    chooser.path = path;
+    chooser.showfile = true;
+    chooser.newfile = newfile;
+    chooser.setext(ext);
+    chooser.settitle(title);
+    chooser.result = &chosen;
+    chooser.showdlg(scale, pointsize);
+    return chosen;
+}
+
 void fd_Dialog::openpath()
 {
     model->setNameFilters(QStringList(filter));

@@ -31,6 +31,11 @@ public:
     void settitle(const QString &title);
     void showdlg(float scale, int pointsize);
 
+    // Runs a chooser of "*.ext" files that opens at path, with the new-file
+    // button when newfile is set: the chosen path, or "" for none.
+    static QString choosefile(QWidget *parent, const QString &path, const QString &ext, bool newfile,
+                              const QString &title, float scale, int pointsize);
+
     QString path;
     QString filter;
     bool showfile = true;

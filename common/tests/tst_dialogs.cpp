@@ -99,6 +99,8 @@ private slots:
     void choose();
     void cancelandclose_data();
     void cancelandclose();
+    void choosefile_data();
+    void choosefile();
     void newfolder_data();
     void newfolder();
     void nocurrentitem_data();
@@ -407,6 +409,42 @@ void tst_Dialogs::cancelandclose()
     QString result = keep;
     runchooser(true, at("a.zbu"), &result);
     QVERIFY2(result == expected, qPrintable("result: " + result));
+}
+
+void tst_Dialogs::choosefile_data()
+{
+    QTest::addColumn<bool>("newfile");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("file chosen") << false << "pushButton_2" << "a.zbu";
+    QTest::newRow("chosen with the new-file button shown") << true << "pushButton_2" << "a.zbu";
+    QTest::newRow("cancel") << false << "pushButton_3" << none;
+    QTest::newRow("title bar close") << true << "" << none;
+}
+
+// The one-call file chooser: files shown, the caller's title, "" for no choice.
+void tst_Dialogs::choosefile()
+{
+    QFETCH(bool, newfile);
+    QFETCH(QString, button);
+    QFETCH(QString, expected);
+    driver->add("fd_Dialog", [&](QDialog *dialog) {
+        auto *chooser = static_cast<fd_Dialog *>(dialog);
+        QVERIFY2(chooser->showfile && chooser->filter == "*.zbu", "files of the asked kind");
+        QVERIFY2(chooser->path == at(""), "opens at the asked folder");
+        QVERIFY2(child<QPushButton>(dialog, "pushButton_4")->isVisible() == newfile, "new-file button as asked");
+        QVERIFY2(child<QLabel>(dialog, "label")->text() == "请选择用户文件", "the caller's title");
+        if (button.isEmpty()) {
+            dialog->close();
+            return;
+        }
+        clickitem(dialog, at("a.zbu"));
+        DialogDriver::clickbutton(dialog, button);
+    });
+    driver->start();
+    const QString chosen = fd_Dialog::choosefile(nullptr, at(""), "zbu", newfile, "请选择用户文件", 1.0f, 9);
+    const QString want = expected == none ? QString() : at(expected);
+    QVERIFY2(chosen == want, qPrintable("chosen: " + chosen));
 }
 
 void tst_Dialogs::newfolder_data()

@@ -85,15 +85,8 @@ void newDialog::on_pushButton_5_clicked()
 
 void newDialog::on_pushButton_4_clicked()
 {
-    QString chosen;
-    fd_Dialog chooser(this);
-    chooser.path = folder;
-    chooser.showfile = true;
-    chooser.setext(QStringLiteral("jpg"));
-    chooser.newfile = false;
-    chooser.settitle(QStringLiteral("请选择图片文件作为头像(*.jpg)"));
-    chooser.result = &chosen;
-    chooser.showdlg(scale, fontsize);
+    const QString chosen = fd_Dialog::choosefile(this, folder, QStringLiteral("jpg"), false,
+                                                 QStringLiteral("请选择图片文件作为头像(*.jpg)"), scale, fontsize);
     if (!chosen.isEmpty())
         showavatar(chosen);
 }
@@ -127,15 +120,9 @@ void newDialog::on_pushButton_clicked()
         showmessage(QStringLiteral("两次输入的密码不一致"));
         return;
     }
-    QString chosen;
-    fd_Dialog chooser(this);
-    chooser.path = folder;
-    chooser.showfile = true;
-    chooser.newfile = true;
-    chooser.setext(QStringLiteral("zbu"));
-    chooser.settitle(QStringLiteral("请选择用户文件(*.zbu),或者点击“新建文件”圆形按钮"));
-    chooser.result = &chosen;
-    chooser.showdlg(scale, fontsize);
+    const QString chosen = fd_Dialog::choosefile(this, folder, QStringLiteral("zbu"), true,
+                                                 QStringLiteral("请选择用户文件(*.zbu),或者点击“新建文件”圆形按钮"),
+                                                 scale, fontsize);
     if (chosen.isEmpty())
         return;
     folder = QFileInfo(chosen).absolutePath();

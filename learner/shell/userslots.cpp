@@ -80,15 +80,8 @@ void Widget::selectslot(int k)
 
 void Widget::importslot(int k)
 {
-    QString chosen;
-    fd_Dialog chooser(this);
-    chooser.path = defaultpath;
-    chooser.showfile = true;
-    chooser.setext(QStringLiteral("zbu"));
-    chooser.newfile = false;
-    chooser.settitle(QStringLiteral("请选择用户文件(*.zbu)"));
-    chooser.result = &chosen;
-    chooser.showdlg(scale, fontsize);
+    const QString chosen = fd_Dialog::choosefile(this, defaultpath, QStringLiteral("zbu"), false,
+                                                 QStringLiteral("请选择用户文件(*.zbu)"), scale, fontsize);
     if (chosen.isEmpty())
         return;
     if (user.readhead(chosen))
