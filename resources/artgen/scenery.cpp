@@ -25,6 +25,14 @@ QPainterPath wave(qreal width, qreal y, qreal amplitude, int phase)
     return path;
 }
 
+// Fills the whole picture with a top-to-bottom gradient through the stops.
+void fillDown(QPainter& p, const QSize& size, const QGradientStops& stops)
+{
+    QLinearGradient g(0, 0, 0, size.height());
+    g.setStops(stops);
+    p.fillRect(QRect(QPoint(0, 0), size), g);
+}
+
 }
 
 namespace Scenery {
@@ -36,10 +44,7 @@ QImage backdrop(const QSize& size)
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width();
     const qreal h = size.height();
-    QLinearGradient sky(0, 0, 0, h);
-    sky.setColorAt(0, Palette::skyTop);
-    sky.setColorAt(1, Palette::skyBottom);
-    p.fillRect(image.rect(), sky);
+    fillDown(p, size, {{0, Palette::skyTop}, {1, Palette::skyBottom}});
 
     QRadialGradient glow(QPointF(w * 0.18, h * 0.12), w * 0.45);
     glow.setColorAt(0, withAlpha(Palette::white, 150));
@@ -70,10 +75,8 @@ QImage footStrip(const QSize& size)
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width();
     const qreal h = size.height();
-    QLinearGradient g(0, 0, 0, h);
-    g.setColorAt(0, withAlpha(mix(Palette::blueFace, Palette::white, 0.5), 210));
-    g.setColorAt(1, withAlpha(Palette::blueFace, 230));
-    p.fillRect(image.rect(), g);
+    fillDown(p, size, {{0, withAlpha(mix(Palette::blueFace, Palette::white, 0.5), 210)},
+                       {1, withAlpha(Palette::blueFace, 230)}});
     p.fillRect(QRectF(0, 0, w, h * 0.07), mix(Palette::blueFace, Palette::blueLine, 0.5));
     p.fillRect(QRectF(0, h * 0.07, w, h * 0.05), withAlpha(Palette::white, 180));
     p.strokePath(wave(w, h * 0.62, h * 0.16, 0), QPen(withAlpha(Palette::white, 160), h * 0.06));
@@ -88,11 +91,9 @@ QImage navigationBar(const QSize& size)
     QPainter p(&image);
     const qreal w = size.width();
     const qreal h = size.height();
-    QLinearGradient g(0, 0, 0, h);
-    g.setColorAt(0, mix(Palette::blueFace, Palette::white, 0.2));
-    g.setColorAt(0.5, Palette::blueFace);
-    g.setColorAt(1, mix(Palette::blueFace, Palette::blueLine, 0.25));
-    p.fillRect(image.rect(), g);
+    fillDown(p, size, {{0, mix(Palette::blueFace, Palette::white, 0.2)},
+                       {0.5, Palette::blueFace},
+                       {1, mix(Palette::blueFace, Palette::blueLine, 0.25)}});
     p.fillRect(QRectF(0, 0, w, h * 0.05), withAlpha(Palette::white, 200));
     p.fillRect(QRectF(0, h * 0.94, w, h * 0.06), mix(Palette::blueFace, Palette::blueLine, 0.7));
     return image;
@@ -105,10 +106,7 @@ QImage avatar(const QSize& size)
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width();
     const qreal h = size.height();
-    QLinearGradient g(0, 0, 0, h);
-    g.setColorAt(0, mix(Palette::blueFace, Palette::white, 0.6));
-    g.setColorAt(1, Palette::blueFace);
-    p.fillRect(image.rect(), g);
+    fillDown(p, size, {{0, mix(Palette::blueFace, Palette::white, 0.6)}, {1, Palette::blueFace}});
 
     const QColor figure = mix(Palette::blueLine, Palette::white, 0.35);
     QPainterPath shoulders;
