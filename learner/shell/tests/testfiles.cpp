@@ -68,6 +68,19 @@ bool writeuser(const QString &path, const QString &name, const QString &password
     return user.save(path);
 }
 
+bool writereader(const QString &path, const QString &name, const QList<Group> &groups, const Book &book)
+{
+    const QString bookpath = QFileInfo(path).absolutePath() + QStringLiteral("/book.zemBook");
+    return writebook(bookpath, book) && writeuser(path, name, QStringLiteral("pw"), bookpath, groups);
+}
+
+void writesettings(const QString &path, const QVariantMap &values)
+{
+    QSettings settings(path, QSettings::IniFormat);
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        settings.setValue(it.key(), it.value());
+}
+
 QMap<QString, QString> readini(const QString &path)
 {
     QMap<QString, QString> values;

@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 // Files the window tests start from and read back: textbooks, user files and
 // the two kinds of settings files.
@@ -31,6 +32,14 @@ struct Group {
 // review groups opened in order.
 bool writeuser(const QString &path, const QString &name, const QString &password,
                const QString &bookpath = QString(), const QList<Group> &groups = {});
+
+// A reader with the password "pw" who has adopted the textbook book.zemBook,
+// written beside the user file.
+bool writereader(const QString &path, const QString &name, const QList<Group> &groups = {},
+                 const Book &book = {});
+
+// Settings as an earlier run would have left them: key to value.
+void writesettings(const QString &path, const QVariantMap &values);
 
 // An INI file as another program reads it: "group/key" to the raw text.
 QMap<QString, QString> readini(const QString &path);

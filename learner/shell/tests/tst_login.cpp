@@ -43,8 +43,8 @@ private slots:
     void damaged();
     void unreadablebook_data();
     void unreadablebook();
-    void failedlogout();
-    void failedexit();
+    void failedsave_data();
+    void failedsave();
     void textbook_data();
     void textbook();
     void duegroups();
@@ -60,6 +60,10 @@ private:
     // Clicks a button and answers the dialogs it opens in order.
     void run(const char *button, DialogDriver &driver);
     void login(const QString &password);
+    // Clicks a button that shows one message and gives its text.
+    QString clickmessage(const char *button);
+    // Types the password and gives the message the login shows.
+    QString loginmessage(const QString &password);
     bool haspicture(const char *view) const;
 
     static void answerchooser(DialogDriver &driver, const QString &answer);
@@ -109,6 +113,21 @@ void tst_login::login(const QString &password)
 {
     find<QLineEdit>("lineEdit")->setText(password);
     click("pushButton_2");
+}
+
+QString tst_login::clickmessage(const char *button)
+{
+    QString text;
+    DialogDriver driver;
+    readmessage(driver, &text);
+    run(button, driver);
+    return text;
+}
+
+QString tst_login::loginmessage(const QString &password)
+{
+    find<QLineEdit>("lineEdit")->setText(password);
+    return clickmessage("pushButton_2");
 }
 
 bool tst_login::haspicture(const char *view) const
@@ -171,12 +190,7 @@ void tst_login::mainroad()
     QVERIFY2(!haspicture("graphicsView"), "slot 1 stays empty");
     QVERIFY2(find<QLineEdit>("lineEdit")->hasFocus() || !window->isActiveWindow(), "password focused");
 
-    QString message;
-    DialogDriver refuse;
-    readmessage(refuse, &message);
-    find<QLineEdit>("lineEdit")->setText(QStringLiteral("密码1"));
-    run("pushButton_2", refuse);
-    QCOMPARE(message, QStringLiteral("密码不正确"));
+    QCOMPARE(loginmessage(QStringLiteral("密码1")), QStringLiteral("密码不正确"));
     QCOMPARE(stack()->currentIndex(), 0);
     QCOMPARE(find<QLineEdit>("lineEdit")->text(), QStringLiteral("密码1"));
 
@@ -351,11 +365,7 @@ void tst_login::failedcreation()
     QVERIFY2(readall(path(Unreplaceable)) == old, "the old user file is untouched");
     QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "nobody selected");
     QVERIFY2(!haspicture("graphicsView_2"), "slot 2 stays empty");
-    QString refused;
-    DialogDriver nobody;
-    readmessage(nobody, &refused);
-    run("pushButton_2", nobody);
-    QCOMPARE(refused, QStringLiteral("请先选择用户再登陆"));
+    QCOMPARE(clickmessage("pushButton_2"), QStringLiteral("请先选择用户再登陆"));
 }
 
 void tst_login::import()
@@ -384,12 +394,7 @@ void tst_login::import()
     answerchooser(bad, path("bad.zbu"));
     run("pushButton_91", bad);
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Bob"));
-    QString message;
-    DialogDriver refused;
-    readmessage(refused, &message);
-    find<QLineEdit>("lineEdit")->setText(QStringLiteral("b"));
-    run("pushButton_2", refused);
-    QCOMPARE(message, QStringLiteral("用户文件无法打开，请检查"));
+    QCOMPARE(loginmessage(QStringLiteral("b")), QStringLiteral("用户文件无法打开，请检查"));
     QCOMPARE(stack()->currentIndex(), 0);
 
     window.reset();
@@ -407,20 +412,13 @@ void tst_login::remove()
     start({path("a.zbu"), path("b.zbu")}, 1);
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Bob"));
 
-    QString message;
-    DialogDriver other;
-    readmessage(other, &message);
-    run("pushButton_7", other);
-    QCOMPARE(message, QStringLiteral("如需恢复请导入：") + path("a.zbu"));
+    QCOMPARE(clickmessage("pushButton_7"), QStringLiteral("如需恢复请导入：") + path("a.zbu"));
     QVERIFY2(!haspicture("graphicsView"), "slot 1 blank");
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Bob"));
     QVERIFY2(QFile::exists(path("a.zbu")), "the file stays");
 
-    DialogDriver selected;
-    readmessage(selected, &message);
     find<QLineEdit>("lineEdit")->setText(QStringLiteral("b"));
-    run("pushButton_9", selected);
-    QCOMPARE(message, QStringLiteral("如需恢复请导入：") + path("b.zbu"));
+    QCOMPARE(clickmessage("pushButton_9"), QStringLiteral("如需恢复请导入：") + path("b.zbu"));
     QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "name blank");
     QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "password blank");
     QVERIFY2(!haspicture("graphicsView_5"), "login box blank");
@@ -429,10 +427,7 @@ void tst_login::remove()
     click("pushButton_9");
     QVERIFY2(QApplication::activeModalWidget() == nullptr, "no message");
 
-    DialogDriver refused;
-    readmessage(refused, &message);
-    run("pushButton_2", refused);
-    QCOMPARE(message, QStringLiteral("请先选择用户再登陆"));
+    QCOMPARE(clickmessage("pushButton_2"), QStringLiteral("请先选择用户再登陆"));
     window.reset();
     QSettings program(testfiles::programsettings(), QSettings::IniFormat);
     QVERIFY2(program.value(QStringLiteral("/usr/usr0")).toString().isEmpty(), "slot 1 empty");
@@ -451,9 +446,7 @@ void tst_login::damaged_data()
 void tst_login::damaged()
 {
     QFETCH(QString, damage);
-    QVERIFY(testfiles::writebook(path("book.zemBook"), {}));
-    QVERIFY(testfiles::writeuser(path("u.zbu"), QStringLiteral("U"), QStringLiteral("pw"),
-                                 path("book.zemBook"), {{10, true}}));
+    QVERIFY(testfiles::writereader(path("u.zbu"), QStringLiteral("U"), {{10, true}}));
     const QByteArray whole = readall(path("u.zbu"));
     const int lists = whole.indexOf(QByteArray::fromHex("0000001e0000000a"));
     QVERIFY2(lists > 0, "word coefficients found");
@@ -478,12 +471,7 @@ void tst_login::damaged()
     else
         QVERIFY(testfiles::writeall(path("u.zbu"), bytes));
 
-    QString message;
-    DialogDriver refused;
-    readmessage(refused, &message);
-    find<QLineEdit>("lineEdit")->setText(QStringLiteral("pw"));
-    run("pushButton_2", refused);
-    QCOMPARE(message, QStringLiteral("用户文件无法打开，请检查"));
+    QCOMPARE(loginmessage(QStringLiteral("pw")), QStringLiteral("用户文件无法打开，请检查"));
     QCOMPARE(stack()->currentIndex(), 0);
     window.reset();
     QCOMPARE(readall(path("u.zbu")), bytes);
@@ -501,65 +489,52 @@ void tst_login::unreadablebook_data()
 void tst_login::unreadablebook()
 {
     QFETCH(QByteArray, book);
-    QVERIFY(testfiles::writebook(path("book.zemBook"), {}));
-    QVERIFY(testfiles::writeuser(path("u.zbu"), QStringLiteral("U"), QStringLiteral("pw"),
-                                 path("book.zemBook")));
+    QVERIFY(testfiles::writereader(path("u.zbu"), QStringLiteral("U")));
     QFile::remove(path("book.zemBook"));
     if (!book.isNull())
         QVERIFY(testfiles::writeall(path("book.zemBook"), book));
     const QByteArray user = readall(path("u.zbu"));
     start({path("u.zbu")}, 0);
-    QString message;
-    DialogDriver refused;
-    readmessage(refused, &message);
-    find<QLineEdit>("lineEdit")->setText(QStringLiteral("pw"));
-    run("pushButton_2", refused);
-    QCOMPARE(message, path("book.zemBook") + QStringLiteral(" 无法打开，请检查"));
+    QCOMPARE(loginmessage(QStringLiteral("pw")), path("book.zemBook") + QStringLiteral(" 无法打开，请检查"));
     QCOMPARE(stack()->currentIndex(), 0);
     window.reset();
     QVERIFY2(readall(path("u.zbu")) == user, "nothing saved");
     QVERIFY2(!QFile::exists(path("u.ini")), "no settings written");
 }
 
-void tst_login::failedlogout()
+void tst_login::failedsave_data()
 {
-    QVERIFY(testfiles::writebook(path("book.zemBook"), {}));
-    QVERIFY(testfiles::writeuser(path(Unreplaceable), QStringLiteral("U"), QStringLiteral("pw"),
-                                 path("book.zemBook")));
-    const QByteArray user = readall(path(Unreplaceable));
-    start({path(Unreplaceable)}, 0);
-    login(QStringLiteral("pw"));
-    QCOMPARE(stack()->currentIndex(), 1);
-    QString message;
-    DialogDriver failed;
-    readmessage(failed, &message);
-    find<QLineEdit>("lineEdit")->setText(QStringLiteral("pw"));
-    run("pushButton_96", failed);
-    QCOMPARE(message, QStringLiteral("用户信息无法保存"));
-    QCOMPARE(stack()->currentIndex(), 0);
-    QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "password emptied");
-    QVERIFY2(readall(path(Unreplaceable)) == user, "the user file is kept whole");
+    QTest::addColumn<bool>("logout");
+    QTest::newRow("logout") << true;
+    QTest::newRow("exit") << false;
 }
 
-void tst_login::failedexit()
+// A user file that cannot be replaced at logout or exit is reported and kept whole.
+void tst_login::failedsave()
 {
-    QVERIFY(testfiles::writebook(path("book.zemBook"), {}));
-    QVERIFY(testfiles::writeuser(path(Unreplaceable), QStringLiteral("U"), QStringLiteral("pw"),
-                                 path("book.zemBook")));
+    QFETCH(bool, logout);
+    QVERIFY(testfiles::writereader(path(Unreplaceable), QStringLiteral("U")));
     const QByteArray user = readall(path(Unreplaceable));
     start({path(Unreplaceable)}, 0);
     login(QStringLiteral("pw"));
     QCOMPARE(stack()->currentIndex(), 1);
     QString message;
-    DialogDriver failed;
-    readmessage(failed, &message);
-    failed.start();
-    window.reset();
-    QVERIFY2(failed.done(), "the failure was shown");
+    if (logout) {
+        find<QLineEdit>("lineEdit")->setText(QStringLiteral("pw"));
+        message = clickmessage("pushButton_96");
+        QCOMPARE(stack()->currentIndex(), 0);
+        QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "password emptied");
+    } else {
+        DialogDriver failed;
+        readmessage(failed, &message);
+        failed.start();
+        window.reset();
+        QVERIFY2(failed.done(), "the failure was shown");
+        QSettings program(testfiles::programsettings(), QSettings::IniFormat);
+        QCOMPARE(program.value(QStringLiteral("/usr/usr0")).toString(), path(Unreplaceable));
+    }
     QCOMPARE(message, QStringLiteral("用户信息无法保存"));
     QVERIFY2(readall(path(Unreplaceable)) == user, "the user file is kept whole");
-    QSettings program(testfiles::programsettings(), QSettings::IniFormat);
-    QCOMPARE(program.value(QStringLiteral("/usr/usr0")).toString(), path(Unreplaceable));
 }
 
 void tst_login::textbook_data()
@@ -576,9 +551,7 @@ void tst_login::textbook()
     QFETCH(QString, title);
     testfiles::Book book;
     book.random = random;
-    QVERIFY(testfiles::writebook(path("book.zemBook"), book));
-    QVERIFY(testfiles::writeuser(path("u.zbu"), QStringLiteral("U"), QStringLiteral("pw"),
-                                 path("book.zemBook")));
+    QVERIFY(testfiles::writereader(path("u.zbu"), QStringLiteral("U"), {}, book));
     start({path("u.zbu")}, 0);
     login(QStringLiteral("pw"));
     QCOMPARE(stack()->currentIndex(), 1);
@@ -595,9 +568,7 @@ void tst_login::textbook()
 // Groups 0 and 3 due: their rows in order, the first current.
 void tst_login::duegroups()
 {
-    QVERIFY(testfiles::writebook(path("book.zemBook"), {}));
-    QVERIFY(testfiles::writeuser(path("u.zbu"), QStringLiteral("U"), QStringLiteral("pw"), path("book.zemBook"),
-                                 {{5, true}, {5, false}, {5, false}, {5, true}}));
+    QVERIFY(testfiles::writereader(path("u.zbu"), QStringLiteral("U"), {{5, true}, {5, false}, {5, false}, {5, true}}));
     start({path("u.zbu")}, 0);
     login(QStringLiteral("pw"));
     QCOMPARE(stack()->currentIndex(), 7);
@@ -626,9 +597,7 @@ void tst_login::duegroups()
 // disabled for this user only.
 void tst_login::finished()
 {
-    QVERIFY(testfiles::writebook(path("book.zemBook"), {}));
-    QVERIFY(testfiles::writeuser(path("done.zbu"), QStringLiteral("Done"), QStringLiteral("pw"),
-                                 path("book.zemBook"), {{30, false}}));
+    QVERIFY(testfiles::writereader(path("done.zbu"), QStringLiteral("Done"), {{30, false}}));
     {
         MUser user;
         QVERIFY(user.load(path("done.zbu")));
@@ -638,12 +607,7 @@ void tst_login::finished()
     QVERIFY(testfiles::writeuser(path("new.zbu"), QStringLiteral("New"), QStringLiteral("pw"),
                                  path("book.zemBook")));
     start({path("done.zbu"), path("new.zbu")}, 0);
-    QString message;
-    DialogDriver done;
-    readmessage(done, &message);
-    find<QLineEdit>("lineEdit")->setText(QStringLiteral("pw"));
-    run("pushButton_2", done);
-    QCOMPARE(message, QStringLiteral("初记和复习已经完成"));
+    QCOMPARE(loginmessage(QStringLiteral("pw")), QStringLiteral("初记和复习已经完成"));
     QCOMPARE(stack()->currentIndex(), 1);
     QVERIFY2(find<QRadioButton>("radioButton_2")->isChecked(), "phonetic option");
     QVERIFY2(!find<QRadioButton>("radioButton")->isEnabled(), "plan option disabled");

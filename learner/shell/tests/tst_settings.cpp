@@ -107,9 +107,7 @@ void tst_settings::current()
 // First login with a textbook of 30 words, no knowledge entries and 3 lessons.
 void tst_settings::newuser()
 {
-    QVERIFY(testfiles::writebook(path("book.zemBook"), {}));
-    QVERIFY(testfiles::writeuser(path("tom.zbu"), QStringLiteral("Tom"), QStringLiteral("pw"),
-                                 path("book.zemBook")));
+    QVERIFY(testfiles::writereader(path("tom.zbu"), QStringLiteral("Tom")));
     login(path("tom.zbu"));
     QCOMPARE(find<QStackedWidget>("stackedWidget")->currentIndex(), 1);
 
@@ -136,12 +134,7 @@ void tst_settings::newuser()
 void tst_settings::nobook()
 {
     QVERIFY(testfiles::writeuser(path("amy.zbu"), QStringLiteral("Amy"), QStringLiteral("pw")));
-    {
-        QSettings stored(path("amy.ini"), QSettings::IniFormat);
-        stored.setValue(QStringLiteral("/spin/sval"), 12);
-        stored.setValue(QStringLiteral("/spin/s14val"), 45);
-        stored.setValue(QStringLiteral("/spin/s21val"), 90);
-    }
+    testfiles::writesettings(path("amy.ini"), {{"/spin/sval", 12}, {"/spin/s14val", 45}, {"/spin/s21val", 90}});
     login(path("amy.zbu"));
     QCOMPARE(find<QStackedWidget>("stackedWidget")->currentIndex(), 1);
     for (const char *name : {"spinBox", "spinBox_2", "spinBox_3", "spinBox_4", "spinBox_5",
@@ -159,9 +152,7 @@ void tst_settings::nobook()
 // and the file holds every key another program would look for.
 void tst_settings::roundtrip()
 {
-    QVERIFY(testfiles::writebook(path("book.zemBook"), {}));
-    QVERIFY(testfiles::writeuser(path("tom.zbu"), QStringLiteral("Tom"), QStringLiteral("pw"),
-                                 path("book.zemBook")));
+    QVERIFY(testfiles::writereader(path("tom.zbu"), QStringLiteral("Tom")));
     login(path("tom.zbu"));
     find<QSpinBox>("spinBox")->setValue(7);
     find<QSpinBox>("spinBox_5")->setValue(25);
@@ -204,15 +195,9 @@ void tst_settings::roundtrip()
 
 void tst_settings::clamped()
 {
-    QVERIFY(testfiles::writebook(path("book.zemBook"), {}));
-    QVERIFY(testfiles::writeuser(path("tom.zbu"), QStringLiteral("Tom"), QStringLiteral("pw"),
-                                 path("book.zemBook")));
-    {
-        QSettings stored(path("tom.ini"), QSettings::IniFormat);
-        stored.setValue(QStringLiteral("/spin/sval"), 500);
-        stored.setValue(QStringLiteral("/spin/s9val"), -3);
-        stored.setValue(QStringLiteral("/spin/s14val"), QStringLiteral("garbage"));
-    }
+    QVERIFY(testfiles::writereader(path("tom.zbu"), QStringLiteral("Tom")));
+    testfiles::writesettings(path("tom.ini"),
+                             {{"/spin/sval", 500}, {"/spin/s9val", -3}, {"/spin/s14val", QStringLiteral("garbage")}});
     login(path("tom.zbu"));
     QCOMPARE(find<QSpinBox>("spinBox")->value(), 30);
     QCOMPARE(find<QSpinBox>("spinBox_9")->value(), 1);
@@ -223,10 +208,7 @@ void tst_settings::clamped()
 void tst_settings::sharedbasename()
 {
     QVERIFY(testfiles::writeuser(path("tom.old.zbu"), QStringLiteral("Tom"), QStringLiteral("pw")));
-    {
-        QSettings stored(path("tom.ini"), QSettings::IniFormat);
-        stored.setValue(QStringLiteral("/spin/s15val"), 77);
-    }
+    testfiles::writesettings(path("tom.ini"), {{"/spin/s15val", 77}});
     login(path("tom.old.zbu"));
     QCOMPARE(find<QSpinBox>("spinBox_15")->value(), 77);
     window.reset();
