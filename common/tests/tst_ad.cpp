@@ -1,7 +1,7 @@
 #include "ad.h"
+#include "testpictures.h"
 #include "testserver.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QSet>
@@ -15,27 +15,9 @@ const int onewidth = 30;
 const int twowidth = 31;
 const int placewidth = 40;
 
-QByteArray picture(int width, const char *format = "PNG")
+QByteArray picture(int width)
 {
-    QImage image(width, 10, QImage::Format_RGB32);
-    image.fill(Qt::darkGreen);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
-// A JPEG whose header states 20000×20000 pixels.
-QByteArray oversized()
-{
-    QByteArray bytes = picture(16, "JPG");
-    const int sof = bytes.indexOf(QByteArray("\xFF\xC0", 2));
-    for (int at : {sof + 5, sof + 7}) {
-        bytes[at] = char(0x4E);
-        bytes[at + 1] = char(0x20);
-    }
-    return bytes;
+    return testpictures::encoded(width, 10, Qt::darkGreen, "PNG");
 }
 
 template<typename T>
@@ -228,7 +210,7 @@ void tst_Ad::picturefailures_data()
     QTest::newRow("301") << QByteArray("HTTP/1.1 301 Moved Permanently\r\nLocation: /show/ad/two.htm\r\n"
                                        "Content-Length: 0\r\nConnection: close\r\n\r\n");
     QTest::newRow("huge file") << TestServer::answer("200 OK", picture(onewidth) + QByteArray(5 << 20, '\0'));
-    QTest::newRow("oversized picture") << TestServer::answer("200 OK", oversized());
+    QTest::newRow("oversized picture") << TestServer::answer("200 OK", testpictures::oversizedjpeg());
     QTest::newRow("truncated answer") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n")
                                              + picture(onewidth).left(20);
 }

@@ -3,9 +3,9 @@
 #include "fd_dialog.h"
 #include "inputdlg.h"
 #include "mb_dialog.h"
+#include "testpictures.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDirModel>
 #include <QFile>
 #include <QGraphicsPixmapItem>
@@ -54,23 +54,6 @@ void clickitem(QDialog *dialog, const QString &path)
 bool hashelpbutton(QDialog *dialog)
 {
     return dialog->windowFlags() & Qt::WindowContextHelpButtonHint;
-}
-
-// A JPEG whose header states 20000×20000 pixels.
-QByteArray hugejpeg()
-{
-    QImage image(16, 8, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    const int sof = bytes.indexOf(QByteArray("\xFF\xC0", 2));
-    for (int at : {sof + 5, sof + 7}) {
-        bytes[at] = char(0x4E);
-        bytes[at + 1] = char(0x20);
-    }
-    return bytes;
 }
 
 } // namespace
@@ -135,7 +118,7 @@ void tst_Dialogs::init()
     photo.fill(Qt::blue);
     QVERIFY(photo.save(at("photo.JPG"), "JPG"));
     QVERIFY(photo.save(at("photo.jpeg"), "JPG"));
-    write("huge.jpg", hugejpeg());
+    write("huge.jpg", testpictures::oversizedjpeg());
     write("broken.jpg", QByteArray("\xFF\xD8\xFF\xE0 no picture", 16));
     driver = new DialogDriver;
 }

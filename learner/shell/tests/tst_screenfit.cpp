@@ -2,9 +2,9 @@
 #include "pictures.h"
 #include "screenfit.h"
 #include "testfiles.h"
+#include "testpictures.h"
 #include "widget.h"
 
-#include <QBuffer>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QStackedWidget>
@@ -119,17 +119,13 @@ void tst_screenfit::bytes_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("loaded");
 
-    QImage image(20, 10, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "jpg");
+    const QByteArray jpeg = testpictures::encoded(20, 10, Qt::red, "JPG");
 
     QTest::newRow("jpeg") << jpeg << true;
     QTest::newRow("empty") << QByteArray() << false;
     QTest::newRow("no picture") << QByteArray("hello, world") << false;
     QTest::newRow("truncated jpeg") << jpeg.left(20) << false;
+    QTest::newRow("huge jpeg") << testpictures::oversizedjpeg() << false;
     // A valid header announcing 20000 x 20000 pixels, which would take 1.6 GB.
     QTest::newRow("huge png") << QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200004e2000004e2008060000"
                                                      "00e37046390000000c49444154789c6360a03d00000064000186643c35")
