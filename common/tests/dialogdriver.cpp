@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -24,6 +25,14 @@ void DialogDriver::click(const QString &dialogclass, const QString &button)
 void DialogDriver::titleclose(const QString &dialogclass)
 {
     add(dialogclass, [](QDialog *dialog) { dialog->close(); });
+}
+
+void DialogDriver::readmessage(QString *text)
+{
+    add(QStringLiteral("mb_Dialog"), [text](QDialog *dialog) {
+        *text = dialog->findChild<QLabel *>(QStringLiteral("label"))->text();
+        clickbutton(dialog, QStringLiteral("pushButton"));
+    });
 }
 
 void DialogDriver::start()

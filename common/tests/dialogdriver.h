@@ -22,6 +22,9 @@ public:
     // Steps that click a button of the dialog by object name.
     void click(const QString &dialogclass, const QString &button);
     void titleclose(const QString &dialogclass);
+    // A step that keeps the text of the program's message box in *text and
+    // closes the box with its button.
+    void readmessage(QString *text);
     void start();
     bool done() const;
 

@@ -360,10 +360,7 @@ void tst_Dialogs::choose()
         DialogDriver::clickbutton(dialog, "pushButton_2");
     });
     if (!message.isEmpty()) {
-        driver->add("mb_Dialog", [&](QDialog *dialog) {
-            shown = child<QLabel>(dialog, "label")->text();
-            DialogDriver::clickbutton(dialog, "pushButton");
-        });
+        driver->readmessage(&shown);
         driver->click("fd_Dialog", "pushButton_3");
     }
     QString result = keep;
@@ -459,12 +456,8 @@ void tst_Dialogs::newfolder()
         QTest::keyClicks(child<QLineEdit>(dialog, "lineEdit"), name);
         DialogDriver::clickbutton(dialog, name.isEmpty() ? "pushButton_2" : "pushButton");
     });
-    if (refused) {
-        driver->add("mb_Dialog", [&](QDialog *dialog) {
-            shown = child<QLabel>(dialog, "label")->text();
-            DialogDriver::clickbutton(dialog, "pushButton");
-        });
-    }
+    if (refused)
+        driver->readmessage(&shown);
     driver->add("fd_Dialog", [&](QDialog *dialog) {
         QVERIFY2(tree(dialog)->currentIndex() == model(dialog)->index(at(path)),
                  "the selection does not change");
@@ -535,12 +528,8 @@ void tst_Dialogs::newfile()
             DialogDriver::clickbutton(dialog, name.isEmpty() ? "pushButton_2" : "pushButton");
         });
     }
-    if (!message.isEmpty()) {
-        driver->add("mb_Dialog", [&](QDialog *dialog) {
-            shown = child<QLabel>(dialog, "label")->text();
-            DialogDriver::clickbutton(dialog, "pushButton");
-        });
-    }
+    if (!message.isEmpty())
+        driver->readmessage(&shown);
     if (expected == keep)
         driver->titleclose("fd_Dialog");
     QString result = keep;

@@ -67,7 +67,6 @@ private:
     bool haspicture(const char *view) const;
 
     static void answerchooser(DialogDriver &driver, const QString &answer);
-    static void readmessage(DialogDriver &driver, QString *text);
     static void fillnewuser(DialogDriver &driver, const QString &name, const QString &password,
                             const QString &repeat);
 
@@ -119,7 +118,7 @@ QString tst_login::clickmessage(const char *button)
 {
     QString text;
     DialogDriver driver;
-    readmessage(driver, &text);
+    driver.readmessage(&text);
     run(button, driver);
     return text;
 }
@@ -149,14 +148,6 @@ void tst_login::answerchooser(DialogDriver &driver, const QString &answer)
         auto *chooser = qobject_cast<fd_Dialog *>(dialog);
         *chooser->result = answer;
         chooser->close();
-    });
-}
-
-void tst_login::readmessage(DialogDriver &driver, QString *text)
-{
-    driver.add(QStringLiteral("mb_Dialog"), [text](QDialog *dialog) {
-        *text = dialog->findChild<QLabel *>(QStringLiteral("label"))->text();
-        DialogDriver::clickbutton(dialog, QStringLiteral("pushButton"));
     });
 }
 
@@ -274,7 +265,7 @@ void tst_login::newdialog()
     if (!chosen.isEmpty())
         answerchooser(driver, chosen == QLatin1String("cancel") ? QString() : path(chosen));
     if (!message.isEmpty())
-        readmessage(driver, &shown);
+        driver.readmessage(&shown);
     driver.add(QStringLiteral("newDialog"), [](QDialog *dialog) {
         QVERIFY2(dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit_2"))->text().size() >= 0, "kept");
         DialogDriver::clickbutton(dialog, QStringLiteral("pushButton_2"));
@@ -359,7 +350,7 @@ void tst_login::failedcreation()
     DialogDriver create;
     fillnewuser(create, QStringLiteral("New"), QStringLiteral("new"), QStringLiteral("new"));
     answerchooser(create, path(Unreplaceable));
-    readmessage(create, &message);
+    create.readmessage(&message);
     run("pushButton_8", create);
     QCOMPARE(message, QStringLiteral("用户信息无法保存"));
     QVERIFY2(readall(path(Unreplaceable)) == old, "the old user file is untouched");
@@ -526,7 +517,7 @@ void tst_login::failedsave()
         QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "password emptied");
     } else {
         DialogDriver failed;
-        readmessage(failed, &message);
+        failed.readmessage(&message);
         failed.start();
         window.reset();
         QVERIFY2(failed.done(), "the failure was shown");

@@ -128,12 +128,8 @@ void tst_studyslots::ddupdate()
     timer(2)->start(1000);
     QString text;
     DialogDriver driver;
-    if (message) {
-        driver.add(QStringLiteral("mb_Dialog"), [&text](QDialog *dialog) {
-            text = dialog->findChild<QLabel *>(QStringLiteral("label"))->text();
-            DialogDriver::clickbutton(dialog, QStringLiteral("pushButton"));
-        });
-    }
+    if (message)
+        driver.readmessage(&text);
     driver.start();
     QSignalSpy shown(list, &QListWidget::currentRowChanged);
     invoke("ddupdate");
