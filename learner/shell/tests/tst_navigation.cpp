@@ -1,3 +1,4 @@
+#include "listrows.h"
 #include "testfiles.h"
 #include "widget.h"
 
@@ -51,7 +52,6 @@ private:
     template<typename T>
     T *find(const QString &name) const { return window->findChild<T *>(name); }
     QStackedWidget *stack() const { return find<QStackedWidget>(QStringLiteral("stackedWidget")); }
-    void fill(QListWidget *list, int rows, int current);
     void clickview(const QString &name);
 
     UrlCatcher catcher;
@@ -79,14 +79,6 @@ void tst_navigation::cleanup()
     stack()->setCurrentIndex(0);
     window.reset();
     QFile::remove(testfiles::programsettings());
-}
-
-void tst_navigation::fill(QListWidget *list, int rows, int current)
-{
-    list->clear();
-    for (int i = 0; i < rows; ++i)
-        list->addItem(QString::number(i));
-    list->setCurrentRow(current);
 }
 
 void tst_navigation::clickview(const QString &name)
@@ -177,7 +169,7 @@ void tst_navigation::pages()
 void tst_navigation::fourchoice()
 {
     auto *list = find<QListWidget>(QStringLiteral("listWidget_3"));
-    fill(list, 3, 2);
+    fillrows(list, 3, 2);
     stack()->setCurrentIndex(2);
     find<QPushButton>(QStringLiteral("pushButton_55"))->click();
     QCOMPARE(stack()->currentIndex(), 4);
@@ -212,7 +204,7 @@ void tst_navigation::rows()
     QFETCH(int, current);
     QFETCH(int, expected);
     auto *widget = find<QListWidget>(list);
-    fill(widget, rows, current);
+    fillrows(widget, rows, current);
     find<QPushButton>(button)->click();
     QCOMPARE(widget->currentRow(), expected);
 }
@@ -290,7 +282,7 @@ void tst_navigation::listlinks()
     QFETCH(QString, view);
     QFETCH(QString, list);
     auto *items = find<QListWidget>(list);
-    fill(items, 2, -1);
+    fillrows(items, 2, -1);
     clickview(view);
     QVERIFY2(catcher.opened.isEmpty(), "no row, no link");
     items->setCurrentRow(1);

@@ -1,4 +1,5 @@
 #include "dialogdriver.h"
+#include "listrows.h"
 #include "widget.h"
 
 #include <QCheckBox>
@@ -35,7 +36,6 @@ private:
         return window->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly).at(i);
     }
     void invoke(const char *slot) { QVERIFY2(QMetaObject::invokeMethod(window.data(), slot), slot); }
-    static void fill(QListWidget *list, int rows, int current);
 
     QScopedPointer<Widget> window;
 };
@@ -50,14 +50,6 @@ void tst_studyslots::cleanup()
 {
     find<QStackedWidget>("stackedWidget")->setCurrentIndex(0);
     window.reset();
-}
-
-void tst_studyslots::fill(QListWidget *list, int rows, int current)
-{
-    list->clear();
-    for (int i = 0; i < rows; ++i)
-        list->addItem(QString::number(i));
-    list->setCurrentRow(current);
 }
 
 void tst_studyslots::hcupdate()
@@ -93,7 +85,7 @@ void tst_studyslots::jgupdate()
     QFETCH(int, expected);
     QFETCH(int, changes);
     auto *list = find<QListWidget>("listWidget");
-    fill(list, rows, current);
+    fillrows(list, rows, current);
     find<QCheckBox>("checkBox_11")->setChecked(leisure);
     timer(1)->start(60000);
     QSignalSpy shown(list, &QListWidget::currentRowChanged);
@@ -124,7 +116,7 @@ void tst_studyslots::ddupdate()
     QFETCH(bool, message);
     QFETCH(int, changes);
     auto *list = find<QListWidget>("listWidget_3");
-    fill(list, rows, current);
+    fillrows(list, rows, current);
     timer(2)->start(1000);
     QString text;
     DialogDriver driver;
