@@ -303,9 +303,7 @@ void tst_login::chosenavatar()
     QVERIFY(testfiles::writeall(path("broken.jpg"), QByteArray("no picture")));
     start();
     DialogDriver create;
-    create.add(QStringLiteral("newDialog"), [](QDialog *dialog) {
-        DialogDriver::clickbutton(dialog, QStringLiteral("pushButton_4"));
-    });
+    create.click(QStringLiteral("newDialog"), QStringLiteral("pushButton_4"));
     answerchooser(create, path(picture));
     if (backtodefault)
         create.click(QStringLiteral("newDialog"), QStringLiteral("pushButton_5"));
