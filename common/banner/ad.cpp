@@ -2,6 +2,7 @@
 
 #include "randomorder.h"
 #include "readpicture.h"
+#include "weburl.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -155,10 +156,7 @@ QString ad::local(const QString &name) const
 
 QString ad::checkedlink(const QString &line) const
 {
-    const QUrl url(line, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    const bool web = scheme == QLatin1String("http") || scheme == QLatin1String("https");
-    return url.isValid() && web && !url.host().isEmpty() ? line : defaultlink;
+    return isweburl(QUrl(line, QUrl::StrictMode)) ? line : defaultlink;
 }
 
 std::unique_ptr<QPixmap> ad::fetched(const QString &name) const

@@ -4,14 +4,16 @@
 #include "ui_widget.h"
 
 #include "weblinks.h"
+#include "weburl.h"
 
 #include <QDesktopServices>
+#include <QUrl>
 
 // Anything but an http or https address opens nothing.
 void Widget::openlink(const QString &address)
 {
     const QUrl url(address);
-    if (weblinks::isweb(url))
+    if (isweburl(url))
         QDesktopServices::openUrl(url);
 }
 

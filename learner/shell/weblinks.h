@@ -2,7 +2,6 @@
 #define WEBLINKS_H
 
 #include <QString>
-#include <QUrl>
 
 // Addresses of the maker's web pages, all on the build's maker host.
 namespace weblinks {
@@ -13,9 +12,6 @@ QString method();
 QString programme();
 QString social();
 QString dictionary();
-
-// Only web pages are opened: http and https with a host.
-bool isweb(const QUrl &url);
 
 }
 

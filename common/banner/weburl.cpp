@@ -1,0 +1,10 @@
+#include "weburl.h"
+
+#include <QUrl>
+
+bool isweburl(const QUrl &url)
+{
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && !url.host().isEmpty()
+        && (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+}
