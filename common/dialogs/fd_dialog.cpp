@@ -221,9 +221,7 @@ QString fd_Dialog::askname(const QString &title, const QString &prompt) const
 
 void fd_Dialog::message(const QString &text)
 {
-    mb_Dialog box(this);
-    box.settext(text);
-    box.showdlg(scale, fontsize);
+    mb_Dialog::showtext(this, text, scale, fontsize);
 }
 
 void fd_Dialog::answer(const QString &text)

@@ -30,6 +30,13 @@ void mb_Dialog::showdlg(float scale, int pointsize)
     exec();
 }
 
+void mb_Dialog::showtext(QWidget *parent, const QString &text, float scale, int pointsize)
+{
+    mb_Dialog box(parent);
+    box.settext(text);
+    box.showdlg(scale, pointsize);
+}
+
 void mb_Dialog::paintEvent(QPaintEvent *event)
 {
     QDialog::paintEvent(event);

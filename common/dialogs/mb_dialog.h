@@ -21,6 +21,8 @@ public:
     void settext(const QString &text);
     // Fits the box to the caller's scale and point size and runs it modally.
     void showdlg(float scale, int pointsize);
+    // Runs a box with text over parent.
+    static void showtext(QWidget *parent, const QString &text, float scale, int pointsize);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -69,6 +69,7 @@ private slots:
     void messagebox_data();
     void messagebox();
     void messageclose();
+    void showtext();
     void titles();
 
     void input_data();
@@ -209,6 +210,20 @@ void tst_Dialogs::messageclose()
     driver->start();
     box.showdlg(1.0f, 9);
     QVERIFY2(!box.isVisible(), "the title bar's close button ends the box");
+}
+
+// The one-call box: the text over its parent, scaled, closed by OK.
+void tst_Dialogs::showtext()
+{
+    QWidget parent;
+    driver->add("mb_Dialog", [&](QDialog *dialog) {
+        QVERIFY2(dialog->parentWidget() == &parent, "over its parent");
+        QVERIFY2(child<QLabel>(dialog, "label")->text() == "素材不存在：w1.mp3", "the text");
+        QVERIFY2(child<QLabel>(dialog, "label")->font().pointSize() == 12, "the point size");
+        DialogDriver::clickbutton(dialog, "pushButton");
+    });
+    driver->start();
+    mb_Dialog::showtext(&parent, "素材不存在：w1.mp3", 1.5f, 12);
 }
 
 void tst_Dialogs::titles()

@@ -73,9 +73,7 @@ void newDialog::showavatar(const QString &path)
 
 void newDialog::showmessage(const QString &text)
 {
-    mb_Dialog message(this);
-    message.settext(text);
-    message.showdlg(scale, fontsize);
+    mb_Dialog::showtext(this, text, scale, fontsize);
 }
 
 void newDialog::on_pushButton_5_clicked()

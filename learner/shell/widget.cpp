@@ -131,7 +131,5 @@ void Widget::showpicture(int scene, QGraphicsView *view, const QPixmap &picture,
 
 void Widget::showmessage(const QString &text)
 {
-    mb_Dialog message(this);
-    message.settext(text);
-    message.showdlg(scale, fontsize);
+    mb_Dialog::showtext(this, text, scale, fontsize);
 }
