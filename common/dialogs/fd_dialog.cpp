@@ -5,6 +5,7 @@
 #include "inputdlg.h"
 #include "mb_dialog.h"
 #include "readpicture.h"
+#include "scenepicture.h"
 
 #include <QDirModel>
 #include <QFileInfo>
@@ -136,10 +137,7 @@ void fd_Dialog::preview(const QString &file)
         ui->graphicsView->hide();
         return;
     }
-    scene->clear();
-    scene->addPixmap(picture.scaled(DialogFrame::scaled(scale, 100), DialogFrame::scaled(scale, 75),
-                                    Qt::IgnoreAspectRatio, Qt::FastTransformation));
-    ui->graphicsView->setScene(scene);
+    showinscene(scene, ui->graphicsView, picture, DialogFrame::scaled(scale, 100), DialogFrame::scaled(scale, 75));
     ui->graphicsView->show();
 }
 

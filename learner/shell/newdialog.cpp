@@ -4,8 +4,8 @@
 #include "dialogframe.h"
 #include "fd_dialog.h"
 #include "mb_dialog.h"
-#include "pictures.h"
 #include "readpicture.h"
+#include "scenepicture.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -66,9 +66,8 @@ void newDialog::paintEvent(QPaintEvent *event)
 void newDialog::showavatar(const QString &path)
 {
     avatar = path;
-    scene->clear();
-    scene->addPixmap(scalepixmap(readpicture(path), DialogFrame::scaled(scale, 200), DialogFrame::scaled(scale, 150)));
-    ui->graphicsView->setScene(scene);
+    showinscene(scene, ui->graphicsView, readpicture(path), DialogFrame::scaled(scale, 200),
+                DialogFrame::scaled(scale, 150));
 }
 
 void newDialog::showmessage(const QString &text)

@@ -4,8 +4,8 @@
 #include "ui_widget.h"
 
 #include "newdialog.h"
-#include "pictures.h"
 #include "readpicture.h"
+#include "scenepicture.h"
 
 #include <QBuffer>
 

@@ -3,11 +3,6 @@
 
 #include <QByteArray>
 #include <QPixmap>
-#include <QString>
-
-// A copy of source scaled to exactly width x height, aspect ratio ignored,
-// fast transformation.
-QPixmap scalepixmap(const QPixmap &source, int width, int height);
 
 // Loads target from picture bytes of any known format. Bytes that are no
 // picture, or a picture too large to decode safely, give a null picture

@@ -5,7 +5,7 @@
 
 #include "mb_dialog.h"
 #include "dialogframe.h"
-#include "pictures.h"
+#include "scenepicture.h"
 
 #include <QGraphicsScene>
 #include <QGuiApplication>
@@ -124,9 +124,7 @@ void Widget::setbackgrounds()
 // scene in its view.
 void Widget::showpicture(int scene, QGraphicsView *view, const QPixmap &picture, int width, int height)
 {
-    scenes[scene]->clear();
-    scenes[scene]->addPixmap(scalepixmap(picture, DialogFrame::scaled(scale, width), DialogFrame::scaled(scale, height)));
-    view->setScene(scenes[scene]);
+    showinscene(scenes[scene], view, picture, DialogFrame::scaled(scale, width), DialogFrame::scaled(scale, height));
 }
 
 void Widget::showmessage(const QString &text)

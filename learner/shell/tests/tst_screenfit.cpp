@@ -1,5 +1,6 @@
 #include "dialogframe.h"
 #include "pictures.h"
+#include "scenepicture.h"
 #include "screenfit.h"
 #include "testfiles.h"
 #include "testpictures.h"
