@@ -3,7 +3,9 @@
 #include "qgraphicsviewex.h"
 #include "qpushbuttonex.h"
 #include "qstackedwidgetex.h"
+#include "scenepicture.h"
 
+#include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QPainter>
@@ -70,6 +72,8 @@ private slots:
     void textcolor();
     void framepicture();
     void stackpicture();
+    void scenepicture_data();
+    void scenepicture();
     void viewclick();
 };
 
@@ -224,6 +228,31 @@ void tst_PictureWidgets::stackpicture()
     const QImage shown = stack.grab().toImage();
     QVERIFY2(shown.pixelColor(0, 0) == QColor(Qt::cyan) && shown.pixelColor(119, 59) == QColor(Qt::cyan),
              "the stack's picture shows behind a page that paints nothing");
+}
+
+void tst_PictureWidgets::scenepicture_data()
+{
+    QTest::addColumn<QPixmap>("picture");
+    QTest::addColumn<QSize>("shown");
+    QTest::newRow("picture") << solid(Qt::red, QSize(4, 4)) << QSize(30, 20);
+    QTest::newRow("null picture") << QPixmap() << QSize(0, 0);
+}
+
+// The scene holds only the picture, stretched to the asked size, and the view shows it.
+void tst_PictureWidgets::scenepicture()
+{
+    QFETCH(QPixmap, picture);
+    QFETCH(QSize, shown);
+    QGraphicsScene scene;
+    scene.addRect(0, 0, 5, 5);
+    QGraphicsView view;
+    showinscene(&scene, &view, picture, 30, 20);
+    QVERIFY2(view.scene() == &scene, "the view shows the scene");
+    const QList<QGraphicsItem *> items = scene.items();
+    QVERIFY2(items.size() == 1, "the old content is gone");
+    const auto *item = qgraphicsitem_cast<QGraphicsPixmapItem *>(items.first());
+    QVERIFY2(item && item->pixmap().size() == shown, "the picture at the asked size");
+    QVERIFY2(scalepixmap(picture, 30, 20).isNull() == picture.isNull(), "a null picture stays null");
 }
 
 void tst_PictureWidgets::viewclick()
