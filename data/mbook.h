@@ -88,7 +88,6 @@ private:
     enum { displayinfos = 5, infosize = 6, showsize = 3 };
 
     static QStringList repaired(QStringList &list, int size);
-    static QStringList scrambled(const QStringList &list);
     QStringList showtext(int k);
     void setshowtext(int k, const QStringList &texts);
     bool linkable(int i, int j) const;

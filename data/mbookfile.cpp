@@ -1,7 +1,9 @@
 #include "mbook.h"
 
 #include "mreader.h"
-#include "writefile.h"
+#include "mwriter.h"
+
+#include <new>
 
 namespace {
 const qint32 magic = 0x20011013;
@@ -32,14 +34,6 @@ QString MBook::scramble(const QString &text, const QString &key)
     return result;
 }
 
-QStringList MBook::scrambled(const QStringList &list)
-{
-    QStringList result;
-    for (const QString &text : list)
-        result.append(scramble(text, scramblekey()));
-    return result;
-}
-
 bool MBook::readbook(const QString &path)
 {
     return read(path, marker(true));
@@ -51,52 +45,74 @@ bool MBook::readproject(const QString &path)
 }
 
 // The record is cleared as soon as the file opens; it takes the file's content
-// only when every field was read whole.
+// only when every field was read whole. Memory running out while reading
+// refuses the file like damage does.
 bool MBook::read(const QString &path, const QString &expected)
 {
-    MReader in(path);
-    if (!in.open())
+    MReader in;
+    try {
+        if (!in.open(path))
+            return false;
+        clear();
+        const QString key = scramblekey();
+        if (in.readint() != magic || in.readint() != version
+            || in.readstring(key) != expected || !in.ok())
+            return false;
+        MBook book;
+        book.info = in.readstrings(key);
+        book.infopic = in.readbytes();
+        book.date = in.readdate();
+        for (int k = 0; k < displayinfos; ++k) {
+            book.showtexts[k] = in.readstrings(key);
+            book.showpics[k] = in.readbytes();
+        }
+        book.words = in.readstrings(key);
+        book.phonetics = in.readstrings(key);
+        book.meanings = in.readstrings(key);
+        book.wordsounds = in.readstrings(key);
+        book.order = in.readints();
+        book.ordermode = in.readint();
+        book.sentences = in.readstrings(key);
+        book.translations = in.readstrings(key);
+        book.sentsounds = in.readstrings(key);
+        book.wordsent = in.readints();
+        book.lessons = in.readstrings();
+        book.lessonitems = in.readstrings();
+        if (!in.ok())
+            return false;
+        *this = std::move(book);
+        return true;
+    } catch (const std::bad_alloc &) {
+        clear();
         return false;
-    clear();
-    if (in.readint() != magic || in.readint() != version
-        || scramble(in.readstring(), scramblekey()) != expected || !in.ok())
-        return false;
-    MBook book;
-    book.info = scrambled(in.readstrings());
-    book.infopic = in.readbytes();
-    book.date = in.readdate();
-    for (int k = 0; k < displayinfos; ++k) {
-        book.showtexts[k] = scrambled(in.readstrings());
-        book.showpics[k] = in.readbytes();
     }
-    book.words = scrambled(in.readstrings());
-    book.phonetics = scrambled(in.readstrings());
-    book.meanings = scrambled(in.readstrings());
-    book.wordsounds = scrambled(in.readstrings());
-    book.order = in.readints();
-    book.ordermode = in.readint();
-    book.sentences = scrambled(in.readstrings());
-    book.translations = scrambled(in.readstrings());
-    book.sentsounds = scrambled(in.readstrings());
-    book.wordsent = in.readints();
-    book.lessons = in.readstrings();
-    book.lessonitems = in.readstrings();
-    if (!in.ok())
-        return false;
-    *this = book;
-    return true;
 }
 
 bool MBook::write(const QString &path, bool finished) const
 {
-    return writefile(path, [&](QDataStream &out) {
-        out << magic << version << scramble(marker(finished), scramblekey());
-        out << scrambled(info) << infopic << date;
-        for (int k = 0; k < displayinfos; ++k)
-            out << scrambled(showtexts[k]) << showpics[k];
-        out << scrambled(words) << scrambled(phonetics) << scrambled(meanings)
-            << scrambled(wordsounds) << order << qint32(ordermode);
-        out << scrambled(sentences) << scrambled(translations) << scrambled(sentsounds)
-            << wordsent << lessons << lessonitems;
-    });
+    const QString key = scramblekey();
+    MWriter out;
+    out.writeint(magic);
+    out.writeint(version);
+    out.writestring(marker(finished), key);
+    out.writestrings(info, key);
+    out.writebytes(infopic);
+    out.writedate(date);
+    for (int k = 0; k < displayinfos; ++k) {
+        out.writestrings(showtexts[k], key);
+        out.writebytes(showpics[k]);
+    }
+    out.writestrings(words, key);
+    out.writestrings(phonetics, key);
+    out.writestrings(meanings, key);
+    out.writestrings(wordsounds, key);
+    out.writeints(order);
+    out.writeint(ordermode);
+    out.writestrings(sentences, key);
+    out.writestrings(translations, key);
+    out.writestrings(sentsounds, key);
+    out.writeints(wordsent);
+    out.writestrings(lessons);
+    out.writestrings(lessonitems);
+    return out.save(path);
 }

@@ -1,120 +1,172 @@
 #include "mreader.h"
 
+#include <QDataStream>
+#include <QFile>
 #include <QFileInfo>
-#include <QtEndian>
 
 namespace {
 const quint32 nulllength = 0xFFFFFFFF;
 const qint64 intsize = 4;
+const qint64 datesize = 4;
 const qint64 datetimesize = 9; // date, time and the time-spec byte
 }
 
-MReader::MReader(const QString &path)
-    : file(path)
+bool MReader::open(const QString &path)
 {
-    in.setVersion(QDataStream::Qt_4_8);
+    return load(path, filelimit, true);
 }
 
-// Only regular files: a pipe or a device named in a data file could block or never end.
-bool MReader::open()
+bool MReader::openhead(const QString &path, int strings, int arrays)
 {
-    if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly))
+    return load(path, intsize + strings * (intsize + stringlimit) + arrays * (intsize + byteslimit),
+                false);
+}
+
+// Reads the first `most` bytes, or the whole file when `whole` (refusing a
+// longer one). Only regular files are read.
+bool MReader::load(const QString &path, qint64 most, bool whole)
+{
+    good = false;
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
-    size = file.size();
-    in.setDevice(&file);
+    const qint64 size = file.size();
+    if (whole && size > most)
+        return false;
+    bytes.resize(int(qMin(size, most)));
+    if (file.read(bytes.data(), bytes.size()) != bytes.size())
+        return false;
+    at = reinterpret_cast<const uchar *>(bytes.constData());
+    end = at + bytes.size();
+    good = true;
     return true;
 }
 
 bool MReader::ok() const
 {
-    return in.status() == QDataStream::Ok;
+    return good;
 }
 
-bool MReader::claim(qint64 bytes)
+bool MReader::claim(qint64 size)
 {
-    if (!ok())
-        return false;
-    if (bytes > size - file.pos()) {
-        in.setStatus(QDataStream::ReadPastEnd);
-        return false;
-    }
-    return true;
+    if (good && size > end - at)
+        good = false;
+    return good;
 }
 
-// Reads a string or byte array after testing that the payload its length
-// prefix claims is in the file; a null value has the length 0xFFFFFFFF.
+// Big-endian; the caller has claimed the four bytes.
+quint32 MReader::take32()
+{
+    const quint32 value = quint32(at[0]) << 24 | quint32(at[1]) << 16 | quint32(at[2]) << 8 | at[3];
+    at += 4;
+    return value;
+}
+
+// The few dates and times go through QDataStream, which knows their encoding.
 template<typename T>
-T MReader::readcounted(bool evenonly)
+T MReader::readstreamed(qint64 size)
 {
     T value;
-    if (!claim(4))
+    if (!claim(size))
         return value;
-    const quint32 length = qFromBigEndian<quint32>(file.peek(4).constData());
-    if (length != nulllength && evenonly && length % 2 != 0)
-        in.setStatus(QDataStream::ReadCorruptData);
-    else if (length == nulllength || claim(4 + qint64(length)))
-        in >> value;
+    QDataStream in(QByteArray::fromRawData(reinterpret_cast<const char *>(at), int(size)));
+    in.setVersion(QDataStream::Qt_4_8);
+    in >> value;
+    at += size;
     return value;
 }
 
 qint32 MReader::readint()
 {
-    qint32 value = 0;
-    if (claim(intsize))
-        in >> value;
-    return value;
+    return claim(intsize) ? qint32(take32()) : 0;
 }
 
-QString MReader::readstring()
+// A null string is the length 0xFFFFFFFF. A scrambled empty string is null.
+QString MReader::readstring(const QString &key)
 {
-    return readcounted<QString>(true);
+    if (!claim(intsize))
+        return QString();
+    const quint32 length = take32();
+    if (length == nulllength)
+        return QString();
+    if (length % 2 != 0 || length > stringlimit)
+        good = false;
+    if (!claim(length))
+        return QString();
+    const int units = int(length / 2);
+    if (units == 0)
+        return key.isEmpty() ? QStringLiteral("") : QString();
+    QString text(units, Qt::Uninitialized);
+    ushort *out = reinterpret_cast<ushort *>(text.data());
+    const uchar *in = at;
+    at += length;
+    const ushort *k = key.utf16();
+    const int keysize = key.size();
+    for (int i = 0, j = 0; i < units; ++i, in += 2) {
+        ushort unit = ushort(in[0] << 8 | in[1]);
+        if (keysize > 0) {
+            unit ^= k[j];
+            if (++j == keysize)
+                j = 0;
+        }
+        out[i] = unit;
+    }
+    return text;
 }
 
 QByteArray MReader::readbytes()
 {
-    return readcounted<QByteArray>(false);
+    if (!claim(intsize))
+        return QByteArray();
+    const quint32 length = take32();
+    if (length == nulllength)
+        return QByteArray();
+    if (length > byteslimit)
+        good = false;
+    if (!claim(length))
+        return QByteArray();
+    const QByteArray value(reinterpret_cast<const char *>(at), int(length));
+    at += length;
+    return value;
 }
 
 QDate MReader::readdate()
 {
-    QDate value;
-    if (claim(4))
-        in >> value;
-    return value;
+    return readstreamed<QDate>(datesize);
 }
 
-// A list is its count, then the items; no room is reserved, and a count that
-// the rest of the file cannot hold at the smallest item size is refused.
+// A list is its count, then the items. A count above the ceiling, or one
+// that the rest of the file cannot hold at the smallest item size, is
+// refused before room is reserved.
 template<typename T, typename Read>
 QList<T> MReader::readlist(qint64 itemsize, Read read)
 {
     QList<T> list;
     const quint32 count = quint32(readint());
+    if (count > countlimit)
+        good = false;
     if (!claim(qint64(count) * itemsize))
         return list;
-    for (quint32 i = 0; i < count && ok(); ++i)
+    list.reserve(int(count));
+    for (quint32 i = 0; i < count && good; ++i)
         list.append(read());
-    if (!ok())
+    if (!good)
         list.clear();
     return list;
 }
 
-QStringList MReader::readstrings()
+QStringList MReader::readstrings(const QString &key)
 {
-    return readlist<QString>(intsize, [this] { return readstring(); });
+    return readlist<QString>(intsize, [this, &key] { return readstring(key); });
 }
 
 QList<int> MReader::readints()
 {
-    return readlist<int>(intsize, [this] { return readint(); });
+    return readlist<int>(intsize, [this] { return qint32(take32()); });
 }
 
 QList<QDateTime> MReader::readdatetimes()
 {
-    return readlist<QDateTime>(datetimesize, [this] {
-        QDateTime value;
-        if (claim(datetimesize))
-            in >> value;
-        return value;
-    });
+    return readlist<QDateTime>(datetimesize,
+                               [this] { return readstreamed<QDateTime>(datetimesize); });
 }

@@ -1,42 +1,56 @@
 #ifndef MREADER_H
 #define MREADER_H
 
-#include <QDataStream>
+#include <QByteArray>
 #include <QDateTime>
-#include <QFile>
 #include <QList>
 #include <QStringList>
 
-// Reads the fields of the program's data files at stream version 12.
-// Every read checks the bytes it claims against what is left in the file, so
-// a damaged file fails the stream status instead of allocating or misreading.
-// Once a read fails, every later read gives an empty value and ok() is false.
+// Reads the fields of the program's data files at stream version 12 from the
+// file's bytes, read into memory at once. Every length and count is tested
+// against its ceiling and against the bytes left before anything is
+// allocated, so no file makes a reader hold more than a few times the file
+// ceiling. Once a read fails, every later read gives an empty value and ok()
+// is false. A key unscrambles strings while they are decoded.
 class MReader
 {
 public:
-    explicit MReader(const QString &path);
+    // Ceilings far above any real file: a string's bytes, a picture's bytes,
+    // the items of a list and a whole file.
+    static constexpr qint64 stringlimit = 1 << 20;
+    static constexpr qint64 byteslimit = 16 << 20;
+    static constexpr qint64 countlimit = 1 << 22;
+    static constexpr qint64 filelimit = 64 << 20;
 
-    bool open();
+    // Reads the whole file; a file above filelimit, or one that is not a
+    // regular file (a pipe or a device could block or never end), is refused.
+    bool open(const QString &path);
+    // Reads only as much of the file as a head of the given strings and byte
+    // arrays can take at their ceilings.
+    bool openhead(const QString &path, int strings, int arrays);
     bool ok() const;
 
     qint32 readint();
-    QString readstring();
+    QString readstring(const QString &key = QString());
     QByteArray readbytes();
     QDate readdate();
-    QStringList readstrings();
+    QStringList readstrings(const QString &key = QString());
     QList<int> readints();
     QList<QDateTime> readdatetimes();
 
 private:
+    bool load(const QString &path, qint64 most, bool whole);
     bool claim(qint64 bytes);
+    quint32 take32();
     template<typename T>
-    T readcounted(bool evenonly);
+    T readstreamed(qint64 size);
     template<typename T, typename Read>
     QList<T> readlist(qint64 itemsize, Read read);
 
-    QFile file;
-    qint64 size = 0;
-    QDataStream in;
+    QByteArray bytes;
+    const uchar *at = nullptr;
+    const uchar *end = nullptr;
+    bool good = false;
 };
 
 #endif

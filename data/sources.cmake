@@ -8,6 +8,7 @@ set(DATA_SOURCES
     muserfile.cpp
     muserpick.cpp
     muserschedule.cpp
+    mwriter.cpp mwriter.h
     randomorder.cpp randomorder.h
     writefile.cpp writefile.h
 )
