@@ -84,6 +84,11 @@ qint32 MReader::readint()
 // A null string is the length 0xFFFFFFFF. A scrambled empty string is null.
 QString MReader::readstring(const QString &key)
 {
+    return readstring(key.utf16(), key.size());
+}
+
+QString MReader::readstring(const ushort *key, int keysize)
+{
     if (!claim(intsize))
         return QString();
     const quint32 length = take32();
@@ -95,21 +100,17 @@ QString MReader::readstring(const QString &key)
         return QString();
     const int units = int(length / 2);
     if (units == 0)
-        return key.isEmpty() ? QStringLiteral("") : QString();
+        return keysize == 0 ? QStringLiteral("") : QString();
     QString text(units, Qt::Uninitialized);
     ushort *out = reinterpret_cast<ushort *>(text.data());
     const uchar *in = at;
     at += length;
-    const ushort *k = key.utf16();
-    const int keysize = key.size();
-    for (int i = 0, j = 0; i < units; ++i, in += 2) {
-        ushort unit = ushort(in[0] << 8 | in[1]);
-        if (keysize > 0) {
-            unit ^= k[j];
-            if (++j == keysize)
-                j = 0;
-        }
-        out[i] = unit;
+    for (int i = 0; i < units; ++i, in += 2)
+        out[i] = ushort(in[0] << 8 | in[1]);
+    for (int i = 0; keysize > 0 && i < units; i += keysize) {
+        const int n = qMin(keysize, units - i);
+        for (int j = 0; j < n; ++j)
+            out[i + j] ^= key[j];
     }
     return text;
 }
@@ -148,8 +149,10 @@ QList<T> MReader::readlist(qint64 itemsize, Read read)
     if (!claim(qint64(count) * itemsize))
         return list;
     list.reserve(int(count));
-    for (quint32 i = 0; i < count && good; ++i)
-        list.append(read());
+    for (quint32 i = 0; i < count && good; ++i) {
+        list.append(T());
+        list.last() = read();
+    }
     if (!good)
         list.clear();
     return list;
@@ -157,7 +160,9 @@ QList<T> MReader::readlist(qint64 itemsize, Read read)
 
 QStringList MReader::readstrings(const QString &key)
 {
-    return readlist<QString>(intsize, [this, &key] { return readstring(key); });
+    const ushort *k = key.utf16();
+    const int keysize = key.size();
+    return readlist<QString>(intsize, [this, k, keysize] { return readstring(k, keysize); });
 }
 
 QList<int> MReader::readints()

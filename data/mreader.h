@@ -42,6 +42,7 @@ private:
     bool load(const QString &path, qint64 most, bool whole);
     bool claim(qint64 bytes);
     quint32 take32();
+    QString readstring(const ushort *key, int keysize);
     template<typename T>
     T readstreamed(qint64 size);
     template<typename T, typename Read>
