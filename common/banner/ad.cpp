@@ -13,7 +13,10 @@
 namespace {
 const qint64 listbytes = 16 * 1024;
 const qint64 picturebytes = 4 * 1024 * 1024;
-const int timeoutms = 30000;
+// A whole download, however slowly its bytes come.
+const int deadlinems = 30000;
+// The banner holds up to twelve pictures: 8 MiB each at 32 bits a pixel.
+const qint64 picturepixels = 2 * 1024 * 1024;
 
 QString withoutslash(QString url)
 {
@@ -44,13 +47,17 @@ ad::ad(QObject *parent, const QString &baseurl, const QString &folder)
     , defaultlink(withoutslash(baseurl) + QLatin1Char('/'))
     , defaultlink2(defaultlink)
 {
-    infodown.setlimits(listbytes, timeoutms);
-    onedown.setlimits(picturebytes, timeoutms);
-    twodown.setlimits(picturebytes, timeoutms);
+    infodown.setlimits(listbytes, deadlinems);
+    onedown.setlimits(picturebytes, deadlinems);
+    twodown.setlimits(picturebytes, deadlinems);
     for (int k = 0; k < maxpictures; ++k) {
-        down[k].setlimits(picturebytes, timeoutms);
-        connect(&down[k], &iHttpDownload::finished, this, [this, k] { setokpic(k); });
+        down[k].setlimits(picturebytes, deadlinems);
     }
+    const std::array<void (ad::*)(), maxpictures> placeslots = {
+        &ad::setok0, &ad::setok1, &ad::setok2, &ad::setok3, &ad::setok4,
+        &ad::setok5, &ad::setok6, &ad::setok7, &ad::setok8, &ad::setok9};
+    for (int k = 0; k < maxpictures; ++k)
+        connect(&down[k], &iHttpDownload::finished, this, placeslots[k]);
     connect(&infodown, &iHttpDownload::finished, this, &ad::setok);
     connect(&onedown, &iHttpDownload::finished, this, &ad::setokone);
     connect(&twodown, &iHttpDownload::finished, this, &ad::setoktwo);
@@ -143,6 +150,56 @@ void ad::setoktwo()
         two = fetched(QStringLiteral("two.jpg"));
 }
 
+void ad::setok0()
+{
+    setokpic(0);
+}
+
+void ad::setok1()
+{
+    setokpic(1);
+}
+
+void ad::setok2()
+{
+    setokpic(2);
+}
+
+void ad::setok3()
+{
+    setokpic(3);
+}
+
+void ad::setok4()
+{
+    setokpic(4);
+}
+
+void ad::setok5()
+{
+    setokpic(5);
+}
+
+void ad::setok6()
+{
+    setokpic(6);
+}
+
+void ad::setok7()
+{
+    setokpic(7);
+}
+
+void ad::setok8()
+{
+    setokpic(8);
+}
+
+void ad::setok9()
+{
+    setokpic(9);
+}
+
 void ad::setokpic(int k)
 {
     if (k < int(pics.size()))
@@ -161,10 +218,10 @@ QString ad::checkedlink(const QString &line) const
 
 std::unique_ptr<QPixmap> ad::fetched(const QString &name) const
 {
-    const QString path = local(name);
-    if (picturetoolarge(path))
+    QPixmap picture = readpicture(local(name), picturepixels);
+    if (picture.isNull())
         return nullptr;
-    return std::make_unique<QPixmap>(readpicture(path));
+    return std::make_unique<QPixmap>(std::move(picture));
 }
 
 QPixmap *ad::handout(QPixmap *picture, const QString &link)

@@ -40,6 +40,16 @@ private slots:
     void setok();
     void setokone();
     void setoktwo();
+    void setok0();
+    void setok1();
+    void setok2();
+    void setok3();
+    void setok4();
+    void setok5();
+    void setok6();
+    void setok7();
+    void setok8();
+    void setok9();
 
 private:
     static constexpr int maxpictures = 10;
@@ -48,7 +58,8 @@ private:
     void setokpic(int k);
     QString local(const QString &name) const;
     QString checkedlink(const QString &line) const;
-    // The picture of a fetched file; null (not arrived) when it is too large.
+    // The picture of a fetched file; null (not arrived) when it cannot be
+    // decoded or is too large.
     std::unique_ptr<QPixmap> fetched(const QString &name) const;
     QPixmap *handout(QPixmap *picture, const QString &link);
 

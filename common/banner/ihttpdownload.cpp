@@ -8,6 +8,8 @@ iHttpDownload::iHttpDownload(QObject *parent)
     : QObject(parent)
 {
     connect(&manager, &QNetworkAccessManager::finished, this, &iHttpDownload::httpFinished);
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, this, &iHttpDownload::expired);
 }
 
 iHttpDownload::~iHttpDownload()
@@ -15,21 +17,21 @@ iHttpDownload::~iHttpDownload()
     drop();
 }
 
-void iHttpDownload::setlimits(qint64 bytes, int timeout)
+void iHttpDownload::setlimits(qint64 bytes, int deadlinemilliseconds)
 {
     maxbytes = bytes;
-    timeoutms = timeout;
+    deadlinems = deadlinemilliseconds;
 }
 
 void iHttpDownload::download(const QString &address, const QString &localpath)
 {
     drop();
     url = QUrl(address);
-    if (QFile::exists(localpath))
-        QFile::remove(localpath);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
         return;
+    if (QFile::exists(localpath))
+        QFile::remove(localpath);
     file = new QFile(localpath);
     if (!file->open(QIODevice::WriteOnly)) {
         closefile();
@@ -42,13 +44,14 @@ void iHttpDownload::startRequest(const QUrl &target)
 {
     QNetworkRequest request(target);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    request.setTransferTimeout(timeoutms);
     // The body as sent, so that its length can be checked against the header.
     request.setRawHeader("Accept-Encoding", "identity");
     received = 0;
     failed = false;
     reply = manager.get(request);
     connect(reply, &QIODevice::readyRead, this, &iHttpDownload::httpReadyRead);
+    // From the start, however slowly the bytes keep coming.
+    deadline.start(deadlinems);
 }
 
 bool iHttpDownload::answered() const
@@ -86,13 +89,23 @@ void iHttpDownload::httpFinished(QNetworkReply *ended)
         httpReadyRead();
     const bool whole = !failed && file && reply->error() == QNetworkReply::NoError && answered() && complete();
     reply = nullptr;
+    deadline.stop();
     closefile();
     if (whole)
         emit finished();
 }
 
+void iHttpDownload::expired()
+{
+    if (!reply)
+        return;
+    failed = true;
+    reply->abort();
+}
+
 void iHttpDownload::drop()
 {
+    deadline.stop();
     if (reply) {
         QNetworkReply *old = reply;
         reply = nullptr;

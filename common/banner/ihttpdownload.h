@@ -3,6 +3,7 @@
 
 #include <QNetworkAccessManager>
 #include <QObject>
+#include <QTimer>
 #include <QUrl>
 
 class QFile;
@@ -10,7 +11,7 @@ class QNetworkReply;
 
 // Fetches one http or https URL into a local file and emits finished() when
 // a 2xx answer has arrived whole and the file is closed. Redirects are not
-// followed; a larger body than the byte cap, a time-out or any error end
+// followed; a larger body than the byte cap, the deadline or any error end
 // the download silently, leaving what arrived in the file.
 class iHttpDownload : public QObject
 {
@@ -20,8 +21,10 @@ public:
     explicit iHttpDownload(QObject *parent = nullptr);
     ~iHttpDownload() override;
 
-    void setlimits(qint64 maxbytes, int timeoutms);
+    // deadlinems: the longest a whole download may take from its start.
+    void setlimits(qint64 maxbytes, int deadlinems);
     // Replaces the file at localpath; a download still running is dropped.
+    // An address that is not http or https is refused and changes nothing.
     void download(const QString &url, const QString &localpath);
 
 signals:
@@ -30,6 +33,7 @@ signals:
 private slots:
     void httpReadyRead();
     void httpFinished(QNetworkReply *ended);
+    void expired();
 
 private:
     void startRequest(const QUrl &url);
@@ -44,7 +48,8 @@ private:
     QNetworkReply *reply = nullptr;
     QFile *file = nullptr;
     qint64 maxbytes = 4 * 1024 * 1024;
-    int timeoutms = 30000;
+    int deadlinems = 30000;
+    QTimer deadline;
     qint64 received = 0;
     bool failed = false;
 };

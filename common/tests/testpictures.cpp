@@ -27,4 +27,16 @@ QByteArray oversizedjpeg()
     return bytes;
 }
 
+QByteArray headeronlyjpeg(int width, int height)
+{
+    QByteArray bytes = QByteArray::fromHex("ffd8ffc0001108");
+    for (int side : {height, width}) {
+        bytes.append(char(side >> 8));
+        bytes.append(char(side & 0xFF));
+    }
+    bytes += QByteArray::fromHex("03011100021101031101");
+    bytes += QByteArray::fromHex("ffda000c03010002110311003f00ffd9");
+    return bytes;
+}
+
 }

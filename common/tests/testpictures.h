@@ -13,6 +13,9 @@ QByteArray encoded(int width, int height, const QColor &color, const char *forma
 // A small JPEG whose header states 20000×20000 pixels.
 QByteArray oversizedjpeg();
 
+// A JPEG of markers only, stating width x height, with no picture in it.
+QByteArray headeronlyjpeg(int width, int height);
+
 }
 
 #endif

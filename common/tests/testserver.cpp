@@ -1,6 +1,8 @@
 #include "testserver.h"
 
+#include <QPointer>
 #include <QTcpSocket>
+#include <QTimer>
 
 TestServer::TestServer()
 {
@@ -33,6 +35,11 @@ void TestServer::setsilent(bool value)
     silent = value;
 }
 
+void TestServer::settrickle(int intervalms)
+{
+    tricklems = intervalms;
+}
+
 QStringList TestServer::requests() const
 {
     return requested;
@@ -54,6 +61,27 @@ void TestServer::serve(QTcpSocket *socket)
     requested.append(path);
     if (silent)
         return;
-    socket->write(replies.value(path, answer("404 Not Found", "not here")));
+    const QByteArray raw = replies.value(path, answer("404 Not Found", "not here"));
+    if (tricklems > 0) {
+        const int body = raw.indexOf("\r\n\r\n") + 4;
+        socket->write(raw.left(body));
+        trickle(socket, raw.mid(body));
+        return;
+    }
+    socket->write(raw);
     socket->disconnectFromHost();
+}
+
+void TestServer::trickle(QTcpSocket *socket, const QByteArray &rest)
+{
+    if (rest.isEmpty() || socket->state() != QAbstractSocket::ConnectedState) {
+        socket->disconnectFromHost();
+        return;
+    }
+    socket->write(rest.left(1));
+    QPointer<QTcpSocket> alive(socket);
+    QTimer::singleShot(tricklems, this, [this, alive, rest] {
+        if (alive)
+            trickle(alive, rest.mid(1));
+    });
 }

@@ -22,16 +22,20 @@ public:
     void setraw(const QString &path, const QByteArray &raw);
     // Accept connections but never answer.
     void setsilent(bool silent);
+    // Send the body of each answer one byte every intervalms (0: all at once).
+    void settrickle(int intervalms);
     QStringList requests() const;
 
     static QByteArray answer(const QByteArray &status, const QByteArray &body);
 
 private:
     void serve(QTcpSocket *socket);
+    void trickle(QTcpSocket *socket, const QByteArray &rest);
 
     QHash<QString, QByteArray> replies;
     QStringList requested;
     bool silent = false;
+    int tricklems = 0;
 };
 
 #endif

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QMetaMethod>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,7 +54,11 @@ private slots:
     void picturefailures();
     void links_data();
     void links();
-    void notapicture();
+    void undecodable_data();
+    void undecodable();
+    void boundedpictures_data();
+    void boundedpictures();
+    void placeslots();
     void noserver();
 
 private:
@@ -257,15 +262,106 @@ void tst_Ad::links()
     }
 }
 
-void tst_Ad::notapicture()
+void tst_Ad::undecodable_data()
 {
-    serveall("1\nhttp://one.example/\n");
-    server->setbody("/show/ad/one.htm", "<html>not a picture</html>");
+    QTest::addColumn<QByteArray>("body");
+    QTest::newRow("ten bytes of text") << QByteArray("not a pic\n");
+    QTest::newRow("markup") << QByteArray("<html>not a picture</html>");
+    QTest::newRow("JPEG header of 30000x30000") << testpictures::headeronlyjpeg(30000, 30000);
+    QTest::newRow("JPEG header of 100x100") << testpictures::headeronlyjpeg(100, 100);
+    QTest::newRow("cut PNG") << picture(onewidth).left(60);
+}
+
+// What cannot be decoded counts as not arrived: the defaults show.
+void tst_Ad::undecodable()
+{
+    QFETCH(QByteArray, body);
+    serveall("1\nhttp://one.example/\nhttp://a.example/\n");
+    for (const QString &name : {"one", "two", "c0"})
+        server->setbody("/show/ad/" + name + ".htm", body);
     ad banner(nullptr, server->url(), dir->path());
     waitfor({"info.txt", "one.htm", "two.htm", "c0.htm"});
-    QPixmap *shown = banner.getone();
-    QVERIFY2(shown && shown->isNull(), "a file that is no picture gives an empty picture");
-    QVERIFY2(banner.getlink() == "http://one.example/", "with its link");
+    QVERIFY2(isdefault(banner.getone(), ":/one.jpg"), "getone gives default picture one");
+    QVERIFY2(banner.getlink() == home(), "with the home page link");
+    QVERIFY2(isdefault(banner.gettwo(), ":/two.jpg"), "gettwo gives default picture two");
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY2(isdefault(banner.getnext(), ":/one.jpg"), "getnext gives default picture one");
+        QVERIFY2(banner.getlink() == home(), "with the home page link");
+    }
+}
+
+void tst_Ad::boundedpictures_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("twelve of 4096x4096") << 4096 << false;
+    QTest::newRow("twelve of 2000x2000") << 2000 << false;
+    QTest::newRow("twelve of 1448x1448") << 1448 << true;
+}
+
+// Twelve large pictures that compress to little: the banner never holds
+// more than about 100 MiB of decoded pictures.
+void tst_Ad::boundedpictures()
+{
+    QFETCH(int, side);
+    QFETCH(bool, taken);
+    const QByteArray large = testpictures::encoded(side, side, Qt::darkGreen, "PNG");
+    QVERIFY2(large.size() < 200 * 1024, "the served pictures are small");
+    serveall("10\nhttp://one.example/\n");
+    for (const QString &name : {"one", "two", "c0", "c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9"})
+        server->setbody("/show/ad/" + name + ".htm", large);
+    ad banner(nullptr, server->url(), dir->path());
+    QStringList all{"info.txt", "one.htm", "two.htm"};
+    for (int k = 0; k < 10; ++k)
+        all << QString("c%1.htm").arg(k);
+    waitfor(all);
+
+    QSet<qint64> held;
+    qint64 bytes = 0;
+    int largeshown = 0;
+    QList<QPixmap *> shown{banner.getone(), banner.gettwo()};
+    for (int i = 0; i < 11; ++i)
+        shown << banner.getnext();
+    for (QPixmap *picture : shown) {
+        QVERIFY2(picture && !picture->isNull(), "never a null picture");
+        if (picture->width() == side)
+            ++largeshown;
+        if (!held.contains(picture->cacheKey())) {
+            held << picture->cacheKey();
+            bytes += qint64(picture->width()) * picture->height() * picture->depth() / 8;
+        }
+    }
+    QVERIFY2(bytes <= 100 * 1024 * 1024, qPrintable(QString("the banner holds %1 MiB").arg(bytes >> 20)));
+    QVERIFY2(largeshown == (taken ? 12 : 0),
+             qPrintable(QString("%1 of the large pictures handed out").arg(largeshown)));
+}
+
+// Rotating picture k arrives through the private slot setok<k>().
+void tst_Ad::placeslots()
+{
+    const QMetaObject &meta = ad::staticMetaObject;
+    for (int k = 0; k < 10; ++k) {
+        const QByteArray signature = QString("setok%1()").arg(k).toLatin1();
+        const int index = meta.indexOfSlot(signature);
+        QVERIFY2(index >= 0, qPrintable("slot " + QString(signature)));
+        QVERIFY2(meta.method(index).access() == QMetaMethod::Private, qPrintable("private slot " + QString(signature)));
+    }
+    serveall("10\nhttp://one.example/\n");
+    server->setraw("/show/ad/c7.htm", TestServer::answer("404 Not Found", "gone"));
+    ad banner(nullptr, server->url(), dir->path());
+    QStringList all{"info.txt", "one.htm", "two.htm"};
+    for (int k = 0; k < 10; ++k)
+        all << QString("c%1.htm").arg(k);
+    waitfor(all);
+    QFile stored(dir->filePath("c7.jpg"));
+    QVERIFY2(stored.open(QIODevice::WriteOnly) && stored.write(picture(placewidth + 7)) > 0, "place 7's file");
+    stored.close();
+    QVERIFY2(QMetaObject::invokeMethod(&banner, "setok7"), "setok7() can be invoked");
+    banner.getnext();
+    QSet<int> seen;
+    for (int i = 0; i < 10; ++i)
+        seen << banner.getnext()->width();
+    QVERIFY2(seen.contains(placewidth + 7), "setok7() loads place 7");
 }
 
 void tst_Ad::noserver()

@@ -40,6 +40,7 @@ private slots:
     void secondrequest();
     void replacedrequest();
     void timeout();
+    void deadline();
     void refusedserver();
 
 private:
@@ -132,22 +133,26 @@ void tst_iHttpDownload::nothingsent_data()
 {
     QTest::addColumn<QString>("url");
     QTest::addColumn<QString>("path");
-    QTest::newRow("file link") << "file:///etc/hostname" << "info.txt";
-    QTest::newRow("no scheme") << "127.0.0.1/x" << "info.txt";
-    QTest::newRow("unwritable path") << "<server>/x" << "missing/info.txt";
+    QTest::addColumn<QByteArray>("left");
+    QTest::newRow("file link") << "file:///etc/hostname" << "info.txt" << QByteArray("previous start");
+    QTest::newRow("ftp link") << "ftp://127.0.0.1/x" << "info.txt" << QByteArray("previous start");
+    QTest::newRow("no scheme") << "127.0.0.1/x" << "info.txt" << QByteArray("previous start");
+    QTest::newRow("unwritable path") << "<server>/x" << "missing/info.txt" << QByteArray("<missing>");
 }
 
+// A refused address leaves what was at the path.
 void tst_iHttpDownload::nothingsent()
 {
     QFETCH(QString, url);
     QFETCH(QString, path);
+    QFETCH(QByteArray, left);
     server->setbody("/x", "body");
     iHttpDownload downloader;
     QSignalSpy finished(&downloader, &iHttpDownload::finished);
     downloader.download(url.replace("<server>", server->url()), dir->filePath(path));
     QVERIFY2(!finished.wait(settle), "nothing is fetched");
     QVERIFY2(server->requests().isEmpty(), "no request is sent");
-    QVERIFY2(!QFile::exists(dir->filePath(path)), "no file is left at the path");
+    QVERIFY2(content(dir->filePath(path)) == left, qPrintable("left at the path: " + content(dir->filePath(path))));
 }
 
 void tst_iHttpDownload::secondrequest()
@@ -195,6 +200,25 @@ void tst_iHttpDownload::timeout()
     QSignalSpy closed(accepted, &QTcpSocket::disconnected);
     QVERIFY2(closed.wait(20000), "the downloader gives up on a silent server");
     QVERIFY2(finished.isEmpty(), "a timed-out download reports nothing");
+}
+
+// A server that keeps sending one byte at a time is cut off at the deadline
+// counted from the start, though no pause is longer than the deadline.
+void tst_iHttpDownload::deadline()
+{
+    server->settrickle(100);
+    server->setbody("/x", QByteArray(100, 'x'));
+    iHttpDownload downloader;
+    downloader.setlimits(1000, 1500);
+    QSignalSpy finished(&downloader, &iHttpDownload::finished);
+    downloader.download(server->url() + "/x", target());
+    QTRY_VERIFY2_WITH_TIMEOUT(server->requests().size() == 1, "the request arrives", 10000);
+    QTcpSocket *accepted = server->findChild<QTcpSocket *>();
+    QVERIFY2(accepted, "the connection is open");
+    QSignalSpy closed(accepted, &QTcpSocket::disconnected);
+    QVERIFY2(closed.wait(8000), "the downloader gives up long before the 16 s the answer takes");
+    QVERIFY2(finished.isEmpty(), "a download past its deadline reports nothing");
+    QVERIFY2(content(target()).size() < 100, "the body did not arrive whole");
 }
 
 void tst_iHttpDownload::refusedserver()

@@ -7,15 +7,16 @@ class QByteArray;
 class QString;
 
 // Pictures that come from outside (the network, the user's disk, user files)
-// are size-checked before they are decoded: more than 4096 pixels either way
-// is too large.
-bool picturetoolarge(const QString &path);
+// are size-checked before they are decoded: more than 4096 pixels either way,
+// or more than maxpixels in all, is too large.
+constexpr qint64 MaxPicturePixels = 4096 * 4096;
 
 // The picture in the file; a null picture when the file holds no readable
 // picture or one that is too large.
-QPixmap readpicture(const QString &path);
+QPixmap readpicture(const QString &path, qint64 maxpixels = MaxPicturePixels);
 
 // The same for picture bytes of any known format, converted with flags.
-QPixmap readpicturebytes(const QByteArray &bytes, Qt::ImageConversionFlags flags = Qt::AutoColor);
+QPixmap readpicturebytes(const QByteArray &bytes, Qt::ImageConversionFlags flags = Qt::AutoColor,
+                         qint64 maxpixels = MaxPicturePixels);
 
 #endif
