@@ -11,9 +11,8 @@ MPlay::MPlay(QObject *parent)
     : QObject(parent)
     , media(new Phonon::MediaObject)
     , buffer(new QBuffer)
-    , output(new Phonon::AudioOutput(Phonon::MusicCategory))
+    , output(nullptr)
 {
-    Phonon::createPath(media, output);
     connect(media, &Phonon::MediaObject::stateChanged, this, &MPlay::stateChanged);
     connect(media, &Phonon::MediaObject::finished, this, &MPlay::ended);
 }
@@ -23,6 +22,16 @@ MPlay::~MPlay()
     delete media;
     delete output;
     delete buffer;
+}
+
+// The audio output and its path load the sound back end: made here, at the
+// first sound or earlier, once the window is up.
+void MPlay::prepare()
+{
+    if (output)
+        return;
+    output = new Phonon::AudioOutput(Phonon::MusicCategory);
+    Phonon::createPath(media, output);
 }
 
 void MPlay::clearsounds()
@@ -44,6 +53,7 @@ void MPlay::playindex(int i)
 {
     if (i < 0 || i >= sounds.size())
         return;
+    prepare();
     unreported = false;
     buffer->close();
     buffer->setData(sounds.at(i));
@@ -52,14 +62,17 @@ void MPlay::playindex(int i)
     media->play();
 }
 
+// Before the back end is up nothing plays.
 void MPlay::stop()
 {
     unreported = false;
-    media->stop();
+    if (output)
+        media->stop();
 }
 
 void MPlay::playfile(const QString &path)
 {
+    prepare();
     unreported = false;
     media->stop();
     media->setCurrentSource(Phonon::MediaSource(QUrl::fromLocalFile(path)));

@@ -25,6 +25,9 @@ public:
     explicit MPlay(QObject *parent = nullptr);
     ~MPlay() override;
 
+    // Starts the sound back end ahead of the first sound.
+    void prepare();
+
     void clearsounds();
     void addsound(const QByteArray &bytes);
     int soundcount() const;
