@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QStringList>
 
+class LocalZone;
 class MReader;
 
 // One learner: identity, the adopted textbook, difficulty coefficients, the
@@ -132,7 +133,7 @@ private:
     qint64 firstposition(int g) const;
     qint64 intervalsum(int g, int first, int last) const;
     QDateTime reviewpoint(int g, int s) const;
-    QDateTime duetime(int g) const;
+    bool duetime(int g, const LocalZone &zone, qint64 *due) const;
 
     MBook book;
     QString bookpath;

@@ -1,6 +1,7 @@
 #include "muser.h"
 
 #include "inrange.h"
+#include "localzone.h"
 
 #include <limits>
 
@@ -121,27 +122,34 @@ QDateTime MUser::reviewpoint(int g, int s) const
     return start.addSecs(intervalsum(g, 1, 2) * minute).addDays(intervalsum(g, 3, s));
 }
 
-// When the next review of group g is due; invalid when it never is. The day
-// reviews allow twelve hours early.
-QDateTime MUser::duetime(int g) const
+// When the next review of group g is due, in UTC milliseconds; false when it
+// never is. The day reviews allow twelve hours early.
+bool MUser::duetime(int g, const LocalZone &zone, qint64 *due) const
 {
     const int s = stage(g);
     if (s < 0 || s >= reviews)
-        return QDateTime();
+        return false;
     const QDateTime start = groupstart(g);
-    if (s < 2)
-        return start.addSecs(intervalsum(g, 1, s + 1) * minute);
-    return start.addDays(intervalsum(g, 3, s + 1))
-        .addSecs(-halfday)
-        .addSecs(intervalsum(g, 1, 2) * minute);
+    if (s < 2) {
+        if (!zone.utcafterdays(start, 0, due))
+            return false;
+        *due += intervalsum(g, 1, s + 1) * minute * 1000;
+        return true;
+    }
+    if (!zone.utcafterdays(start, intervalsum(g, 3, s + 1), due))
+        return false;
+    *due += (intervalsum(g, 1, 2) * minute - halfday) * 1000;
+    return true;
 }
 
 QList<int> MUser::duegroups(const QDateTime &t) const
 {
+    const LocalZone zone(t);
+    const qint64 now = t.toMSecsSinceEpoch();
     QList<int> bystage[reviews];
     for (int g = 0; g < groupcount(); ++g) {
-        const QDateTime due = duetime(g);
-        if (due.isValid() && t >= due)
+        qint64 due = 0;
+        if (t.isValid() && duetime(g, zone, &due) && now >= due)
             bystage[stage(g)].append(g);
     }
     QList<int> result;

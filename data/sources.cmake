@@ -2,6 +2,7 @@
 set(DATA_SOURCES
     mbook.cpp mbook.h
     inrange.h
+    localzone.cpp localzone.h
     mbookfile.cpp
     mreader.cpp mreader.h
     muser.cpp muser.h

@@ -35,6 +35,8 @@ void tst_scheduledst::due_data()
     QTest::newRow("minutes across the change") << at(29, 1, 50) << 0 << at(29, 3, 10);
     QTest::newRow("a day across the change") << at(28, 9, 0) << 2 << at(28, 21, 20);
     QTest::newRow("days after the change") << at(28, 9, 0) << 3 << at(30, 22, 20);
+    QTest::newRow("a day in summer time") << at(31, 9, 0) << 2 << at(31, 22, 20);
+    QTest::newRow("minutes in winter time") << at(2, 9, 0) << 1 << at(2, 10, 20);
 }
 
 void tst_scheduledst::due()
