@@ -37,9 +37,14 @@ void DialogFrame::prepare(QDialog *dialog)
 void DialogFrame::fit(QDialog *dialog, float scale, int pointsize)
 {
     dialog->setGeometry(scaledrect(scale, dialog->geometry()));
+    centre(dialog);
+    scaledescendants(dialog, scale, pointsize);
+}
+
+void DialogFrame::centre(QDialog *dialog)
+{
     const QSize screen = QGuiApplication::primaryScreen()->size();
     dialog->move((screen.width() - dialog->width()) / 2, (screen.height() - dialog->height()) / 2);
-    scaledescendants(dialog, scale, pointsize);
 }
 
 void DialogFrame::scaledescendants(QWidget *root, float scale, int pointsize)

@@ -22,6 +22,8 @@ public:
     // Scales the dialog and every descendant (geometry and point size) and
     // centres the dialog on the screen.
     static void fit(QDialog *dialog, float scale, int pointsize);
+    // Centres the dialog on the screen.
+    static void centre(QDialog *dialog);
     // Scales the geometry of every descendant of root and gives each the
     // point size; root itself keeps its geometry and font.
     static void scaledescendants(QWidget *root, float scale, int pointsize);

@@ -99,15 +99,17 @@ void fd_Dialog::openpath()
     model->setFilter(entries);
     model->setSorting(QDir::DirsFirst);
     ui->pushButton_4->setVisible(newfile);
-    current = model->index(path);
-    ui->treeView->expand(current);
-    ui->treeView->scrollTo(current, QAbstractItemView::EnsureVisible);
-    ui->treeView->setCurrentIndex(current);
+    // The header first: the sideways scroll bar that long names bring is
+    // then in place when the current item is scrolled wholly into view.
     if (!DialogFrame::bookmaker()) {
         // As wide as the longest name: the tree scrolls sideways.
         ui->treeView->header()->setStretchLastSection(false);
         ui->treeView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     }
+    current = model->index(path);
+    ui->treeView->expand(current);
+    ui->treeView->scrollTo(current, QAbstractItemView::EnsureVisible);
+    ui->treeView->setCurrentIndex(current);
 }
 
 void fd_Dialog::paintEvent(QPaintEvent *event)

@@ -3,6 +3,9 @@
 
 #include "dialogframe.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 mb_Dialog::mb_Dialog(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::mb_Dialog)
@@ -24,6 +27,7 @@ void mb_Dialog::settext(const QString &text)
 void mb_Dialog::showdlg(float scale, int pointsize)
 {
     DialogFrame::fit(this, scale, pointsize);
+    fittext();
     initbtn();
     DialogFrame::fixsize(this);
     ui->frame->setpixmap(QPixmap(QStringLiteral(":/mbdlg.png")));
@@ -46,6 +50,22 @@ void mb_Dialog::paintEvent(QPaintEvent *event)
 void mb_Dialog::on_pushButton_clicked()
 {
     close();
+}
+
+// The label, its frame and the box grow by what the wrapped text needs
+// beyond the label's height, as far as the screen allows; the button moves
+// down with them.
+void mb_Dialog::fittext()
+{
+    const int screen = QGuiApplication::primaryScreen()->size().height();
+    const int extra = qMin(ui->label->heightForWidth(ui->label->width()) - ui->label->height(), screen - height());
+    if (extra <= 0)
+        return;
+    ui->label->resize(ui->label->width(), ui->label->height() + extra);
+    ui->frame->resize(ui->frame->width(), ui->frame->height() + extra);
+    ui->pushButton->move(ui->pushButton->x(), ui->pushButton->y() + extra);
+    resize(width(), height() + extra);
+    DialogFrame::centre(this);
 }
 
 void mb_Dialog::initbtn()

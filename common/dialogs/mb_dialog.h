@@ -9,7 +9,8 @@ namespace Ui {
 class mb_Dialog;
 }
 
-// The programs' message box: one word-wrapped text and an OK button.
+// The programs' message box: one word-wrapped plain text and an OK button.
+// A text too long for the frame makes the box taller, so that all of it shows.
 class mb_Dialog : public QDialog
 {
     Q_OBJECT
@@ -32,6 +33,7 @@ private slots:
 
 private:
     void initbtn();
+    void fittext();
 
     Ui::mb_Dialog *ui;
     ButtonSkin f2;

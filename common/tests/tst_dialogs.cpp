@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsView>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QLabel>
@@ -56,6 +58,19 @@ bool hashelpbutton(QDialog *dialog)
     return dialog->windowFlags() & Qt::WindowContextHelpButtonHint;
 }
 
+// Screenshots for looking at, when asked for: DIALOG_SHOTS names a folder.
+void saveshot(QWidget *widget, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("DIALOG_SHOTS");
+    if (!folder.isEmpty())
+        widget->grab().save(folder + '/' + name + ".png");
+}
+
+QString rectangle(const QRect &rect)
+{
+    return QString("%1,%2 %3x%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
+}
+
 } // namespace
 
 class tst_Dialogs : public QObject
@@ -70,6 +85,9 @@ private slots:
     void messagebox();
     void messageclose();
     void showtext();
+    void longmessage_data();
+    void longmessage();
+    void plaintext();
     void titles();
 
     void input_data();
@@ -97,6 +115,8 @@ private slots:
     void skins();
     void treeheader_data();
     void treeheader();
+    void currentinview_data();
+    void currentinview();
 
 private:
     void write(const QString &name, const QByteArray &bytes);
@@ -224,6 +244,75 @@ void tst_Dialogs::showtext()
     });
     driver->start();
     mb_Dialog::showtext(&parent, "素材不存在：w1.mp3", 1.5f, 12);
+}
+
+void tst_Dialogs::longmessage_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<int>("pointsize");
+    QTest::addColumn<QString>("text");
+    // A textbook path of 150 characters, as a failed login shows it.
+    const QString path = "/home/learner/textbooks/" + QString(40, 'a') + "/New-Concept-English-Book-One/"
+        + QString(41, 'b') + "/lesson.zemBook";
+    QVERIFY(path.size() == 150);
+    const QString bookmessage = path + " 无法打开，请检查";
+    const QString restore = "如需恢复请导入：" + path;
+    QTest::newRow("textbook path, scale 1") << 1.0f << 9 << bookmessage;
+    QTest::newRow("textbook path, scale 1.5") << 1.5f << 14 << bookmessage;
+    QTest::newRow("textbook path, small screen") << 0.877193f << 8 << bookmessage;
+    QTest::newRow("removed user, scale 1") << 1.0f << 9 << restore;
+    QTest::newRow("words") << 1.0f << 12 << QString("the quick brown fox jumps over the lazy dog ").repeated(6);
+    QTest::newRow("short") << 1.0f << 9 << "密码不正确";
+}
+
+// A long text wraps inside the frame and all of it shows; the box keeps its
+// width and its button stays below the text.
+void tst_Dialogs::longmessage()
+{
+    QFETCH(float, scale);
+    QFETCH(int, pointsize);
+    QFETCH(QString, text);
+    mb_Dialog box;
+    box.settext(text);
+    driver->add("mb_Dialog", [&](QDialog *dialog) {
+        saveshot(dialog, QString("message-%1").arg(QTest::currentDataTag()).replace(' ', '-').remove(','));
+        auto *label = child<QLabel>(dialog, "label");
+        auto *frame = child<QWidget>(dialog, "frame");
+        auto *button = child<QPushButton>(dialog, "pushButton");
+        QVERIFY2(label->text() == text, "the whole text is in the label");
+        const int needed = label->heightForWidth(label->width());
+        QVERIFY2(needed <= label->height(),
+                 qPrintable(QString("the text needs %1 pixels, the label has %2").arg(needed).arg(label->height())));
+        QVERIFY2(label->fontMetrics().horizontalAdvance(text.left(3)) < label->width(), "the font is readable");
+        QVERIFY2(frame->rect().contains(label->geometry()), qPrintable("label " + rectangle(label->geometry())));
+        QVERIFY2(dialog->rect().contains(frame->geometry()), qPrintable("frame " + rectangle(frame->geometry())));
+        QVERIFY2(dialog->rect().contains(button->geometry()) && button->y() > frame->geometry().bottom(),
+                 qPrintable("button " + rectangle(button->geometry())));
+        QVERIFY2(dialog->width() == DialogFrame::scaled(scale, 383), "the box keeps its width");
+        QVERIFY2(dialog->minimumSize() == dialog->size() && dialog->maximumSize() == dialog->size(),
+                 "the box cannot be resized");
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY2(screen.contains(dialog->geometry()), qPrintable("on the screen: " + rectangle(dialog->geometry())));
+        DialogDriver::clickbutton(dialog, "pushButton");
+    });
+    driver->start();
+    box.showdlg(scale, pointsize);
+}
+
+// Texts from files are shown as typed, never read as markup.
+void tst_Dialogs::plaintext()
+{
+    const QString text = QStringLiteral("<img src=\"/tmp/x.png\"><b>book</b>.zemBook 无法打开，请检查");
+    mb_Dialog box;
+    box.settext(text);
+    driver->add("mb_Dialog", [&](QDialog *dialog) {
+        auto *label = child<QLabel>(dialog, "label");
+        QVERIFY2(label->textFormat() == Qt::PlainText, "plain text");
+        QVERIFY2(label->text() == text, "the text as typed");
+        DialogDriver::clickbutton(dialog, "pushButton");
+    });
+    driver->start();
+    box.showdlg(1.0f, 9);
 }
 
 void tst_Dialogs::titles()
@@ -660,6 +749,45 @@ void tst_Dialogs::treeheader()
     });
     QString result;
     runchooser(true, at(""), &result);
+}
+
+void tst_Dialogs::currentinview_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<float>("scale");
+    QTest::newRow("last folder") << "folders/z-last" << 1.0f;
+    QTest::newRow("last folder, scale 1.5") << "folders/z-last" << 1.5f;
+    QTest::newRow("file in the last folder") << "folders/z-last/last.zbu" << 1.0f;
+    QTest::newRow("middle folder") << "folders/m-middle" << 1.0f;
+}
+
+// The chooser opens with its current item wholly in view, above the
+// sideways scroll bar that long names bring.
+void tst_Dialogs::currentinview()
+{
+    QFETCH(QString, path);
+    QFETCH(float, scale);
+    QDir top(at(""));
+    QVERIFY(top.mkpath("folders/z-last") && top.mkpath("folders/m-middle"));
+    for (int i = 0; i < 30; ++i)
+        QVERIFY(top.mkpath(QString("folders/f%1-").arg(i, 2, 10, QChar('0')) + QString(100, 'n')));
+    write("folders/z-last/last.zbu", "user");
+    driver->add("fd_Dialog", [&](QDialog *dialog) {
+        saveshot(dialog, QString("chooser-%1").arg(QTest::currentDataTag()).replace(' ', '-').remove(','));
+        QTreeView *view = tree(dialog);
+        const QModelIndex current = view->currentIndex();
+        QVERIFY2(current.isValid() && current == model(dialog)->index(at(path)), "the path is current");
+        QVERIFY2(view->horizontalScrollBar()->isVisible(), "long names: the tree scrolls sideways");
+        const QRect item = view->visualRect(current);
+        const QRect shown = view->viewport()->rect();
+        QVERIFY2(item.top() >= shown.top() && item.bottom() <= shown.bottom(),
+                 qPrintable(QString("item rows %1 to %2, view rows %3 to %4")
+                                .arg(item.top()).arg(item.bottom()).arg(shown.top()).arg(shown.bottom())));
+        QVERIFY2(item.left() >= shown.left() && item.left() < shown.right(), "the item's name starts in view");
+        DialogDriver::clickbutton(dialog, "pushButton_3");
+    });
+    QString result;
+    runchooser(true, at(path), &result, "zbu", false, scale);
 }
 
 QTEST_MAIN(tst_Dialogs)
