@@ -30,6 +30,32 @@ inline QByteArray readall(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A file that begins with head, holds tail at its end and is size bytes long;
+// what lies between takes no room on disk (a sparse file).
+inline QString writesparse(const QString &path, const QByteArray &head, qint64 size,
+                           const QByteArray &tail = QByteArray())
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(head) != head.size()
+        || !file.resize(size - tail.size()) || !file.seek(size - tail.size())
+        || file.write(tail) != tail.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// A line of /proc/self/status in bytes: "VmHWM" the peak resident memory so
+// far, "VmSize" the address space in use.
+inline qint64 memorystatus(const QByteArray &key)
+{
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(key + ':'))
+            return line.mid(key.size() + 1).trimmed().split(' ').value(0).toLongLong() * 1024;
+    }
+    return 0;
+}
+
 inline QString writeall(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -53,6 +79,11 @@ public:
     QString write(const QString &name, const QByteArray &bytes) const
     {
         return writeall(path(name), bytes);
+    }
+    QString sparse(const QString &name, const QByteArray &head, qint64 size,
+                   const QByteArray &tail = QByteArray()) const
+    {
+        return writesparse(path(name), head, size, tail);
     }
 
 private:

@@ -1,4 +1,6 @@
 #include "mbook.h"
+#include "mreader.h"
+#include "muser.h"
 #include "testbook.h"
 
 #include <QtTest>
@@ -51,6 +53,10 @@ private slots:
     void writefailure_data();
     void writefailure();
     void unwritable();
+    void hostile_data();
+    void hostile();
+    void countceiling();
+    void outofmemory();
 
 private:
     TestFolder folder;
@@ -62,6 +68,25 @@ QByteArray fields(int replaced = -1, const char *replacement = nullptr)
     return hexfields(smallbook, replaced, replacement);
 }
 
+
+QByteArray bigendian(quint32 value)
+{
+    QByteArray bytes(4, Qt::Uninitialized);
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+// The small textbook's fields before field `field`.
+QByteArray fieldsbefore(int field)
+{
+    QByteArray bytes;
+    for (int i = 0; i < field; ++i)
+        bytes += QByteArray::fromHex(smallbook[i]);
+    return bytes;
+}
+
+// Zeros after the word list: every later list is empty.
+const qint64 afterwords = 11 * 4;
 
 MBook richbook()
 {
@@ -256,6 +281,88 @@ void tst_mbookfile::unwritable()
              "no folder, no file");
     QVERIFY2(!richbook().write(folder.root(), true), "a folder is not replaced");
     QVERIFY2(QFileInfo(folder.root()).isDir(), "the folder stays");
+}
+
+// Files that claim more than any real one, made sparse: refused at once and
+// without taking much memory, read directly or named by a user file.
+void tst_mbookfile::hostile_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<qint64>("size");
+    const QByteArray title = fieldsbefore(Title) + bigendian(6) + bigendian(0x80000000);
+    QTest::newRow("first title string of 2 GiB") << title << title.size() + 0x80000000LL;
+    const QByteArray picture = fieldsbefore(Picture) + bigendian(0x7FFFFFF0);
+    QTest::newRow("title picture of 2 GiB") << picture << picture.size() + 0x7FFFFFF0LL;
+    const quint32 above = quint32(MReader::countlimit) + 1;
+    const QByteArray words = fieldsbefore(Words) + bigendian(above);
+    QTest::newRow("word count above the ceiling")
+        << words << words.size() + 4 * qint64(above) + afterwords;
+    const quint32 string = quint32(MReader::stringlimit) + 2;
+    const QByteArray longword = fieldsbefore(Words) + bigendian(1) + bigendian(string);
+    QTest::newRow("word above the ceiling")
+        << longword << longword.size() + string + afterwords;
+    QTest::newRow("2 GiB after a sound file") << fields() << (qint64(2) << 30);
+}
+
+void tst_mbookfile::hostile()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(qint64, size);
+    const QString path = folder.sparse("book.zemBook", head, size);
+    const qint64 peak = memorystatus("VmHWM");
+    MBook book = richbook();
+    QVERIFY2(!book.readbook(path), "refused as a textbook");
+    QVERIFY2(!book.readproject(path), "refused as a project");
+
+    QFile file(folder.path("u.zbu"));
+    QVERIFY2(file.open(QIODevice::WriteOnly), "user file");
+    QDataStream out(&file);
+    out.setVersion(QDataStream::Qt_4_8);
+    out << qint32(0x12345678) << path << QString() << QString() << QByteArray();
+    for (int i = 0; i < 21; ++i)
+        out << quint32(0);
+    file.close();
+    MUser user;
+    bool bookok = true;
+    QVERIFY2(user.load(file.fileName(), &bookok), "the user file loads");
+    QVERIFY2(!bookok, "its textbook is refused");
+    const qint64 grown = memorystatus("VmHWM") - peak;
+    QVERIFY2(grown < 64 << 20, qPrintable(QString("reading took %1 MiB").arg(grown >> 20)));
+}
+
+// A list as long as the ceiling still reads.
+void tst_mbookfile::countceiling()
+{
+    const quint32 count = quint32(MReader::countlimit);
+    const QByteArray head = fieldsbefore(Words) + bigendian(count);
+    MBook book;
+    QVERIFY2(book.readbook(folder.sparse("book.zemBook", head, head.size() + 4 * qint64(count)
+                                                                   + afterwords)),
+             "the textbook reads");
+    QCOMPARE(book.wordcount(), int(count));
+    QCOMPARE(book.getdate(), QDate(2013, 5, 1));
+}
+
+// Memory that runs out while reading refuses the file; the program goes on.
+void tst_mbookfile::outofmemory()
+{
+    MBook big = richbook();
+    big.setinfopic(QByteArray(15 << 20, 'a'));
+    big.setshowpic1(QByteArray(15 << 20, 'b'));
+    big.setshowpic2(QByteArray(15 << 20, 'c'));
+    const QString path = folder.path("big.zemBook");
+    QVERIFY2(big.write(path, true), "written");
+    rlimit saved;
+    QVERIFY2(getrlimit(RLIMIT_AS, &saved) == 0, "address space limit");
+    rlimit small = saved;
+    small.rlim_cur = rlim_t(memorystatus("VmSize") + (16 << 20));
+    setrlimit(RLIMIT_AS, &small);
+    MBook book;
+    const bool read = book.readbook(path);
+    setrlimit(RLIMIT_AS, &saved);
+    QVERIFY2(!read, "refused when memory runs out");
+    QVERIFY2(book.readbook(path), "read when there is memory");
+    QVERIFY2(book == big, "whole");
 }
 
 QTEST_GUILESS_MAIN(tst_mbookfile)

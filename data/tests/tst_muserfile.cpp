@@ -1,3 +1,4 @@
+#include "mreader.h"
 #include "muser.h"
 #include "testbook.h"
 
@@ -61,6 +62,9 @@ private slots:
     void overlappinggroups_data();
     void overlappinggroups();
     void unwritable();
+    void hostile_data();
+    void hostile();
+    void avatarceiling();
 
 private:
     void fill(MUser &user, const QString &bookpath);
@@ -74,6 +78,28 @@ namespace {
 QByteArray fields(int replaced = -1, const char *replacement = nullptr)
 {
     return hexfields(smalluser, replaced, replacement);
+}
+
+QByteArray bigendian(quint32 value)
+{
+    QByteArray bytes(4, Qt::Uninitialized);
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+// The small user's magic, book path, name and digest, then an avatar length.
+QByteArray avatarhead(quint32 length)
+{
+    QByteArray head;
+    for (int i = 0; i < Avatar; ++i)
+        head += QByteArray::fromHex(smalluser[i]);
+    return head + bigendian(length);
+}
+
+// The small user's fields after the avatar.
+QByteArray afteravatar()
+{
+    return fields().mid(avatarhead(0).size() + 3);
 }
 
 // Magic, book path, name, digest and avatar.
@@ -423,6 +449,63 @@ void tst_muserfile::unwritable()
     QVERIFY2(!user.save(folder.path("missing/u.zbu")), "no folder, no file");
     QVERIFY2(!user.save(folder.root()), "a folder is not replaced");
     QVERIFY2(readall(file) == old, "other files untouched");
+}
+
+// Files that claim more than any real one, made sparse: refused at once,
+// without taking much memory, and the record stays as it was.
+void tst_muserfile::hostile_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QByteArray>("tail");
+    QTest::addColumn<bool>("headreads");
+    const qint64 avatar = avatarhead(0).size();
+    QTest::newRow("avatar of 2 GiB") << avatarhead(0x7FFFFFF0) << avatar + 0x7FFFFFF0
+                                     << QByteArray() << false;
+    QTest::newRow("book path of 2 GiB") << QByteArray::fromHex("1234567880000000")
+                                        << qint64(8) + 0x80000000LL << QByteArray() << false;
+    QTest::newRow("whole avatar of 1 GiB")
+        << avatarhead(1 << 30) << avatar + (1 << 30) + afteravatar().size() << afteravatar()
+        << false;
+    const quint32 above = quint32(MReader::byteslimit) + 1;
+    QTest::newRow("avatar above the ceiling")
+        << avatarhead(above) << avatar + above + afteravatar().size() << afteravatar() << false;
+    QTest::newRow("2 GiB after a sound file") << fields() << (qint64(2) << 30) << QByteArray()
+                                              << true;
+}
+
+void tst_muserfile::hostile()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(qint64, size);
+    QFETCH(QByteArray, tail);
+    QFETCH(bool, headreads);
+    const QString file = folder.sparse("u.zbu", head, size, tail);
+    MUser user;
+    user.setname("kept");
+    const qint64 peak = memorystatus("VmHWM");
+    QCOMPARE(user.readhead(file), headreads);
+    if (!headreads)
+        QCOMPARE(user.getname(), QString("kept"));
+    QVERIFY2(!user.load(file), "the whole file is refused");
+    QCOMPARE(user.groupcount(), 0);
+    const qint64 grown = memorystatus("VmHWM") - peak;
+    QVERIFY2(grown < 64 << 20, qPrintable(QString("reading took %1 MiB").arg(grown >> 20)));
+}
+
+// A picture as large as the ceiling still reads.
+void tst_muserfile::avatarceiling()
+{
+    const quint32 length = quint32(MReader::byteslimit);
+    const QByteArray head = avatarhead(length);
+    const QString file = folder.sparse("u.zbu", head, head.size() + length + afteravatar().size(),
+                                       afteravatar());
+    MUser user;
+    QVERIFY2(user.readhead(file), "the head reads");
+    QCOMPARE(user.getavatar().size(), int(length));
+    QVERIFY2(user.load(file), "the file loads");
+    QCOMPARE(user.getname(), QString::fromUtf8("张三"));
+    QCOMPARE(user.groupcount(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_muserfile)
