@@ -47,7 +47,7 @@ bool MReader::ok() const
     return good;
 }
 
-bool MReader::claim(qint64 size)
+inline bool MReader::claim(qint64 size)
 {
     if (good && size > end - at)
         good = false;
@@ -55,7 +55,7 @@ bool MReader::claim(qint64 size)
 }
 
 // Big-endian; the caller has claimed the four bytes.
-quint32 MReader::take32()
+inline quint32 MReader::take32()
 {
     const quint32 value = quint32(at[0]) << 24 | quint32(at[1]) << 16 | quint32(at[2]) << 8 | at[3];
     at += 4;
@@ -105,12 +105,15 @@ QString MReader::readstring(const ushort *key, int keysize)
     ushort *out = reinterpret_cast<ushort *>(text.data());
     const uchar *in = at;
     at += length;
-    for (int i = 0; i < units; ++i, in += 2)
-        out[i] = ushort(in[0] << 8 | in[1]);
+    const auto unit = [in](int i) { return ushort(in[2 * i] << 8 | in[2 * i + 1]); };
+    if (keysize == 0) {
+        for (int i = 0; i < units; ++i)
+            out[i] = unit(i);
+    }
     for (int i = 0; keysize > 0 && i < units; i += keysize) {
         const int n = qMin(keysize, units - i);
         for (int j = 0; j < n; ++j)
-            out[i + j] ^= key[j];
+            out[i + j] = unit(i + j) ^ key[j];
     }
     return text;
 }
