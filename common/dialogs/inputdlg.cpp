@@ -29,6 +29,17 @@ void inputDlg::showdlg(float scale, int pointsize, const QString &prompt, const 
     exec();
 }
 
+bool inputDlg::confirm(QWidget *parent, const QString &title, const QString &prompt, float scale,
+                       int pointsize)
+{
+    QString answer;
+    inputDlg dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.result = &answer;
+    dialog.showdlg(scale, pointsize, prompt, QString());
+    return answer.trimmed() == QLatin1String("ok");
+}
+
 void inputDlg::paintEvent(QPaintEvent *event)
 {
     QDialog::paintEvent(event);

@@ -20,6 +20,10 @@ public:
     ~inputDlg() override;
 
     void showdlg(float scale, int pointsize, const QString &prompt, const QString &text);
+    // Asks over parent, with an empty line, for "ok" before something that
+    // cannot be undone: true only for "ok" as typed, outer blanks aside.
+    static bool confirm(QWidget *parent, const QString &title, const QString &prompt, float scale,
+                        int pointsize);
 
     QString *result = nullptr;
 

@@ -3,6 +3,7 @@
 
 #include "dialogframe.h"
 #include "fd_dialog.h"
+#include "inputdlg.h"
 #include "mb_dialog.h"
 #include "readpicture.h"
 #include "scenepicture.h"
@@ -127,6 +128,11 @@ void newDialog::on_pushButton_clicked()
         showmessage(QStringLiteral("文件名错误，或者不可写"));
         return;
     }
+    // Another learner's file and progress are replaced only on request.
+    if (QFileInfo::exists(chosen)
+        && !inputDlg::confirm(this, QStringLiteral("Zembrix Rozo"),
+                              QStringLiteral("输入“ok”将覆盖该用户文件及其学习记录"), scale, fontsize))
+        return;
     if (output) {
         output->clear();
         *output << name << ui->lineEdit_2->text() << avatar << chosen << folder;

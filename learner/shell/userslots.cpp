@@ -70,22 +70,31 @@ void Widget::showslotuser(int k, const QPixmap &picture, const QString &name)
     showloginuser(picture, name);
 }
 
+// A slot whose file cannot be read says so; nothing else changes.
 void Widget::selectslot(int k)
 {
-    if (slotpath(k).isEmpty() || !user.readhead(usrpaths.at(k)))
+    if (slotpath(k).isEmpty())
         return;
+    if (!user.readhead(usrpaths.at(k))) {
+        showmessage(QStringLiteral("用户文件无法打开，请检查"));
+        return;
+    }
     showloginuser(avatarpicture(user), user.getname());
     usrdefault = k;
 }
 
+// A file that is not a readable user file is refused; the slot stays as it was.
 void Widget::importslot(int k)
 {
     const QString chosen = fd_Dialog::choosefile(this, defaultpath, QStringLiteral("zbu"), false,
                                                  QStringLiteral("请选择用户文件(*.zbu)"), scale, fontsize);
     if (chosen.isEmpty())
         return;
-    if (user.readhead(chosen))
-        showslotuser(k, avatarpicture(user), user.getname());
+    if (!user.readhead(chosen)) {
+        showmessage(QStringLiteral("用户文件无法打开，请检查"));
+        return;
+    }
+    showslotuser(k, avatarpicture(user), user.getname());
     usrdefault = k;
     usrpaths[k] = chosen;
 }

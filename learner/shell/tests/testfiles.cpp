@@ -47,12 +47,13 @@ bool writebook(const QString &path, const Book &book)
 }
 
 bool writeuser(const QString &path, const QString &name, const QString &password,
-               const QString &bookpath, const QList<Group> &groups)
+               const QString &bookpath, const QList<Group> &groups, const QByteArray &avatar)
 {
     MUser user;
     user.reset();
     user.setname(name);
     user.setpassword(password);
+    user.setavatar(avatar);
     if (!bookpath.isEmpty() && !user.adoptbook(bookpath))
         return false;
     const QDateTime now = QDateTime::currentDateTime();

@@ -29,9 +29,10 @@ struct Group {
     bool due;
 };
 // A user who has adopted the textbook at bookpath (none when empty), with
-// review groups opened in order.
+// review groups opened in order, and the avatar picture bytes.
 bool writeuser(const QString &path, const QString &name, const QString &password,
-               const QString &bookpath = QString(), const QList<Group> &groups = {});
+               const QString &bookpath = QString(), const QList<Group> &groups = {},
+               const QByteArray &avatar = QByteArray());
 
 // A reader with the password "pw" who has adopted the textbook book.zemBook,
 // written beside the user file.

@@ -2,6 +2,7 @@
 #include "fd_dialog.h"
 #include "muser.h"
 #include "testfiles.h"
+#include "testpictures.h"
 #include "widget.h"
 
 #include <QGraphicsPixmapItem>
@@ -35,9 +36,14 @@ private slots:
     void newdialog();
     void chosenavatar_data();
     void chosenavatar();
+    void overexisting_data();
     void overexisting();
     void failedcreation();
     void import();
+    void refusedimport_data();
+    void refusedimport();
+    void unreadableslot_data();
+    void unreadableslot();
     void remove();
     void damaged_data();
     void damaged();
@@ -65,8 +71,13 @@ private:
     // Types the password and gives the message the login shows.
     QString loginmessage(const QString &password);
     bool haspicture(const char *view) const;
+    // The colour in the middle of the picture a view shows; invalid for none.
+    QColor shown(const char *view) const;
 
     static void answerchooser(DialogDriver &driver, const QString &answer);
+    // Types answer into the input prompt and clicks OK; "<cancel>" and
+    // "<close>" end it by Cancel or the title bar.
+    static void answerprompt(DialogDriver &driver, const QString &answer, QString *prompt);
     static void fillnewuser(DialogDriver &driver, const QString &name, const QString &password,
                             const QString &repeat);
 
@@ -142,6 +153,50 @@ bool tst_login::haspicture(const char *view) const
     return false;
 }
 
+QColor tst_login::shown(const char *view) const
+{
+    const QGraphicsScene *scene = find<QGraphicsView>(view)->scene();
+    if (!scene)
+        return QColor();
+    for (const QGraphicsItem *item : scene->items()) {
+        const auto *picture = qgraphicsitem_cast<const QGraphicsPixmapItem *>(item);
+        if (picture && !picture->pixmap().isNull()) {
+            const QImage image = picture->pixmap().toImage();
+            return image.pixelColor(image.width() / 2, image.height() / 2);
+        }
+    }
+    return QColor();
+}
+
+static bool near(const QColor &shown, const QColor &expected)
+{
+    return shown.isValid() && qAbs(shown.red() - expected.red()) < 40 && qAbs(shown.green() - expected.green()) < 40
+        && qAbs(shown.blue() - expected.blue()) < 40;
+}
+
+static QByteArray avatar(const QColor &color)
+{
+    return testpictures::encoded(200, 150, color, "JPG");
+}
+
+void tst_login::answerprompt(DialogDriver &driver, const QString &answer, QString *prompt)
+{
+    driver.add(QStringLiteral("inputDlg"), [=](QDialog *dialog) {
+        *prompt = dialog->windowTitle() + QLatin1Char('|')
+            + dialog->findChild<QLabel *>(QStringLiteral("label"))->text();
+        if (answer == QLatin1String("<close>")) {
+            dialog->close();
+            return;
+        }
+        if (answer == QLatin1String("<cancel>")) {
+            DialogDriver::clickbutton(dialog, QStringLiteral("pushButton_2"));
+            return;
+        }
+        QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit")), answer);
+        DialogDriver::clickbutton(dialog, QStringLiteral("pushButton"));
+    });
+}
+
 void tst_login::answerchooser(DialogDriver &driver, const QString &answer)
 {
     driver.add(QStringLiteral("fd_Dialog"), [answer](QDialog *dialog) {
@@ -170,6 +225,9 @@ void tst_login::mainroad()
     const QString file = path("王小明.zbu");
     start();
     QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "first start: nobody selected");
+    QVERIFY2(QTest::qWaitForWindowActive(window.data()), "the window is active");
+    find<QGraphicsView>("graphicsView_5")->setFocus();
+    QVERIFY2(!find<QLineEdit>("lineEdit")->hasFocus(), "at first the focus is elsewhere");
 
     DialogDriver create;
     fillnewuser(create, QStringLiteral("  ") + name + QStringLiteral(" "), password, password);
@@ -179,7 +237,10 @@ void tst_login::mainroad()
     QVERIFY2(haspicture("graphicsView_3"), "slot 3 shows the avatar");
     QVERIFY2(haspicture("graphicsView_5"), "the login box shows the avatar");
     QVERIFY2(!haspicture("graphicsView"), "slot 1 stays empty");
-    QVERIFY2(find<QLineEdit>("lineEdit")->hasFocus() || !window->isActiveWindow(), "password focused");
+    // Offscreen, no window is active once the dialogs have closed.
+    window->activateWindow();
+    QVERIFY2(QTest::qWaitForWindowActive(window.data()), "the window is active again");
+    QVERIFY2(find<QLineEdit>("lineEdit")->hasFocus(), "password focused");
 
     QCOMPARE(loginmessage(QStringLiteral("密码1")), QStringLiteral("密码不正确"));
     QCOMPARE(stack()->currentIndex(), 0);
@@ -266,8 +327,12 @@ void tst_login::newdialog()
         answerchooser(driver, chosen == QLatin1String("cancel") ? QString() : path(chosen));
     if (!message.isEmpty())
         driver.readmessage(&shown);
-    driver.add(QStringLiteral("newDialog"), [](QDialog *dialog) {
-        QVERIFY2(dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit_2"))->text().size() >= 0, "kept");
+    driver.add(QStringLiteral("newDialog"), [=](QDialog *dialog) {
+        const auto typed = [dialog](const char *name) {
+            return dialog->findChild<QLineEdit *>(QLatin1String(name))->text();
+        };
+        QVERIFY2(typed("lineEdit") == name && typed("lineEdit_2") == password && typed("lineEdit_3") == repeat,
+                 "the dialog stays open with everything typed");
         DialogDriver::clickbutton(dialog, QStringLiteral("pushButton_2"));
     });
     run("pushButton_5", driver);
@@ -322,18 +387,51 @@ void tst_login::chosenavatar()
     QCOMPARE(middle.red() > 200 && middle.green() < 60, !backtodefault);
 }
 
-// Choosing an existing user file stores the new user over it.
+void tst_login::overexisting_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("ok") << "ok" << true;
+    QTest::newRow("ok with blanks") << "  ok " << true;
+    QTest::newRow("upper case") << "OK" << false;
+    QTest::newRow("other word") << "yes" << false;
+    QTest::newRow("empty line") << "" << false;
+    QTest::newRow("cancel") << "<cancel>" << false;
+    QTest::newRow("title bar") << "<close>" << false;
+}
+
+// Choosing an existing user file asks first; only "ok" stores the new user
+// over it, anything else keeps the dialog open and the old file whole.
 void tst_login::overexisting()
 {
-    QVERIFY(testfiles::writeuser(path("old.zbu"), QStringLiteral("Old"), QStringLiteral("old")));
+    QFETCH(QString, answer);
+    QFETCH(bool, replaced);
+    QVERIFY(testfiles::writereader(path("old.zbu"), QStringLiteral("Old"), {{10, true}}));
+    const QByteArray old = readall(path("old.zbu"));
     start();
+    QString prompt;
     DialogDriver create;
     fillnewuser(create, QStringLiteral("New"), QStringLiteral("new"), QStringLiteral("new"));
     answerchooser(create, path("old.zbu"));
+    answerprompt(create, answer, &prompt);
+    if (!replaced) {
+        create.add(QStringLiteral("newDialog"), [](QDialog *dialog) {
+            QVERIFY2(dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->text() == QLatin1String("New"),
+                     "the dialog stays open with the name");
+            DialogDriver::clickbutton(dialog, QStringLiteral("pushButton_2"));
+        });
+    }
     run("pushButton_90", create);
-    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("New"));
+    QCOMPARE(prompt, QStringLiteral("Zembrix Rozo|输入“ok”将覆盖该用户文件及其学习记录"));
     MUser saved;
     QVERIFY(saved.readhead(path("old.zbu")));
+    if (!replaced) {
+        QVERIFY2(readall(path("old.zbu")) == old, "the old user file is untouched");
+        QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "nobody selected");
+        QVERIFY2(!haspicture("graphicsView_11"), "slot 6 stays empty");
+        return;
+    }
+    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("New"));
     QCOMPARE(saved.getname(), QStringLiteral("New"));
     QVERIFY2(saved.checkpassword(QStringLiteral("new")), "new password");
 }
@@ -348,6 +446,8 @@ void tst_login::failedcreation()
     DialogDriver create;
     fillnewuser(create, QStringLiteral("New"), QStringLiteral("new"), QStringLiteral("new"));
     answerchooser(create, path(Unreplaceable));
+    QString prompt;
+    answerprompt(create, QStringLiteral("ok"), &prompt);
     create.readmessage(&message);
     run("pushButton_8", create);
     QCOMPARE(message, QStringLiteral("用户信息无法保存"));
@@ -359,39 +459,124 @@ void tst_login::failedcreation()
 
 void tst_login::import()
 {
-    QVERIFY(testfiles::writeuser(path("a.zbu"), QStringLiteral("Alice"), QStringLiteral("a")));
-    QVERIFY(testfiles::writeuser(path("b.zbu"), QStringLiteral("Bob"), QStringLiteral("b")));
-    QVERIFY(testfiles::writeall(path("bad.zbu"), QByteArray("not a user file")));
+    QVERIFY(testfiles::writeuser(path("a.zbu"), QStringLiteral("Alice"), QStringLiteral("a"), QString(), {},
+                                 avatar(Qt::red)));
+    QVERIFY(testfiles::writeuser(path("b.zbu"), QStringLiteral("Bob"), QStringLiteral("b"), QString(), {},
+                                 avatar(Qt::blue)));
     start({path("a.zbu")}, 0);
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Alice"));
+    QVERIFY2(near(shown("graphicsView"), Qt::red) && near(shown("graphicsView_5"), Qt::red),
+             "Alice's avatar in slot 1 and in the login box");
 
     DialogDriver cancel;
     answerchooser(cancel, QString());
     run("pushButton_88", cancel);
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Alice"));
+    QVERIFY2(!haspicture("graphicsView_10"), "cancelled: slot 5 stays empty");
 
     DialogDriver bob;
     answerchooser(bob, path("b.zbu"));
     run("pushButton_88", bob);
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Bob"));
-    QVERIFY2(haspicture("graphicsView_10") == haspicture("graphicsView"), "slot 5 drawn like slot 1");
-    QVERIFY2(find<QGraphicsView>("graphicsView_10")->scene(), "slot 5 has its scene");
-
-    // The damaged file takes slot 6, though Bob is still shown: logging in
-    // acts on slot 6's file and is refused.
-    DialogDriver bad;
-    answerchooser(bad, path("bad.zbu"));
-    run("pushButton_91", bad);
-    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Bob"));
-    QCOMPARE(loginmessage(QStringLiteral("b")), QStringLiteral("用户文件无法打开，请检查"));
-    QCOMPARE(stack()->currentIndex(), 0);
+    QVERIFY2(near(shown("graphicsView_10"), Qt::blue), "Bob's avatar in slot 5");
+    QVERIFY2(near(shown("graphicsView_5"), Qt::blue), "Bob's avatar in the login box");
+    QVERIFY2(near(shown("graphicsView"), Qt::red), "Alice's avatar stays in slot 1");
+    QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "an empty password field");
 
     window.reset();
     QSettings program(testfiles::programsettings(), QSettings::IniFormat);
+    QCOMPARE(program.value(QStringLiteral("/usr/usr0")).toString(), path("a.zbu"));
     QCOMPARE(program.value(QStringLiteral("/usr/usr4")).toString(), path("b.zbu"));
-    QCOMPARE(program.value(QStringLiteral("/usr/usr5")).toString(), path("bad.zbu"));
-    QCOMPARE(program.value(QStringLiteral("/usr/default")).toInt(), 5);
-    QCOMPARE(readall(path("bad.zbu")), QByteArray("not a user file"));
+    QCOMPARE(program.value(QStringLiteral("/usr/default")).toInt(), 4);
+}
+
+void tst_login::refusedimport_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("slot");
+    QTest::newRow("garbage into an empty slot") << QByteArray("not a user file") << "pushButton_91" << 5;
+    QTest::newRow("empty file into an empty slot") << QByteArray("") << "pushButton_91" << 5;
+    QTest::newRow("garbage over the selected user") << QByteArray("not a user file") << "pushButton_10" << 1;
+    QTest::newRow("garbage over another user") << QByteArray(4000, '\xff') << "pushButton_6" << 0;
+}
+
+// A file that is not a readable user file is refused with a message; the
+// slot, the selection and the login box stay as they were.
+void tst_login::refusedimport()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, button);
+    QFETCH(int, slot);
+    QVERIFY(testfiles::writeuser(path("a.zbu"), QStringLiteral("Alice"), QStringLiteral("a"), QString(), {},
+                                 avatar(Qt::red)));
+    QVERIFY(testfiles::writeuser(path("b.zbu"), QStringLiteral("Bob"), QStringLiteral("b"), QString(), {},
+                                 avatar(Qt::blue)));
+    QVERIFY(testfiles::writeall(path("bad.zbu"), bytes));
+    start({path("a.zbu"), path("b.zbu")}, 1);
+    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Bob"));
+    const char *const views[] = {"graphicsView", "graphicsView_2", "graphicsView_3",
+                                 "graphicsView_4", "graphicsView_10", "graphicsView_11"};
+    const QColor before = shown(views[slot]);
+
+    QString message;
+    DialogDriver bad;
+    answerchooser(bad, path("bad.zbu"));
+    bad.readmessage(&message);
+    run(qPrintable(button), bad);
+    QCOMPARE(message, QStringLiteral("用户文件无法打开，请检查"));
+    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Bob"));
+    QVERIFY2(near(shown("graphicsView_5"), Qt::blue), "the login box still shows Bob");
+    QVERIFY2(shown(views[slot]) == before, "the slot's picture is unchanged");
+
+    login(QStringLiteral("b"));
+    QCOMPARE(stack()->currentIndex(), 1);
+    click("pushButton_92");
+    window.reset();
+    QSettings program(testfiles::programsettings(), QSettings::IniFormat);
+    const QStringList expected{path("a.zbu"), path("b.zbu"), "", "", "", ""};
+    QCOMPARE(program.value(QString("/usr/usr%1").arg(slot)).toString(), expected.at(slot));
+    QCOMPARE(program.value(QStringLiteral("/usr/default")).toInt(), 1);
+    QCOMPARE(readall(path("bad.zbu")), bytes);
+}
+
+void tst_login::unreadableslot_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("garbage") << "garbage";
+    QTest::newRow("empty") << "empty";
+    QTest::newRow("cut in the head") << "cut";
+    QTest::newRow("missing") << "missing";
+}
+
+// A slot whose file cannot be read says so when clicked; the selected user
+// stays selected.
+void tst_login::unreadableslot()
+{
+    QFETCH(QString, damage);
+    QVERIFY(testfiles::writeuser(path("a.zbu"), QStringLiteral("Alice"), QStringLiteral("a"), QString(), {},
+                                 avatar(Qt::red)));
+    QVERIFY(testfiles::writeuser(path("b.zbu"), QStringLiteral("Bob"), QStringLiteral("b")));
+    const QByteArray whole = readall(path("b.zbu"));
+    if (damage == "missing")
+        QVERIFY(QFile::remove(path("b.zbu")));
+    else
+        QVERIFY(testfiles::writeall(path("b.zbu"), damage == "garbage" ? QByteArray(300, 'x')
+                                                   : damage == "cut" ? whole.left(12) : QByteArray()));
+    start({path("a.zbu"), path("b.zbu")}, 0);
+    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Alice"));
+
+    QString message;
+    DialogDriver driver;
+    driver.readmessage(&message);
+    driver.start();
+    QTest::mouseClick(find<QGraphicsView>("graphicsView_2")->viewport(), Qt::LeftButton);
+    QTRY_VERIFY2_WITH_TIMEOUT(driver.done(), "a message shows", 10000);
+    QCOMPARE(message, QStringLiteral("用户文件无法打开，请检查"));
+    QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Alice"));
+    QVERIFY2(near(shown("graphicsView_5"), Qt::red), "the login box still shows Alice");
+    login(QStringLiteral("a"));
+    QCOMPARE(stack()->currentIndex(), 1);
 }
 
 void tst_login::remove()
