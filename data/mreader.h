@@ -9,9 +9,10 @@
 // Reads the fields of the program's data files at stream version 12 from the
 // file's bytes, read into memory at once. Every length and count is tested
 // against its ceiling and against the bytes left before anything is
-// allocated, so no file makes a reader hold more than a few times the file
-// ceiling. Once a read fails, every later read gives an empty value and ok()
-// is false. A key unscrambles strings while they are decoded.
+// allocated, so no file makes a reader hold more than about 512 MiB (a file
+// of one-letter strings at the file ceiling, the worst case, takes ten times
+// its size). Once a read fails, every later read gives an empty value and
+// ok() is false. A key unscrambles strings while they are decoded.
 class MReader
 {
 public:
@@ -20,7 +21,7 @@ public:
     static constexpr qint64 stringlimit = 1 << 20;
     static constexpr qint64 byteslimit = 16 << 20;
     static constexpr qint64 countlimit = 1 << 22;
-    static constexpr qint64 filelimit = 64 << 20;
+    static constexpr qint64 filelimit = 48 << 20;
 
     // Reads the whole file; a file above filelimit, or one that is not a
     // regular file (a pipe or a device could block or never end), is refused.
