@@ -1,7 +1,6 @@
 #include "mreader.h"
 
 #include <QDataStream>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -9,6 +8,7 @@ const quint32 nulllength = 0xFFFFFFFF;
 const qint64 intsize = 4;
 const qint64 datesize = 4;
 const qint64 datetimesize = 9; // date, time and the time-spec byte
+const qint64 headstep = 64 * 1024;
 }
 
 bool MReader::open(const QString &path)
@@ -22,23 +22,36 @@ bool MReader::openhead(const QString &path, int strings, int arrays)
                 false);
 }
 
-// Reads the first `most` bytes, or the whole file when `whole` (refusing a
-// longer one). Only regular files are read.
+// Reads the whole file when `whole` (refusing one longer than `most`), else
+// its first bytes, and more as reads claim them, up to `most`. Only regular
+// files are read.
 bool MReader::load(const QString &path, qint64 most, bool whole)
 {
     good = false;
-    QFile file(path);
+    file.setFileName(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
     const qint64 size = file.size();
     if (whole && size > most)
         return false;
-    bytes.resize(int(qMin(size, most)));
-    if (file.read(bytes.data(), bytes.size()) != bytes.size())
-        return false;
-    at = reinterpret_cast<const uchar *>(bytes.constData());
-    end = at + bytes.size();
+    limit = qMin(size, most);
     good = true;
+    return fill(whole ? limit : qMin(limit, headstep));
+}
+
+// Reads on until the first `upto` bytes of the file are in memory.
+bool MReader::fill(qint64 upto)
+{
+    const int have = bytes.size();
+    const qint64 offset = have > 0 ? at - reinterpret_cast<const uchar *>(bytes.constData()) : 0;
+    bytes.resize(int(upto));
+    if (file.read(bytes.data() + have, upto - have) != upto - have) {
+        good = false;
+        return false;
+    }
+    const uchar *data = reinterpret_cast<const uchar *>(bytes.constData());
+    at = data + offset;
+    end = data + upto;
     return true;
 }
 
@@ -49,8 +62,13 @@ bool MReader::ok() const
 
 inline bool MReader::claim(qint64 size)
 {
-    if (good && size > end - at)
-        good = false;
+    if (good && size > end - at) {
+        const qint64 upto = bytes.size() - (end - at) + size;
+        if (upto > limit)
+            good = false;
+        else
+            fill(qMin(limit, qMax<qint64>(upto, bytes.size() + headstep)));
+    }
     return good;
 }
 

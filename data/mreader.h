@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFile>
 #include <QList>
 #include <QStringList>
 
@@ -26,8 +27,8 @@ public:
     // Reads the whole file; a file above filelimit, or one that is not a
     // regular file (a pipe or a device could block or never end), is refused.
     bool open(const QString &path);
-    // Reads only as much of the file as a head of the given strings and byte
-    // arrays can take at their ceilings.
+    // Reads only as much of the file as the reads claim, no more than a head
+    // of the given strings and byte arrays can take at their ceilings.
     bool openhead(const QString &path, int strings, int arrays);
     bool ok() const;
 
@@ -41,6 +42,7 @@ public:
 
 private:
     bool load(const QString &path, qint64 most, bool whole);
+    bool fill(qint64 upto);
     bool claim(qint64 bytes);
     quint32 take32();
     QString readstring(const ushort *key, int keysize);
@@ -49,6 +51,8 @@ private:
     template<typename T, typename Read>
     QList<T> readlist(qint64 itemsize, Read read);
 
+    QFile file;
+    qint64 limit = 0;
     QByteArray bytes;
     const uchar *at = nullptr;
     const uchar *end = nullptr;
