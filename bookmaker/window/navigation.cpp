@@ -13,8 +13,9 @@ enum Page { ProjectPage, ShowPage, AssociationPage, LessonPage, WordPage, Senten
 
 } // namespace
 
-// Whatever sounded on the page left behind stops, the page entered gets a
-// banner picture, and its lists are filled when they are still empty.
+// Whatever sounded on the page left behind stops, the title block is stored
+// when page 0 is left, the page entered gets a banner picture and its lists
+// are filled when they are still empty.
 void Widget::on_stackedWidget_currentChanged(int index)
 {
     const QList<QFrameEx *> banners = {ui->frame_13, ui->frame_11, ui->frame_12,
@@ -24,7 +25,9 @@ void Widget::on_stackedWidget_currentChanged(int index)
         adlink = banner.getlink();
         banners.at(index)->setpixmap(*picture);
     }
-    player.stop();
+    stopsound();
+    if (curpage == ProjectPage)
+        on_pushButton_baocun_clicked();
 
     switch (index) {
     case ProjectPage:
@@ -37,15 +40,37 @@ void Widget::on_stackedWidget_currentChanged(int index)
         filllessons();
         break;
     case WordPage:
+        if (ui->listWidget->count() == 0 && book.wordcount() > 0)
+            on_pushButton_149_clicked();
         currow = ui->listWidget->currentRow();
+        updatewordbuttons();
         break;
     case SentencePage:
+        if (ui->listWidget_6->count() == 0 && book.sentcount() > 0)
+            on_pushButton_152_clicked();
         currow = ui->listWidget_6->currentRow();
+        updatesentencebuttons();
         break;
     default:
         break;
     }
     curpage = index >= 0 && index < PageCount ? index : -1;
+}
+
+void Widget::stopsound()
+{
+    player.stop();
+    record.abort();
+    const QList<QPair<QPushButton *, void (Widget::*)()>> recorders = {
+        {ui->pushButton_155, &Widget::updatesentencebuttons},
+        {ui->pushButton_32, &Widget::updatewordbuttons},
+    };
+    for (const auto &recorder : recorders) {
+        if (recorder.first->text() == QStringLiteral("停止")) {
+            recorder.first->setText(QStringLiteral("录音"));
+            (this->*recorder.second)();
+        }
+    }
 }
 
 // The word and sentence lists of the association page, filled only when both are empty.
@@ -59,10 +84,16 @@ void Widget::fillassociation()
         words->addItem(book.word(i).value(0));
     for (int j = 0; j < book.sentcount(); ++j)
         sentences->addItem(book.sentence(j).value(0));
-    if (sentences->count() > 0)
+    if (sentences->count() > 0) {
         sentences->setCurrentRow(0);
-    if (words->count() > 0)
+        if (QListWidgetItem *first = words->item(0))
+            on_listWidget_danci_danci_itemClicked(first);
+    }
+    if (words->count() > 0) {
         words->setCurrentRow(0);
+        if (QListWidgetItem *first = sentences->item(0))
+            on_listWidget_danci_juzi_itemClicked(first);
+    }
 }
 
 // All sentences and the lessons of the lesson page, each filled only when empty.
@@ -79,8 +110,10 @@ void Widget::filllessons()
     if (lessons->count() == 0) {
         for (int i = 0; i < book.lessoncount(); ++i)
             lessons->addItem(book.lessontitle(i));
-        if (lessons->count() > 0)
+        if (lessons->count() > 0) {
             lessons->setCurrentRow(0);
+            on_listWidget_wenzhang_itemClicked(lessons->currentItem());
+        }
     }
 }
 

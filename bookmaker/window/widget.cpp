@@ -8,7 +8,9 @@
 #include "scenepicture.h"
 #include "screenfit.h"
 
+#include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QGraphicsScene>
 #include <QGuiApplication>
 #include <QPainter>
@@ -35,11 +37,15 @@ Widget::Widget(QWidget *parent)
     setstarttexts();
     setpictures();
     makescenes();
+    connectviews();
 
     // The page change records page 0, so leaving it stores the title block
     // from the first departure on.
     ui->stackedWidget->setCurrentIndex(0);
+    record.setpath(QCoreApplication::applicationDirPath() + QDir::separator() + QStringLiteral("temp.raw"));
     readsettings();
+    loadproject();
+    clearui();
     ui->dateEdit->setDate(QDate::currentDate());
     currow = -1;
 
@@ -131,6 +137,20 @@ void Widget::makescenes()
         showinscene(pagescenes[i], views.at(i), defaultpicture, DialogFrame::scaled(scale, 200),
                     DialogFrame::scaled(scale, 150));
     }
+}
+
+// A click on a thumbnail shows its display info.
+void Widget::connectviews()
+{
+    const QList<QPair<QGraphicsViewEx *, void (Widget::*)()>> clicks = {
+        {ui->graphicsView_2, &Widget::graphicsviewclick1},
+        {ui->graphicsView_3, &Widget::graphicsviewclick2},
+        {ui->graphicsView_4, &Widget::graphicsviewclick3},
+        {ui->graphicsView_5, &Widget::graphicsviewclick4},
+        {ui->graphicsView_6, &Widget::graphicsviewclick5},
+    };
+    for (const auto &click : clicks)
+        connect(click.first, &QGraphicsViewEx::click, this, click.second);
 }
 
 void Widget::showmessage(const QString &text)
