@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QtTest>
 
@@ -47,6 +48,7 @@ private slots:
     void association();
     void lessons();
     void displayinfos();
+    void findencoder();
     void recordrefused_data();
     void recordrefused();
     void pagechangestopsrecording();
@@ -811,6 +813,40 @@ void tst_authoring::displayinfos()
     MBook copy = project;
     QCOMPARE(copy.showtext2(), QStringList() << " two " << "" << "");
     QCOMPARE(copy.showtext4(), QStringList() << "" << "" << "");
+}
+
+// The encoder's folder is asked for when the remembered one is gone.
+void tst_authoring::findencoder()
+{
+    startproject(1, 0, path("sources/gone/lame"));
+    click("pushButton_23");
+    QString shown;
+    DialogDriver nolame;
+    answerchooser(nolame, path("sources"));
+    nolame.readmessage(&shown);
+    run("pushButton_32", nolame);
+    QCOMPARE(shown, QStringLiteral("所选位置没有lame,将无法录音"));
+    QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("录音"));
+
+    DialogDriver cancelled;
+    answerchooser(cancelled, QString());
+    cancelled.readmessage(&shown);
+    run("pushButton_32", cancelled);
+    QCOMPARE(shown, QStringLiteral("需要使用lame才能录音"));
+
+    QVERIFY(QDir().mkpath(path("sources/bin")));
+    QVERIFY(QFile::link("/usr/bin/lame", path("sources/bin/lame")));
+    DialogDriver found;
+    answerchooser(found, path("sources/bin"));
+    run("pushButton_32", found);
+    QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("停止"));
+    QTest::qWait(500);
+    click("pushButton_32");
+    QVERIFY2(soundcheck::seconds(material("w1.mp3")) > 0.2, "no MP3 through the encoder found");
+    window.reset();
+    QSettings settings(settingspath(), QSettings::IniFormat);
+    settings.setIniCodec("UTF-8");
+    QCOMPARE(settings.value("/pos/lame").toString(), path("sources/bin/lame"));
 }
 
 void tst_authoring::recordrefused_data()

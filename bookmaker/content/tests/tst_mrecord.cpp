@@ -21,6 +21,7 @@ private slots:
     void unwritableraw();
     void nodevice();
     void abortdrops();
+    void emptycapture();
     void encoderfails();
     void encoderkilled();
 
@@ -132,6 +133,17 @@ void tst_mrecord::abortdrops()
     QVERIFY2(recorder.name().isEmpty(), "abort left the recorder recording");
     QVERIFY2(!recorder.stop(), "stop after abort reported a capture");
     QVERIFY2(!QFile::exists(dir->filePath("w1.mp3")), "an aborted capture became an MP3");
+}
+
+// Stopped before the event loop delivered any samples: nothing to encode.
+void tst_mrecord::emptycapture()
+{
+    MRecord recorder;
+    recorder.setpath(dir->filePath("temp.raw"));
+    QVERIFY2(recorder.start(dir->filePath("w1.mp3")), qPrintable(recorder.error()));
+    QVERIFY2(!recorder.stop(), "an empty capture was offered for encoding");
+    QCOMPARE(recorder.error(), QString::fromUtf8("没有录到声音"));
+    QCOMPARE(QFileInfo(recorder.path()).size(), qint64(0));
 }
 
 void tst_mrecord::encoderfails()
