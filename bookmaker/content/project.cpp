@@ -214,6 +214,7 @@ void Widget::on_pushButton_shantu_clicked()
 
 void Widget::closeEvent(QCloseEvent *event)
 {
+    stopsound();
     if (ui->pushButton_qingchuxiangmu->isEnabled()) {
         storeedits();
         book.write(materialfile(ProjectFile), false);
