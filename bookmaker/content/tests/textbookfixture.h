@@ -36,7 +36,8 @@ bool run(QWidget *window, const char *button, DialogDriver &driver);
 // linked to sentence i, one lesson "Lesson 1" of every sentence, then
 // generated. True when book.zemBook and rand.zemBook are there. Runs inside
 // a QtTest test function (the dialogs are answered by a timer); replaces the
-// bookmaker's settings file.
+// bookmaker's settings file. The program maketextbook runs it for tests
+// of other programs.
 bool generate(const QString &folder, int words, int sentences);
 
 }

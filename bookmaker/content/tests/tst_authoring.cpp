@@ -58,6 +58,7 @@ private slots:
     void pendingedits_data();
     void pendingedits();
     void fixtureadopts();
+    void maketextbookprogram();
 
 private:
     QString path(const QString &name) const { return dir->filePath(name); }
@@ -1005,6 +1006,21 @@ void tst_authoring::fixtureadopts()
     QVERIFY(natural.adoptbook(path("fixture/book.zemBook")));
     QCOMPARE(natural.item(3).mid(0, 4), QStringList() << "word4" << QStringLiteral("[wæd]") << QStringLiteral("词4") << "w4.mp3");
     QCOMPARE(natural.item(0).mid(4), QStringList() << "Sentence 1." << QStringLiteral("句子1") << "s1.mp3");
+}
+
+// The fixture as a program, as tests of other programs run it.
+void tst_authoring::maketextbookprogram()
+{
+    QProcess maker;
+    maker.start(MAKETEXTBOOK, QStringList() << path("made") << "2" << "1");
+    QVERIFY2(maker.waitForFinished(120000), "maketextbook did not end");
+    QVERIFY2(maker.exitStatus() == QProcess::NormalExit && maker.exitCode() == 0,
+             maker.readAllStandardOutput().constData());
+    MUser user;
+    QVERIFY2(user.adoptbook(path("made/book.zemBook")), "the made textbook cannot be adopted");
+    QCOMPARE(user.item(0), QStringList() << "word1" << QStringLiteral("[wæd]") << QStringLiteral("词1") << "w1.mp3"
+                                         << "Sentence 1." << QStringLiteral("句子1") << "s1.mp3");
+    QVERIFY2(QFile::exists(path("made/w2.mp3")) && QFile::exists(path("made/s1.mp3")), "sounds are missing");
 }
 
 QTEST_MAIN(tst_authoring)
