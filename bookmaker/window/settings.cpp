@@ -23,19 +23,13 @@ QString settingspath()
         + QFileInfo(QCoreApplication::applicationFilePath()).baseName() + QStringLiteral(".ini");
 }
 
-// Values are UTF-8 both ways, so folders with Chinese names come back intact
-// in the next process.
-void opensettings(QSettings &settings)
-{
-    settings.setIniCodec("UTF-8");
-}
-
 } // namespace
 
 void Widget::readsettings()
 {
     QSettings settings(settingspath(), QSettings::IniFormat);
-    opensettings(settings);
+    // UTF-8 both ways, so that folders with Chinese names come back intact in the next run.
+    settings.setIniCodec("UTF-8");
     ui->label_sucaiweizhi->setText(settings.value(MaterialKey, QDir::homePath()).toString());
     lamepath = settings.value(LameKey, lameencoder::standard()).toString();
     lastfolder = settings.value(LastFolderKey, QDir::homePath()).toString();
@@ -44,7 +38,7 @@ void Widget::readsettings()
 void Widget::writesettings() const
 {
     QSettings settings(settingspath(), QSettings::IniFormat);
-    opensettings(settings);
+    settings.setIniCodec("UTF-8");
     settings.setValue(MaterialKey, ui->label_sucaiweizhi->text());
     settings.setValue(LastFolderKey, lastfolder);
     settings.setValue(LameKey, lamepath);
