@@ -59,6 +59,7 @@ private slots:
     void chineseFoldersBothWays_data();
     void chineseFoldersBothWays();
     void storedEncoderWins();
+    void damagedFile();
     void standardEncoder();
     void encoderInFolder_data();
     void encoderInFolder();
@@ -149,6 +150,25 @@ void tst_BookmakerSettings::storedEncoderWins()
     window.reset(new Widget);
     window.reset();
     QCOMPARE(probe().value(LameKey, QStringLiteral("missing")), QString());
+}
+
+// A settings file of arbitrary bytes gives the defaults and is written anew at exit.
+void tst_BookmakerSettings::damagedFile()
+{
+    QFile file(settingspath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QByteArray bytes;
+    for (int i = 0; i < 4096; ++i)
+        bytes.append(char((i * 131 + 7) % 256));
+    file.write("[\xe4\xbd\x8d\n=%U4F4D%U\n" + bytes);
+    file.close();
+
+    window.reset(new Widget);
+    QCOMPARE(material()->text(), QDir::homePath());
+    window.reset();
+    const QMap<QString, QString> read = probe();
+    QCOMPARE(read.value(MaterialKey), QDir::homePath());
+    QCOMPARE(read.value(LastFolderKey), QDir::homePath());
 }
 
 // The system's lame: the first executable named lame on the PATH, else /usr/bin/lame.

@@ -48,6 +48,7 @@ private slots:
     void pagePictures();
     void blackAroundThePages();
     void startsOnProjectPage();
+    void thumbnailsAnswerClicks();
 
 private:
     template<typename T = QWidget>
@@ -201,6 +202,22 @@ void tst_BookmakerWindow::startsOnProjectPage()
     QCOMPARE(find<QDateEdit>(QStringLiteral("dateEdit"))->date(), QDate::currentDate());
     QCOMPARE(window->windowTitle(), QStringLiteral("Zembrix Rozo（教材工具）"));
     QCOMPARE(find<QLabel>(QStringLiteral("label_sucaiweizhi"))->text(), dir.path());
+}
+
+// Each thumbnail of the display-info page shows its display info when clicked.
+void tst_BookmakerWindow::thumbnailsAnswerClicks()
+{
+    const QStringList names = {"第一个", "第二个", "第三个", "第四个", "第五个"};
+    QTemporaryDir material;
+    QVERIFY(bookmakerfiles::writeproject(material.path(), 2, 2, 1));
+    bookmakerfiles::setmaterial(material.path());
+    Widget opened;
+    for (int k : {4, 2, 0, 3, 1}) {
+        auto *view = opened.findChild<QGraphicsView *>(QStringLiteral("graphicsView_%1").arg(k + 2));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton);
+        QCOMPARE(opened.findChild<QLabel *>(QStringLiteral("label_15"))->text(),
+                 QStringLiteral("当前显示%1展示信息").arg(names.at(k)));
+    }
 }
 
 QTEST_MAIN(tst_BookmakerWindow)
