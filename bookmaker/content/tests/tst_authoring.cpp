@@ -51,6 +51,7 @@ private slots:
     void findencoder();
     void recordrefused_data();
     void recordrefused();
+    void rawunwritable();
     void pagechangestopsrecording();
     void missingsound();
     void generatedonce();
@@ -886,6 +887,21 @@ void tst_authoring::recordrefused()
     QVERIFY2(!QFile::exists(material("w1.mp3")), "a failed encoding left an MP3");
     QVERIFY2(find<QPushButton>("pushButton_32")->isEnabled() && find<QPushButton>("pushButton_46")->isEnabled(),
              "recording and import are not offered again");
+}
+
+// A raw file that cannot be written refuses the recording.
+void tst_authoring::rawunwritable()
+{
+    const QString raw = QCoreApplication::applicationDirPath() + "/temp.raw";
+    QFile::remove(raw);
+    QVERIFY2(QDir().mkpath(raw), "no folder in the raw file's place");
+    startproject(1, 0);
+    click("pushButton_23");
+    const QString shown = clickmessage("pushButton_32");
+    QDir(raw).removeRecursively();
+    QCOMPARE(shown, QStringLiteral("无法写入录音文件") + QDir::toNativeSeparators(raw));
+    QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("录音"));
+    QVERIFY(find<QPushButton>("pushButton_46")->isEnabled());
 }
 
 // Leaving the page drops the capture: no MP3, the button idle again.
