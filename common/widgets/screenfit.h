@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 
+class QWidget;
+
 // The window size chosen for a screen: the largest of seven fixed sizes that
 // fits, the page stack centred at that size, and the scale and point size
 // that go with it. The design page stack is 912 pixels wide.
@@ -11,6 +13,9 @@ class ScreenFit
 {
 public:
     static ScreenFit choose(const QSize &screen, int designheight);
+    // Fits a page stack to the primary screen: its geometry, then every
+    // descendant's geometry and point size.
+    static ScreenFit fit(QWidget *stack);
 
     QRect stack;
     float scale = 1.0f;

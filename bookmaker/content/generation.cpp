@@ -1,0 +1,114 @@
+// Generating the finished textbook: every sound present, the pictures as
+// 400x300 JPEG bytes, the date, then rand.zemBook (random order) and
+// book.zemBook (natural order) in the material folder.
+
+#include "widget.h"
+#include "ui_widget.h"
+
+#include "readpicture.h"
+#include "scenepicture.h"
+
+#include <QBuffer>
+#include <QFile>
+
+namespace {
+const QString RandomFile = QStringLiteral("rand.zemBook");
+const QString NaturalFile = QStringLiteral("book.zemBook");
+
+QByteArray jpegbytes(const QPixmap &picture)
+{
+    QByteArray bytes;
+    const QPixmap scaled = scalepixmap(picture, 400, 300);
+    if (scaled.isNull())
+        return bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    scaled.save(&buffer, "jpg");
+    buffer.close();
+    return bytes;
+}
+} // namespace
+
+bool Widget::checksounds()
+{
+    QStringList names;
+    for (int i = 0; i < book.wordcount(); ++i)
+        names.append(book.word(i).value(3));
+    for (int j = 0; j < book.sentcount(); ++j)
+        names.append(book.sentence(j).value(2));
+    for (const QString &name : names) {
+        if (!name.isEmpty() && !QFile::exists(materialfile(name))) {
+            showmessage(QStringLiteral("声音文件缺失： ") + name);
+            return false;
+        }
+    }
+    return true;
+}
+
+void Widget::generate()
+{
+    // A second generation would give the learners' progress a new order.
+    if (QFile::exists(materialfile(NaturalFile)) || QFile::exists(materialfile(RandomFile))) {
+        showmessage(QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
+        return;
+    }
+    storeedits();
+    // Learning positions are word indexes for the sound check.
+    if (book.getordermode() != 0)
+        book.setorder(false);
+    if (!checksounds())
+        return;
+    // Makes sure the title block holds six strings.
+    book.getinfo();
+    if (!ui->label_tupianweizhi->text().isEmpty())
+        book.setinfopic(jpegbytes(readpicture(ui->label_tupianweizhi->text())));
+    const QByteArray pictures[5] = {
+        jpegbytes(picturefile(book.showtext1().at(2))), jpegbytes(picturefile(book.showtext2().at(2))),
+        jpegbytes(picturefile(book.showtext3().at(2))), jpegbytes(picturefile(book.showtext4().at(2))),
+        jpegbytes(picturefile(book.showtext5().at(2))),
+    };
+    book.setshowpic1(pictures[0]);
+    book.setshowpic2(pictures[1]);
+    book.setshowpic3(pictures[2]);
+    book.setshowpic4(pictures[3]);
+    book.setshowpic5(pictures[4]);
+    book.setdate(ui->dateEdit->date());
+
+    book.setorder(true);
+    const bool random = book.write(materialfile(RandomFile), true);
+    book.setorder(false);
+    const bool natural = random && book.write(materialfile(NaturalFile), true);
+    if (!natural) {
+        // Half a textbook would close the folder for editing.
+        QFile::remove(materialfile(RandomFile));
+        showmessage(QStringLiteral("教材文件写入失败，没有生成教材"));
+        return;
+    }
+    showmessage(QStringLiteral("教材已经在素材位置生成"));
+    ui->stackedWidget->setCurrentIndex(0);
+}
+
+void Widget::on_pushButton_wancheng_clicked()
+{
+    generate();
+}
+
+void Widget::on_pushButton_wancheng_2_clicked()
+{
+    generate();
+}
+
+void Widget::on_pushButton_wancheng_3_clicked()
+{
+    generate();
+}
+
+void Widget::on_pushButton_wancheng_4_clicked()
+{
+    generate();
+}
+
+void Widget::on_pushButton_wancheng_5_clicked()
+{
+    generate();
+}

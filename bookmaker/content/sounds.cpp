@@ -1,0 +1,123 @@
+// Each row's sound: copied in from an MP3 file or recorded through the
+// microphone and encoded by the outside encoder lame.
+
+#include "widget.h"
+#include "ui_widget.h"
+
+#include "fd_dialog.h"
+#include "lameencoder.h"
+#include "mythread.h"
+
+#include <QFile>
+
+namespace {
+const QString Idle = QStringLiteral("录音");
+const QString Recording = QStringLiteral("停止");
+} // namespace
+
+// The record button's caption tells whether its page records.
+bool Widget::isrecording(bool words) const
+{
+    return itempage(words).record->text() == Recording;
+}
+
+void Widget::findlame()
+{
+    if (!lamepath.isEmpty() && !QFile::exists(lamepath))
+        lamepath.clear();
+    if (!lamepath.isEmpty())
+        return;
+    QString chosen;
+    fd_Dialog chooser(this);
+    chooser.path = lastfolder;
+    chooser.showfile = false;
+    chooser.setext(QStringLiteral("*"));
+    chooser.settitle(QStringLiteral("Zivozedozar（素材）：请选择lame所在的文件夹"));
+    chooser.result = &chosen;
+    chooser.showdlg(scale, fontsize);
+    if (chosen.isEmpty()) {
+        showmessage(QStringLiteral("需要使用lame才能录音"));
+        return;
+    }
+    lamepath = lameencoder::infolder(chosen);
+    if (lamepath.isEmpty())
+        showmessage(QStringLiteral("所选位置没有lame,将无法录音"));
+}
+
+// Starts a capture for the current row, or stops the running one and encodes
+// it into the MP3 file of the row it was started on.
+void Widget::recordsound(bool words)
+{
+    const ItemPage page = itempage(words);
+    if (record.name().isEmpty()) {
+        const int row = page.list->currentRow();
+        if (row < 0)
+            return;
+        findlame();
+        if (lamepath.isEmpty())
+            return;
+        if (!record.start(soundfile(words, row))) {
+            showmessage(record.error());
+            return;
+        }
+        page.record->setText(Recording);
+        updatesoundbuttons(words);
+        return;
+    }
+
+    const QString target = record.name();
+    const bool captured = record.stop();
+    page.record->setText(Idle);
+    updatesoundbuttons(words);
+    if (!captured) {
+        showmessage(record.error());
+        return;
+    }
+    findlame();
+    if (lamepath.isEmpty())
+        return;
+    MyThread encoder;
+    encoder.setcmd(lamepath, record.encoderargs(target));
+    if (!encoder.execute()) {
+        QFile::remove(target);
+        showmessage(QStringLiteral("lame没能把录音转换成MP3文件"));
+    }
+    updatesoundbuttons(words);
+}
+
+// An existing sound file is never overwritten.
+void Widget::importsound(bool words)
+{
+    QString chosen;
+    fd_Dialog chooser(this);
+    chooser.path = lastfolder;
+    chooser.showfile = true;
+    chooser.setext(QStringLiteral("mp3"));
+    chooser.result = &chosen;
+    chooser.showdlg(scale, fontsize);
+    const int row = itempage(words).list->currentRow();
+    if (chosen.isEmpty() || row < 0)
+        return;
+    QFile::copy(chosen, soundfile(words, row));
+    updatesoundbuttons(words);
+}
+
+void Widget::on_pushButton_32_clicked()
+{
+    recordsound(true);
+}
+
+void Widget::on_pushButton_155_clicked()
+{
+    recordsound(false);
+}
+
+void Widget::on_pushButton_46_clicked()
+{
+    importsound(true);
+}
+
+void Widget::on_pushButton_156_clicked()
+{
+    importsound(false);
+}

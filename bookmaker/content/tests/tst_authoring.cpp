@@ -1,0 +1,1043 @@
+#include "dialogdriver.h"
+#include "mbook.h"
+#include "muser.h"
+#include "soundcheck.h"
+#include "testpictures.h"
+#include "textbookfixture.h"
+#include "widget.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QtTest>
+
+using namespace textbookfixture;
+
+// The author's work in the bookmaker window, offscreen, with the dialogs
+// answered by a timer: the project, the words and sentences with their
+// import and sounds, association, lessons, display infos and generation.
+// Every file is checked by its content.
+class tst_authoring : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void mainroad();
+    void newproject();
+    void finishedfolder();
+    void damagedproject();
+    void clearproject();
+    void importfile_data();
+    void importfile();
+    void sentenceimport();
+    void reimportkeepssounds();
+    void wordediting();
+    void nextwithoutsound();
+    void staleassociation();
+    void association();
+    void lessons();
+    void displayinfos();
+    void findencoder();
+    void recordrefused_data();
+    void recordrefused();
+    void rawunwritable();
+    void pagechangestopsrecording();
+    void missingsound();
+    void generatedonce();
+    void failedwrite();
+    void pendingedits_data();
+    void pendingedits();
+    void fixtureadopts();
+    void maketextbookprogram();
+
+private:
+    QString path(const QString &name) const { return dir->filePath(name); }
+    QString material(const QString &name) const { return dir->filePath("material/" + name); }
+    template<typename T>
+    T *find(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
+    QListWidget *list(const char *name) const { return find<QListWidget>(name); }
+    QString text(const char *label) const { return find<QLabel>(label)->text(); }
+    int page() const { return find<QStackedWidget>("stackedWidget")->currentIndex(); }
+    void start(const QString &lame = QString());
+    // A new project with words and sentences from n-item import files.
+    void startproject(int words, int sentences, const QString &lame = QString());
+    void click(const char *button);
+    void run(const char *button, DialogDriver &driver);
+    QString clickmessage(const char *button);
+    void importwords(const QByteArray &file, const QString &confirm = QString());
+    void importsentences(const QByteArray &file, const QString &confirm = QString());
+    void clickview(const char *view);
+    QStringList rows(const char *name) const;
+    // Closes the window, which saves the project, and reads it back.
+    MBook savedproject();
+    MBook textbook(const QString &name);
+    void shot(const QString &name);
+    bool haspicture(const char *view, const QSize &size) const;
+    QString makemp3(const QString &name, double seconds = 0.4);
+
+    QScopedPointer<QTemporaryDir> dir;
+    QScopedPointer<Widget> window;
+};
+
+void tst_authoring::init()
+{
+    dir.reset(new QTemporaryDir);
+    QVERIFY2(dir->isValid() && QDir(dir->path()).mkpath("material") && QDir(dir->path()).mkpath("sources"),
+             "no temporary folders");
+}
+
+void tst_authoring::cleanup()
+{
+    window.reset();
+    QFile::remove(settingspath());
+}
+
+void tst_authoring::start(const QString &lame)
+{
+    window.reset();
+    writesettings(path("material"), path("sources"), lame.isEmpty() ? QStringLiteral("/usr/bin/lame") : lame);
+    window.reset(new Widget);
+}
+
+void tst_authoring::click(const char *button)
+{
+    DialogDriver none;
+    run(button, none);
+}
+
+void tst_authoring::run(const char *button, DialogDriver &driver)
+{
+    QVERIFY2(find<QPushButton>(button), button);
+    QVERIFY2(textbookfixture::run(window.data(), button, driver),
+             qPrintable(QStringLiteral("dialogs left unanswered after ") + button));
+}
+
+QString tst_authoring::clickmessage(const char *button)
+{
+    QString message;
+    DialogDriver driver;
+    driver.readmessage(&message);
+    run(button, driver);
+    return message;
+}
+
+void tst_authoring::importwords(const QByteArray &file, const QString &confirm)
+{
+    QVERIFY(writefile(path("sources/words.txt"), file));
+    DialogDriver driver;
+    if (!confirm.isEmpty())
+        answerinput(driver, confirm);
+    answerchooser(driver, path("sources/words.txt"));
+    run("pushButton_37", driver);
+}
+
+void tst_authoring::importsentences(const QByteArray &file, const QString &confirm)
+{
+    QVERIFY(writefile(path("sources/sentences.txt"), file));
+    DialogDriver driver;
+    if (!confirm.isEmpty())
+        answerinput(driver, confirm);
+    answerchooser(driver, path("sources/sentences.txt"));
+    run("pushButton_151", driver);
+}
+
+void tst_authoring::startproject(int words, int sentences, const QString &lame)
+{
+    start(lame);
+    click("pushButton_shengchengxiangmu");
+    QVERIFY2(QFile::exists(material("book.pro")), "no project created");
+    click("pushButton_23");
+    QCOMPARE(page(), 4);
+    if (words > 0)
+        importwords(wordfile(words));
+    click("pushButton_22");
+    if (sentences > 0)
+        importsentences(sentencefile(sentences));
+}
+
+void tst_authoring::clickview(const char *view)
+{
+    QTest::mouseClick(find<QGraphicsView>(view)->viewport(), Qt::LeftButton);
+}
+
+QStringList tst_authoring::rows(const char *name) const
+{
+    QStringList texts;
+    const QListWidget *widget = list(name);
+    for (int i = 0; i < widget->count(); ++i)
+        texts.append(widget->item(i)->text());
+    return texts;
+}
+
+MBook tst_authoring::savedproject()
+{
+    window->close();
+    MBook book;
+    if (!book.readproject(material("book.pro")))
+        QTest::qFail("the saved project does not read", __FILE__, __LINE__);
+    return book;
+}
+
+MBook tst_authoring::textbook(const QString &name)
+{
+    MBook book;
+    if (!book.readbook(material(name)))
+        QTest::qFail(qPrintable(name + " does not read as a finished textbook"), __FILE__, __LINE__);
+    return book;
+}
+
+void tst_authoring::shot(const QString &name)
+{
+    const QString folder = qEnvironmentVariable("SHOTS_DIR");
+    if (!folder.isEmpty())
+        window->grab().save(folder + QDir::separator() + name + ".png");
+}
+
+bool tst_authoring::haspicture(const char *view, const QSize &size) const
+{
+    const QGraphicsScene *scene = find<QGraphicsView>(view)->scene();
+    if (!scene)
+        return false;
+    for (const QGraphicsItem *item : scene->items()) {
+        const auto *picture = qgraphicsitem_cast<const QGraphicsPixmapItem *>(item);
+        if (picture && picture->pixmap().size() == size)
+            return true;
+    }
+    return false;
+}
+
+QString tst_authoring::makemp3(const QString &name, double seconds)
+{
+    const QString mp3 = path("sources/" + name);
+    if (!soundcheck::makemp3(mp3, seconds))
+        QTest::qFail("sox or lame failed", __FILE__, __LINE__);
+    return mp3;
+}
+
+static QByteArray readall(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+static QByteArray jpegfile(const QColor &color, int width, int height)
+{
+    return testpictures::encoded(width, height, color, "JPG");
+}
+
+static QSize jpegsize(const QByteArray &bytes)
+{
+    return QImage::fromData(bytes, "JPG").size();
+}
+
+// Whether a sound of the pulse server plays within a few seconds.
+static bool soundplays()
+{
+    for (int i = 0; i < 100; ++i) {
+        QProcess pactl;
+        pactl.start("pactl", QStringList() << "list" << "short" << "sink-inputs");
+        pactl.waitForFinished(5000);
+        if (!pactl.readAllStandardOutput().trimmed().isEmpty())
+            return true;
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+void tst_authoring::mainroad()
+{
+    QVERIFY(writefile(path("sources/cover.jpg"), jpegfile(Qt::red, 640, 480)));
+    QVERIFY(writefile(path("sources/show2.jpg"), jpegfile(Qt::blue, 100, 300)));
+    start();
+    QVERIFY2(find<QPushButton>("pushButton_shengchengxiangmu")->isEnabled(), "an empty folder cannot get a project");
+
+    // Page 0: the title block and its picture, then the project.
+    find<QDateEdit>("dateEdit")->setDate(QDate(2026, 5, 4));
+    find<QLineEdit>("lineEdit_jiaocaimingcheng")->setText(QStringLiteral("初中英语"));
+    find<QLineEdit>("lineEdit_zhizuoren")->setText(QStringLiteral("王老师"));
+    find<QLineEdit>("lineEdit_shuoming")->setText(QStringLiteral("七年级上册"));
+    find<QLineEdit>("lineEdit_jiyu")->setText(QStringLiteral("加油"));
+    find<QLineEdit>("lineEdit_lianjie")->setText("http://127.0.0.1:8080/book.html");
+    DialogDriver cover;
+    answerchooser(cover, path("sources/cover.jpg"));
+    run("pushButton_xuantu", cover);
+    QCOMPARE(text("label_tupianweizhi"), path("sources/cover.jpg"));
+    click("pushButton_shengchengxiangmu");
+    QVERIFY2(find<QPushButton>("pushButton_qingchuxiangmu")->isEnabled(), "no project after creating one");
+    MBook created;
+    QVERIFY2(created.readproject(material("book.pro")), "book.pro does not read");
+    QCOMPARE(created.getinfo(), QStringList() << QStringLiteral("初中英语") << QStringLiteral("王老师")
+                                              << QStringLiteral("七年级上册") << QStringLiteral("加油")
+                                              << "http://127.0.0.1:8080/book.html" << path("sources/cover.jpg"));
+    QCOMPARE(created.getdate(), QDate(2026, 5, 4));
+    QCOMPARE(created.wordcount(), 0);
+    shot("page0-project");
+
+    // Page 4: words from a UTF-8 file, one transcription corrected through the keys.
+    click("pushButton_23");
+    importwords(QByteArray("hat\n[h1t]\n帽子\n\nthink\n[0i3k]\n想，认为\nshe\n[7i:]\n她\n"));
+    QCOMPARE(rows("listWidget"), QStringList() << "w1_hat" << "w2_think" << "w3_she");
+    QCOMPARE(readall(material("_words_.txt")), QByteArray("w1_hat\r\nw2_think\r\nw3_she\r\n"));
+    QCOMPARE(text("label_77"), QString("hat"));
+    QCOMPARE(find<QLineEdit>("lineEdit")->text(), QStringLiteral("hæt"));
+    list("listWidget")->setCurrentRow(2);
+    find<QLineEdit>("lineEdit")->clear();
+    QTest::keyClicks(find<QLineEdit>("lineEdit"), "7i:");
+    QCOMPARE(find<QLineEdit>("lineEdit")->text(), QStringLiteral("ʃi:"));
+    find<QLineEdit>("lineEdit_2")->setText(QStringLiteral(" 她（主格） "));
+    click("pushButton_baocun_7");
+
+    // Word 1 recorded through the null source and the real encoder.
+    list("listWidget")->setCurrentRow(0);
+    QVERIFY2(find<QPushButton>("pushButton_32")->isEnabled(), "recording is not offered for a row without sound");
+    click("pushButton_32");
+    QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("停止"));
+    for (const char *other : {"pushButton_34", "pushButton_46", "pushButton_35"})
+        QVERIFY2(!find<QPushButton>(other)->isEnabled(), other);
+    QTest::qWait(1200);
+    click("pushButton_32");
+    QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("录音"));
+    const double recorded = soundcheck::seconds(material("w1.mp3"));
+    QVERIFY2(recorded > 0.6 && recorded < 4, qPrintable(QString("w1.mp3 lasts %1 s").arg(recorded)));
+    QVERIFY2(find<QPushButton>("pushButton_34")->isEnabled() && find<QPushButton>("pushButton_35")->isEnabled(),
+             "listening and deleting are not offered after recording");
+    click("pushButton_34");
+    QVERIFY2(soundplays(), "listening plays nothing");
+
+    // Words 2 and 3 copied in.
+    for (int row : {1, 2}) {
+        list("listWidget")->setCurrentRow(row);
+        DialogDriver copy;
+        answerchooser(copy, makemp3(QString("word%1.mp3").arg(row)));
+        run("pushButton_46", copy);
+        QCOMPARE(readall(material(QString("w%1.mp3").arg(row + 1))),
+                 readall(path(QString("sources/word%1.mp3").arg(row))));
+    }
+    shot("page4-words");
+
+    // Page 5: sentences, one copied in, one recorded.
+    click("pushButton_22");
+    importsentences(QByteArray("She thinks so.\n她是这么想的。\nA red hat.\n一顶红帽子。\n"));
+    QCOMPARE(rows("listWidget_6"), QStringList() << "s1_She thinks so." << "s2_A red hat.");
+    QCOMPARE(readall(material("_sentences_.txt")), QByteArray("s1_She thinks so.\r\ns2_A red hat.\r\n"));
+    DialogDriver copy;
+    answerchooser(copy, makemp3("sentence1.mp3", 1));
+    run("pushButton_156", copy);
+    list("listWidget_6")->setCurrentRow(1);
+    click("pushButton_155");
+    QTest::qWait(800);
+    click("pushButton_155");
+    QVERIFY2(soundcheck::seconds(material("s2.mp3")) > 0.4, "s2.mp3 does not decode");
+    shot("page5-sentences");
+
+    // Page 2: every word to the sentence of its number, then word 3 to sentence 1.
+    click("pushButton_3");
+    QCOMPARE(rows("listWidget_danci_danci"), QStringList() << "hat" << "think" << "she");
+    list("listWidget_danci_juzi")->setCurrentRow(1);
+    click("pushButton_zidongzhiding");
+    list("listWidget_danci_danci")->setCurrentRow(2);
+    QCOMPARE(text("label_xuanzeyinbiao"), QStringLiteral("[ʃi:]"));
+    list("listWidget_danci_juzi")->setCurrentRow(0);
+    click("pushButton_zhiding");
+    QCOMPARE(text("label_8"), QStringLiteral("当前句子（已经和当前单词关联）"));
+    QCOMPARE(text("label_guanlianjuzi"), QString("She thinks so."));
+    shot("page2-association");
+
+    // Page 3: a lesson of sentences 2 and 1.
+    click("pushButton_4");
+    find<QLineEdit>("lineEdit_kewenmingcheng")->setText(QStringLiteral(" 第一课 "));
+    click("pushButton_17");
+    QCOMPARE(rows("listWidget_wenzhang"), QStringList() << QStringLiteral("第一课"));
+    list("listWidget_wenzhang_wei")->clearSelection();
+    list("listWidget_wenzhang_wei")->item(1)->setSelected(true);
+    click("pushButton_jiaru");
+    list("listWidget_wenzhang_wei")->clearSelection();
+    list("listWidget_wenzhang_wei")->item(0)->setSelected(true);
+    click("pushButton_jiaru");
+    QCOMPARE(rows("listWidget_wenzhang_han"), QStringList() << "A red hat." << "She thinks so.");
+    click("pushButton_xinjianorguanlian");
+    QCOMPARE(rows("listWidget_wenzhang_han_2"), QStringList() << "A red hat." << "She thinks so.");
+    QVERIFY2(rows("listWidget_wenzhang_han").isEmpty(), "candidates left after use");
+    shot("page3-lessons");
+
+    // Page 1: display infos 1 and 2.
+    click("pushButton_2");
+    QCOMPARE(text("label_15"), QStringLiteral("当前显示第一个展示信息"));
+    find<QLineEdit>("lineEdit_shuoming_2")->setText(QStringLiteral("第一个展示"));
+    clickview("graphicsView_3");
+    QCOMPARE(text("label_15"), QStringLiteral("当前显示第二个展示信息"));
+    find<QLineEdit>("lineEdit_shuoming_2")->setText(QStringLiteral("第二个展示"));
+    find<QLineEdit>("lineEdit_lianjie_2")->setText("http://127.0.0.1:8080/2.html");
+    DialogDriver picture;
+    answerchooser(picture, path("sources/show2.jpg"));
+    run("pushButton_xuantu_2", picture);
+    shot("page1-display");
+
+    // Generation from page 1 stores the display info being edited.
+    QCOMPARE(clickmessage("pushButton_wancheng_3"), QStringLiteral("教材已经在素材位置生成"));
+    QCOMPARE(page(), 0);
+    const MBook natural = textbook("book.zemBook");
+    const MBook random = textbook("rand.zemBook");
+    for (const MBook *book : {&natural, &random}) {
+        MBook copy = *book;
+        QCOMPARE(copy.getinfo().at(0), QStringLiteral("初中英语"));
+        QCOMPARE(jpegsize(copy.getinfopic()), QSize(400, 300));
+        QCOMPARE(QImage::fromData(copy.getinfopic()).pixelColor(200, 150).red() > 200, true);
+        QCOMPARE(copy.getdate(), QDate(2026, 5, 4));
+        QCOMPARE(copy.showtext1(), QStringList() << QStringLiteral("第一个展示") << "" << "");
+        QCOMPARE(copy.showtext2(), QStringList() << QStringLiteral("第二个展示") << "http://127.0.0.1:8080/2.html"
+                                                 << path("sources/show2.jpg"));
+        QCOMPARE(copy.showtext3(), QStringList() << "" << "" << "");
+        for (const QByteArray &bytes : {copy.getshowpic1(), copy.getshowpic2(), copy.getshowpic3(),
+                                        copy.getshowpic4(), copy.getshowpic5()})
+            QCOMPARE(jpegsize(bytes), QSize(400, 300));
+        QVERIFY2(QImage::fromData(copy.getshowpic2()).pixelColor(200, 150).blue() > 200, "display picture 2 is not blue");
+        QCOMPARE(copy.sentcount(), 2);
+        QCOMPARE(copy.sentence(1), QStringList() << "A red hat." << QStringLiteral("一顶红帽子。") << "s2.mp3");
+        QCOMPARE(copy.lessoncount(), 1);
+        QCOMPARE(copy.lessontitle(0), QStringLiteral("第一课"));
+        QCOMPARE(copy.getlessonitems(0), QList<int>() << 1 << 0);
+    }
+    QCOMPARE(natural.getordermode(), 0);
+    QCOMPARE(random.getordermode(), 1);
+    QCOMPARE(natural.word(0), QStringList() << "hat" << QStringLiteral("[hæt]") << QStringLiteral("帽子") << "w1.mp3");
+    QCOMPARE(natural.word(1), QStringList() << "think" << QStringLiteral("[θiŋk]") << QStringLiteral("想，认为") << "w2.mp3");
+    QCOMPARE(natural.word(2), QStringList() << "she" << QStringLiteral("[ʃi:]") << QStringLiteral("她（主格）") << "w3.mp3");
+    QCOMPARE(QList<int>() << natural.wordsentence(0) << natural.wordsentence(1) << natural.wordsentence(2),
+             QList<int>() << 0 << 1 << 0);
+    QStringList randomwords;
+    for (int p = 0; p < 3; ++p)
+        randomwords.append(random.word(p).value(0));
+    randomwords.sort();
+    QCOMPARE(randomwords, QStringList() << "hat" << "she" << "think");
+
+    // The pages are closed now; the project file keeps the work.
+    QCOMPARE(clickmessage("pushButton_23"), QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
+    const MBook project = savedproject();
+    QCOMPARE(project.wordcount(), 3);
+    QCOMPARE(project.word(2).value(2), QStringLiteral("她（主格）"));
+
+    // The learner adopts the textbook and finds every sound beside it.
+    MUser user;
+    QVERIFY2(user.adoptbook(material("book.zemBook")), "the learner cannot adopt book.zemBook");
+    QCOMPARE(user.wordcount(), 3);
+    for (int p = 0; p < user.wordcount(); ++p) {
+        const QStringList item = user.item(p);
+        QVERIFY2(item.size() == 7, qPrintable(item.join('|')));
+        QVERIFY2(QFile::exists(material(item.at(3))) && QFile::exists(material(item.at(6))),
+                 qPrintable(item.join('|')));
+    }
+    QCOMPARE(user.lessonitems(0), QList<int>() << 1 << 0);
+}
+
+// An empty folder: the project holds the date and the title block only.
+void tst_authoring::newproject()
+{
+    start();
+    find<QDateEdit>("dateEdit")->setDate(QDate(2026, 1, 2));
+    find<QLineEdit>("lineEdit_zhizuoren")->setText("maker");
+    click("pushButton_shengchengxiangmu");
+    QVERIFY(!find<QPushButton>("pushButton_shengchengxiangmu")->isEnabled());
+    MBook expected;
+    expected.setdate(QDate(2026, 1, 2));
+    expected.setinfo(QStringList() << "" << "maker" << "" << "" << "" << "");
+    MBook project;
+    QVERIFY(project.readproject(material("book.pro")));
+    QVERIFY2(project == expected, "book.pro holds more than the date and the title block");
+
+    // Opened again at the next start.
+    window.reset(new Widget);
+    QCOMPARE(find<QLineEdit>("lineEdit_zhizuoren")->text(), QString("maker"));
+    QVERIFY(find<QPushButton>("pushButton_qingchuxiangmu")->isEnabled());
+}
+
+void tst_authoring::finishedfolder()
+{
+    MBook project;
+    QVERIFY(project.write(material("book.pro"), false));
+    QVERIFY(project.write(material("rand.zemBook"), true));
+    const QByteArray before = readall(material("book.pro"));
+    start();
+    QVERIFY2(find<QPushButton>("pushButton_shengchengxiangmu")->isEnabled(), "create is not offered");
+    QCOMPARE(clickmessage("pushButton_shengchengxiangmu"), QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
+    QCOMPARE(clickmessage("pushButton_23"), QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
+    QCOMPARE(page(), 0);
+    window->close();
+    QCOMPARE(readall(material("book.pro")), before);
+}
+
+// A project file that cannot be read is replaced only after "ok".
+void tst_authoring::damagedproject()
+{
+    QVERIFY(writefile(material("book.pro"), QByteArray("\x20\x01\x10\x13 damaged", 12)));
+    start();
+    QVERIFY2(!find<QPushButton>("pushButton_qingchuxiangmu")->isEnabled(), "a damaged project was opened");
+    DialogDriver refuse;
+    answerinput(refuse, "OK");
+    run("pushButton_shengchengxiangmu", refuse);
+    QCOMPARE(readall(material("book.pro")), QByteArray("\x20\x01\x10\x13 damaged", 12));
+    QVERIFY(find<QPushButton>("pushButton_shengchengxiangmu")->isEnabled());
+
+    DialogDriver accept;
+    answerinput(accept, " ok ");
+    run("pushButton_shengchengxiangmu", accept);
+    MBook project;
+    QVERIFY2(project.readproject(material("book.pro")), "the damaged project was not replaced");
+    QVERIFY(find<QPushButton>("pushButton_qingchuxiangmu")->isEnabled());
+}
+
+// Clearing the project asks for "ok"; afterwards closing writes nothing.
+void tst_authoring::clearproject()
+{
+    startproject(2, 1);
+    click("pushButton");
+    DialogDriver refuse;
+    answerinput(refuse, "no");
+    run("pushButton_qingchuxiangmu", refuse);
+    QVERIFY2(QFile::exists(material("book.pro")), "the project was cleared without ok");
+    DialogDriver accept;
+    answerinput(accept, "ok");
+    run("pushButton_qingchuxiangmu", accept);
+    QVERIFY2(!QFile::exists(material("book.pro")), "the project file stays");
+    QVERIFY(find<QPushButton>("pushButton_shengchengxiangmu")->isEnabled());
+    QVERIFY2(list("listWidget")->count() == 0 && list("listWidget_6")->count() == 0, "the pages still list items");
+    QCOMPARE(clickmessage("pushButton_23"), QStringLiteral("请先打开或者新建项目"));
+    window->close();
+    QVERIFY2(!QFile::exists(material("book.pro")), "closing wrote a cleared project");
+    QVERIFY2(QFile::exists(material("_words_.txt")), "the listing was removed");
+}
+
+// Damaged import files change nothing: the two words already there stay.
+void tst_authoring::importfile_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("words");
+    QTest::newRow("missing bracket") << QByteArray("a\n[a]\n一\nb\n[b\n二\n")
+                                     << QStringLiteral("第 2 个单词的音标格式错误，单词：b") << 2;
+    QTest::newRow("wrong line count shifts the lines") << QByteArray("a\n[a]\nb\n[b]\n二\n")
+                                                       << QStringLiteral("第 2 个单词的音标格式错误，单词：[b]") << 2;
+    QTest::newRow("invalid UTF-8") << QByteArray("a\n[a]\n\xC3\xB1\xD7\xD3\n")
+                                   << QStringLiteral("单词文件不是UTF-8格式，请将文件另存为UTF-8格式") << 2;
+    QTest::newRow("incomplete last record") << QByteArray("a\n[a]\n一\nb\n") << QString() << 1;
+    QTest::newRow("empty file") << QByteArray() << QString() << 0;
+    QByteArray large;
+    for (int i = 1; i <= 50000; ++i)
+        large += "w" + QByteArray::number(i) + "\n[w]\n词\n";
+    QTest::newRow("50,000 words") << large << QString() << 50000;
+}
+
+void tst_authoring::importfile()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, message);
+    QFETCH(int, words);
+    startproject(2, 0);
+    click("pushButton_23");
+    const QByteArray listing = readall(material("_words_.txt"));
+    QVERIFY(writefile(path("sources/words.txt"), file));
+    DialogDriver driver;
+    answerinput(driver, "ok");
+    answerchooser(driver, path("sources/words.txt"));
+    QString shown;
+    if (!message.isEmpty())
+        driver.readmessage(&shown);
+    run("pushButton_37", driver);
+    QCOMPARE(shown, message);
+    QCOMPARE(list("listWidget")->count(), words);
+    if (!message.isEmpty())
+        QCOMPARE(readall(material("_words_.txt")), listing);
+    const MBook project = savedproject();
+    QCOMPARE(project.wordcount(), words);
+    if (!message.isEmpty())
+        QCOMPARE(project.word(1).value(0), QString("word2"));
+}
+
+// Sentences over sentences ask for "ok" first; a refusal changes nothing.
+void tst_authoring::sentenceimport()
+{
+    startproject(1, 2);
+    DialogDriver refuse;
+    answerinput(refuse, "yes");
+    QVERIFY(writefile(path("sources/other.txt"), QByteArray("Other.\n别的。\n")));
+    run("pushButton_151", refuse);
+    QCOMPARE(rows("listWidget_6"), QStringList() << "s1_Sentence 1." << "s2_Sentence 2.");
+
+    // A chooser cancelled after "ok" leaves the record as it was.
+    DialogDriver cancel;
+    answerinput(cancel, "ok");
+    answerchooser(cancel, QString());
+    run("pushButton_151", cancel);
+    click("pushButton_152");
+    QCOMPARE(list("listWidget_6")->count(), 2);
+
+    importsentences(QByteArray("Other.\n别的。\n"), "ok");
+    QCOMPARE(rows("listWidget_6"), QStringList() << "s1_Other.");
+    QCOMPARE(find<QLineEdit>("lineEdit_3")->text(), QStringLiteral("别的。"));
+    QCOMPARE(savedproject().sentcount(), 1);
+}
+
+// A sound left from earlier work belongs to the new item of its number;
+// deleting it asks nothing.
+void tst_authoring::reimportkeepssounds()
+{
+    startproject(2, 0);
+    QVERIFY(QFile::copy(makemp3("old.mp3"), material("w2.mp3")));
+    importwords(QByteArray("new\n[nju:]\n新\nnewer\n[]\n更新\n"), "ok");
+    list("listWidget")->setCurrentRow(1);
+    QVERIFY2(find<QPushButton>("pushButton_34")->isEnabled(), "the old w2.mp3 is not offered for word 2");
+    QVERIFY2(!find<QPushButton>("pushButton_46")->isEnabled(), "import is offered over an existing sound");
+    click("pushButton_35");
+    QVERIFY2(!QFile::exists(material("w2.mp3")), "the sound was not deleted");
+    QVERIFY(find<QPushButton>("pushButton_46")->isEnabled() && find<QPushButton>("pushButton_32")->isEnabled());
+    QVERIFY(!find<QPushButton>("pushButton_34")->isEnabled());
+}
+
+void tst_authoring::wordediting()
+{
+    startproject(5, 0);
+    click("pushButton_23");
+    list("listWidget")->setCurrentRow(2);
+    QLineEdit *phonetic = find<QLineEdit>("lineEdit");
+    phonetic->clear();
+    QTest::keyClicks(phonetic, "h1");
+    QCOMPARE(phonetic->text(), QStringLiteral("hæ"));
+    QCOMPARE(phonetic->cursorPosition(), 2);
+    phonetic->setCursorPosition(1);
+    QTest::keyClicks(phonetic, "`");
+    QCOMPARE(phonetic->text(), QStringLiteral("hˈæ"));
+    QCOMPARE(phonetic->cursorPosition(), 2);
+    find<QLineEdit>("lineEdit_2")->setText("meaning 3");
+    // Moving to another row stores the row left.
+    list("listWidget")->setCurrentRow(4);
+    list("listWidget")->setCurrentRow(2);
+    QCOMPARE(phonetic->text(), QStringLiteral("hˈæ"));
+    QCOMPARE(find<QLineEdit>("lineEdit_2")->text(), QString("meaning 3"));
+    // Reloading drops an edit not stored.
+    find<QLineEdit>("lineEdit_2")->setText("lost");
+    click("pushButton_149");
+    QCOMPARE(list("listWidget")->currentRow(), 0);
+    list("listWidget")->setCurrentRow(2);
+    QCOMPARE(find<QLineEdit>("lineEdit_2")->text(), QString("meaning 3"));
+    // An empty transcription is stored as [].
+    phonetic->setText("  ");
+    click("pushButton_baocun_7");
+    const MBook project = savedproject();
+    QCOMPARE(project.word(2), QStringList() << "word3" << "[]" << "meaning 3" << "w3.mp3");
+    QCOMPARE(project.word(3).value(1), QStringLiteral("[wæd]"));
+}
+
+void tst_authoring::nextwithoutsound()
+{
+    startproject(4, 0);
+    for (int n : {1, 2, 4})
+        QVERIFY(QFile::copy(makemp3(QString("%1.mp3").arg(n)), material(QString("w%1.mp3").arg(n))));
+    click("pushButton_149");
+    list("listWidget")->setCurrentRow(3);
+    click("pushButton_baocun_4");
+    QCOMPARE(list("listWidget")->currentRow(), 2);
+    click("pushButton_baocun_4");
+    QCOMPARE(list("listWidget")->currentRow(), 2);
+    QVERIFY(QFile::copy(path("sources/1.mp3"), material("w3.mp3")));
+    QCOMPARE(clickmessage("pushButton_baocun_4"), QStringLiteral("所有单词都已经完整"));
+
+    click("pushButton_22");
+    importsentences(sentencefile(1));
+    QVERIFY(QFile::copy(path("sources/1.mp3"), material("s1.mp3")));
+    QCOMPARE(clickmessage("pushButton_baocun_6"), QStringLiteral("所有句子都已经完整"));
+}
+
+// Lists of the association and lesson pages are refilled after the words or
+// sentences changed, so no row stands for an item that is gone.
+void tst_authoring::staleassociation()
+{
+    startproject(3, 3);
+    click("pushButton_3");
+    QCOMPARE(list("listWidget_danci_danci")->count(), 3);
+    click("pushButton_4");
+    QCOMPARE(list("listWidget_wenzhang_wei")->count(), 3);
+    click("pushButton_23");
+    importwords(QByteArray("only\n[]\n唯一\n"), "ok");
+    click("pushButton_22");
+    DialogDriver clear;
+    answerinput(clear, "ok");
+    run("pushButton_150", clear);
+    importsentences(QByteArray("One.\n一。\n"));
+    click("pushButton_3");
+    QCOMPARE(rows("listWidget_danci_danci"), QStringList() << "only");
+    QCOMPARE(rows("listWidget_danci_juzi"), QStringList() << "One.");
+    QCOMPARE(text("label_xuanzedanci"), QString("only"));
+    click("pushButton_zidongzhiding");
+    QCOMPARE(savedproject().wordsentence(0), -1);
+    window.reset(new Widget);
+    click("pushButton_3");
+    list("listWidget_danci_juzi")->setCurrentRow(0);
+    click("pushButton_zidongzhiding");
+    click("pushButton_4");
+    QCOMPARE(rows("listWidget_wenzhang_wei"), QStringList() << "One.");
+    const MBook project = savedproject();
+    QCOMPARE(project.wordsentence(0), 0);
+}
+
+void tst_authoring::association()
+{
+    startproject(5, 3);
+    click("pushButton_3");
+    QListWidget *words = list("listWidget_danci_danci");
+    QListWidget *sentences = list("listWidget_danci_juzi");
+    // The arrow keys move like a click.
+    words->setFocus();
+    QTest::keyClick(words, Qt::Key_Down);
+    QCOMPARE(words->currentRow(), 1);
+    QCOMPARE(text("label_xuanzedanci"), QString("word2"));
+    QCOMPARE(text("label_xuanzeyinbiao"), QStringLiteral("[wæd]"));
+    QCOMPARE(text("label_xuanzeciyi"), QStringLiteral("词2"));
+    QCOMPARE(sentences->currentRow(), -1);
+    QTest::keyClick(sentences, Qt::Key_Down);
+    QCOMPARE(text("label_guanlianjuzi"), QString("Sentence 1."));
+    QCOMPARE(text("label_guanlianjuyi"), QStringLiteral("句子1"));
+
+    click("pushButton_zidongzhiding");
+    click("pushButton_xiayigedanci");
+    QCOMPARE(words->currentRow(), 3);
+    click("pushButton_xiayigedanci");
+    QCOMPARE(words->currentRow(), 4);
+    sentences->setCurrentRow(2);
+    click("pushButton_zhiding");
+    words->setCurrentRow(3);
+    sentences->setCurrentRow(2);
+    click("pushButton_zhiding");
+    QCOMPARE(clickmessage("pushButton_xiayigedanci"), QStringLiteral("所有的单词已经关联了句子"));
+    words->setCurrentRow(0);
+    QCOMPARE(sentences->currentRow(), 0);
+    QCOMPARE(text("label_8"), QStringLiteral("当前句子（已经和当前单词关联）"));
+    sentences->setCurrentRow(1);
+    QCOMPARE(text("label_8"), QStringLiteral("当前句子"));
+    click("pushButton_quxiaozhiding");
+    QCOMPARE(sentences->currentRow(), -1);
+    QCOMPARE(text("label_guanlianjuzi"), QString());
+    const MBook project = savedproject();
+    QCOMPARE(QList<int>() << project.wordsentence(0) << project.wordsentence(1) << project.wordsentence(2)
+                          << project.wordsentence(3) << project.wordsentence(4),
+             QList<int>() << -1 << 1 << 2 << 2 << 2);
+}
+
+void tst_authoring::lessons()
+{
+    startproject(0, 0);
+    click("pushButton_4");
+    find<QLineEdit>("lineEdit_kewenmingcheng")->setText("A");
+    QCOMPARE(clickmessage("pushButton_17"), QStringLiteral("请先导入句子，再新建课文"));
+    QVERIFY2(list("listWidget_wenzhang")->count() == 0, "a lesson the record refused is listed");
+    find<QLineEdit>("lineEdit_kewenmingcheng")->clear();
+    QCOMPARE(clickmessage("pushButton_17"), QStringLiteral("请在“课文”下面的文本框中输入课文名称"));
+
+    click("pushButton_22");
+    importsentences(sentencefile(6));
+    click("pushButton_4");
+    for (const char *name : {"A", "B", "C"}) {
+        find<QLineEdit>("lineEdit_kewenmingcheng")->setText(name);
+        click("pushButton_17");
+    }
+    list("listWidget_wenzhang")->setCurrentRow(1);
+    find<QLineEdit>("lineEdit_kewenmingcheng")->setText("N");
+    click("pushButton_17");
+    QCOMPARE(rows("listWidget_wenzhang"), QStringList() << "A" << "B" << "N" << "C");
+    QCOMPARE(list("listWidget_wenzhang")->currentRow(), 3);
+
+    QListWidget *all = list("listWidget_wenzhang_wei");
+    all->clearSelection();
+    all->item(5)->setSelected(true);
+    all->item(2)->setSelected(true);
+    click("pushButton_jiaru");
+    all->clearSelection();
+    QCOMPARE(rows("listWidget_wenzhang_han"), QStringList() << "Sentence 3." << "Sentence 6.");
+    list("listWidget_wenzhang_han")->setCurrentRow(0);
+    all->item(0)->setSelected(true);
+    all->item(2)->setSelected(true);
+    click("pushButton_jiaru");
+    QCOMPARE(rows("listWidget_wenzhang_han"),
+             QStringList() << "Sentence 3." << "Sentence 1." << "Sentence 3." << "Sentence 6.");
+    QCOMPARE(list("listWidget_wenzhang_han")->currentRow(), 2);
+    list("listWidget_wenzhang_han")->clearSelection();
+    list("listWidget_wenzhang_han")->item(3)->setSelected(true);
+    click("pushButton_quchu");
+    click("pushButton_xinjianorguanlian");
+    QCOMPARE(rows("listWidget_wenzhang_han_2"), QStringList() << "Sentence 3." << "Sentence 1." << "Sentence 3.");
+
+    find<QCheckBox>("checkBox")->setChecked(true);
+    QTest::mouseClick(list("listWidget_wenzhang")->viewport(), Qt::LeftButton, {},
+                      list("listWidget_wenzhang")->visualItemRect(list("listWidget_wenzhang")->item(0)).center());
+    QCOMPARE(text("label_9"), QStringLiteral("特别提示：A"));
+    QVERIFY2(rows("listWidget_wenzhang_han_2").isEmpty(), "lesson A lists sentences");
+
+    list("listWidget_wenzhang")->setCurrentRow(2);
+    click("pushButton_shanchukewen");
+    QCOMPARE(rows("listWidget_wenzhang"), QStringList() << "A" << "B" << "C");
+    const MBook project = savedproject();
+    QCOMPARE(project.lessoncount(), 3);
+    QCOMPARE(project.getlessonitems(2), QList<int>() << 2 << 0 << 2);
+}
+
+void tst_authoring::displayinfos()
+{
+    QVERIFY(writefile(path("sources/four.jpg"), jpegfile(Qt::green, 50, 50)));
+    startproject(0, 0);
+    click("pushButton_2");
+    QVERIFY2(haspicture("graphicsView_7", QSize(175, 131)), "no default picture in the big view");
+    QVERIFY2(haspicture("graphicsView_4", QSize(105, 78)), "no default thumbnail");
+    clickview("graphicsView_3");
+    find<QLineEdit>("lineEdit_shuoming_2")->setText(" two ");
+    clickview("graphicsView_5");
+    QCOMPARE(text("label_15"), QStringLiteral("当前显示第四个展示信息"));
+    DialogDriver picture;
+    answerchooser(picture, path("sources/four.jpg"));
+    run("pushButton_xuantu_2", picture);
+    QCOMPARE(text("label_tupianweizhi_2"), path("sources/four.jpg"));
+    click("pushButton_baocun_2");
+    clickview("graphicsView_3");
+    QCOMPARE(find<QLineEdit>("lineEdit_shuoming_2")->text(), QString(" two "));
+    clickview("graphicsView_5");
+    click("pushButton_shantu_2");
+    QCOMPARE(text("label_tupianweizhi_2"), QString());
+    const MBook project = savedproject();
+    MBook copy = project;
+    QCOMPARE(copy.showtext2(), QStringList() << " two " << "" << "");
+    QCOMPARE(copy.showtext4(), QStringList() << "" << "" << "");
+}
+
+// The encoder's folder is asked for when the remembered one is gone.
+void tst_authoring::findencoder()
+{
+    startproject(1, 0, path("sources/gone/lame"));
+    click("pushButton_23");
+    QString shown;
+    DialogDriver nolame;
+    answerchooser(nolame, path("sources"));
+    nolame.readmessage(&shown);
+    run("pushButton_32", nolame);
+    QCOMPARE(shown, QStringLiteral("所选位置没有lame,将无法录音"));
+    QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("录音"));
+
+    DialogDriver cancelled;
+    answerchooser(cancelled, QString());
+    cancelled.readmessage(&shown);
+    run("pushButton_32", cancelled);
+    QCOMPARE(shown, QStringLiteral("需要使用lame才能录音"));
+
+    QVERIFY(QDir().mkpath(path("sources/bin")));
+    QVERIFY(QFile::link("/usr/bin/lame", path("sources/bin/lame")));
+    DialogDriver found;
+    answerchooser(found, path("sources/bin"));
+    run("pushButton_32", found);
+    QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("停止"));
+    QTest::qWait(500);
+    click("pushButton_32");
+    QVERIFY2(soundcheck::seconds(material("w1.mp3")) > 0.2, "no MP3 through the encoder found");
+    window.reset();
+    QSettings settings(settingspath(), QSettings::IniFormat);
+    settings.setIniCodec("UTF-8");
+    QCOMPARE(settings.value("/pos/lame").toString(), path("sources/bin/lame"));
+}
+
+void tst_authoring::recordrefused_data()
+{
+    QTest::addColumn<QString>("encoder");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("failing encoder") << "exit 3" << QStringLiteral("lame没能把录音转换成MP3文件");
+    QTest::newRow("encoder gone before the stop") << "" << QStringLiteral("需要使用lame才能录音");
+}
+
+// The capture always stops at the stop press; a failed encoding leaves no
+// MP3 and says so.
+void tst_authoring::recordrefused()
+{
+    QFETCH(QString, encoder);
+    QFETCH(QString, message);
+    const QString lame = path("sources/bin/lame");
+    QVERIFY(QDir().mkpath(path("sources/bin")));
+    QVERIFY(writefile(lame, ("#!/bin/sh\n" + encoder + "\n").toUtf8()));
+    QFile::setPermissions(lame, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    startproject(1, 0, lame);
+    click("pushButton_23");
+    click("pushButton_32");
+    QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("停止"));
+    QTest::qWait(300);
+    if (encoder.isEmpty())
+        QVERIFY(QFile::remove(lame));
+    QString shown;
+    DialogDriver driver;
+    if (encoder.isEmpty())
+        answerchooser(driver, QString());
+    driver.readmessage(&shown);
+    run("pushButton_32", driver);
+    QCOMPARE(shown, message);
+    QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("录音"));
+    QVERIFY2(!QFile::exists(material("w1.mp3")), "a failed encoding left an MP3");
+    QVERIFY2(find<QPushButton>("pushButton_32")->isEnabled() && find<QPushButton>("pushButton_46")->isEnabled(),
+             "recording and import are not offered again");
+}
+
+// A raw file that cannot be written refuses the recording.
+void tst_authoring::rawunwritable()
+{
+    const QString raw = QCoreApplication::applicationDirPath() + "/temp.raw";
+    QFile::remove(raw);
+    QVERIFY2(QDir().mkpath(raw), "no folder in the raw file's place");
+    startproject(1, 0);
+    click("pushButton_23");
+    const QString shown = clickmessage("pushButton_32");
+    QDir(raw).removeRecursively();
+    QCOMPARE(shown, QStringLiteral("无法写入录音文件") + QDir::toNativeSeparators(raw));
+    QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("录音"));
+    QVERIFY(find<QPushButton>("pushButton_46")->isEnabled());
+}
+
+// Leaving the page drops the capture: no MP3, the button idle again.
+void tst_authoring::pagechangestopsrecording()
+{
+    startproject(0, 1);
+    click("pushButton_155");
+    QCOMPARE(find<QPushButton>("pushButton_155")->text(), QStringLiteral("停止"));
+    QTest::qWait(300);
+    click("pushButton_23");
+    QCOMPARE(find<QPushButton>("pushButton_155")->text(), QStringLiteral("录音"));
+    click("pushButton_22");
+    QVERIFY2(!QFile::exists(material("s1.mp3")), "the dropped capture became an MP3");
+    QVERIFY(find<QPushButton>("pushButton_155")->isEnabled());
+}
+
+void tst_authoring::missingsound()
+{
+    startproject(2, 3);
+    for (const QString &name : {"w1.mp3", "w2.mp3", "s1.mp3", "s2.mp3"})
+        QVERIFY(QFile::copy(makemp3("tone.mp3"), material(name)) || QFile::exists(material(name)));
+    QFile::remove(material("w2.mp3"));
+    QCOMPARE(clickmessage("pushButton_wancheng_5"), QStringLiteral("声音文件缺失： w2.mp3"));
+    QVERIFY(QFile::copy(path("sources/tone.mp3"), material("w2.mp3")));
+    QCOMPARE(clickmessage("pushButton_wancheng_5"), QStringLiteral("声音文件缺失： s3.mp3"));
+    QVERIFY2(!QFile::exists(material("book.zemBook")) && !QFile::exists(material("rand.zemBook")),
+             "a textbook was written without its sounds");
+    QCOMPARE(page(), 5);
+}
+
+// A folder with a finished textbook is never generated into again.
+void tst_authoring::generatedonce()
+{
+    startproject(0, 0);
+    click("pushButton_22");
+    MBook other;
+    QVERIFY(other.write(material("rand.zemBook"), true));
+    const QByteArray before = readall(material("rand.zemBook"));
+    QCOMPARE(clickmessage("pushButton_wancheng_5"), QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
+    QCOMPARE(readall(material("rand.zemBook")), before);
+    QVERIFY(!QFile::exists(material("book.zemBook")));
+
+    QVERIFY(QFile::remove(material("rand.zemBook")));
+    QCOMPARE(clickmessage("pushButton_wancheng_5"), QStringLiteral("教材已经在素材位置生成"));
+    QCOMPARE(page(), 0);
+    QCOMPARE(textbook("book.zemBook").wordcount(), 0);
+}
+
+// A textbook that cannot be written is reported, and no half is left.
+void tst_authoring::failedwrite()
+{
+    startproject(0, 0);
+    click("pushButton_2");
+    QVERIFY(QDir(path("material")).removeRecursively());
+    QCOMPARE(clickmessage("pushButton_wancheng_3"), QStringLiteral("教材文件写入失败，没有生成教材"));
+    QCOMPARE(page(), 1);
+    QVERIFY(!QFile::exists(material("rand.zemBook")));
+}
+
+void tst_authoring::pendingedits_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("generation") << "generate";
+    QTest::newRow("folder change") << "folder";
+    QTest::newRow("window closed") << "close";
+}
+
+// Edits still in the fields reach the files.
+void tst_authoring::pendingedits()
+{
+    QFETCH(QString, how);
+    startproject(1, 1);
+    QVERIFY(QFile::copy(makemp3("tone.mp3"), material("w1.mp3")));
+    QVERIFY(QFile::copy(path("sources/tone.mp3"), material("s1.mp3")));
+    click("pushButton_23");
+    find<QLineEdit>("lineEdit_2")->setText("pending meaning");
+    click("pushButton_22");
+    find<QLineEdit>("lineEdit_3")->setText("pending translation");
+    click("pushButton_2");
+    find<QLineEdit>("lineEdit_shuoming_2")->setText("pending display");
+    click("pushButton");
+    find<QLineEdit>("lineEdit_jiaocaimingcheng")->setText("pending title");
+
+    MBook book;
+    if (how == "generate") {
+        click("pushButton_2");
+        QCOMPARE(clickmessage("pushButton_wancheng_3"), QStringLiteral("教材已经在素材位置生成"));
+        book = textbook("book.zemBook");
+    } else if (how == "folder") {
+        DialogDriver cancel;
+        answerchooser(cancel, QString());
+        run("pushButton_genggaisucai", cancel);
+        QVERIFY(book.readproject(material("book.pro")));
+    } else {
+        book = savedproject();
+    }
+    QCOMPARE(book.word(0).value(2), QString("pending meaning"));
+    QCOMPARE(book.sentence(0).value(1), QString("pending translation"));
+    QCOMPARE(book.showtext1().value(0), QString("pending display"));
+    QCOMPARE(book.getinfo().value(0), QString("pending title"));
+}
+
+// The fixture's textbook folder is adopted by the learner's data core.
+void tst_authoring::fixtureadopts()
+{
+    QVERIFY2(textbookfixture::generate(path("fixture"), 4, 3), "the fixture made no textbook");
+    MUser user;
+    QVERIFY2(user.adoptbook(path("fixture/rand.zemBook")), "rand.zemBook cannot be adopted");
+    QCOMPARE(user.wordcount(), 4);
+    QCOMPARE(user.bookinfo().value(0), QString("Fixture book"));
+    QCOMPARE(user.lessonitems(0), QList<int>() << 0 << 1 << 2);
+    for (int p = 0; p < 4; ++p) {
+        const QStringList item = user.item(p);
+        QVERIFY2(item.size() == 4 || item.size() == 7, qPrintable(item.join('|')));
+        QVERIFY2(soundcheck::seconds(path("fixture/" + item.at(3))) > 0.2, qPrintable(item.at(3)));
+    }
+    MUser natural;
+    QVERIFY(natural.adoptbook(path("fixture/book.zemBook")));
+    QCOMPARE(natural.item(3).mid(0, 4), QStringList() << "word4" << QStringLiteral("[wæd]") << QStringLiteral("词4") << "w4.mp3");
+    QCOMPARE(natural.item(0).mid(4), QStringList() << "Sentence 1." << QStringLiteral("句子1") << "s1.mp3");
+}
+
+// The fixture as a program, as tests of other programs run it.
+void tst_authoring::maketextbookprogram()
+{
+    QProcess maker;
+    maker.start(MAKETEXTBOOK, QStringList() << path("made") << "2" << "1");
+    QVERIFY2(maker.waitForFinished(120000), "maketextbook did not end");
+    QVERIFY2(maker.exitStatus() == QProcess::NormalExit && maker.exitCode() == 0,
+             maker.readAllStandardOutput().constData());
+    MUser user;
+    QVERIFY2(user.adoptbook(path("made/book.zemBook")), "the made textbook cannot be adopted");
+    QCOMPARE(user.item(0), QStringList() << "word1" << QStringLiteral("[wæd]") << QStringLiteral("词1") << "w1.mp3"
+                                         << "Sentence 1." << QStringLiteral("句子1") << "s1.mp3");
+    QVERIFY2(QFile::exists(path("made/w2.mp3")) && QFile::exists(path("made/s1.mp3")), "sounds are missing");
+}
+
+QTEST_MAIN(tst_authoring)
+#include "tst_authoring.moc"

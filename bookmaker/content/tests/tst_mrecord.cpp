@@ -1,0 +1,193 @@
+#include "mrecord.h"
+#include "mythread.h"
+#include "soundcheck.h"
+
+#include <QAudioDeviceInfo>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Recording from the private sound server's null source into the raw file,
+// encoding it with the real encoder, and the refusals.
+class tst_mrecord : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void recordandencode();
+    void idle();
+    void emptiedatstart();
+    void unwritableraw();
+    void nodevice();
+    void abortdrops();
+    void emptycapture();
+    void encoderfails();
+    void encoderkilled();
+
+private:
+    // Records for ms milliseconds of running event loop.
+    bool record(MRecord &recorder, const QString &target, int ms);
+    QScopedPointer<QTemporaryDir> dir;
+};
+
+void tst_mrecord::init()
+{
+    dir.reset(new QTemporaryDir);
+    QVERIFY2(dir->isValid(), "no temporary folder");
+    QVERIFY2(!QAudioDeviceInfo::defaultInputDevice().isNull(), "no input device: is the sound server running?");
+}
+
+bool tst_mrecord::record(MRecord &recorder, const QString &target, int ms)
+{
+    if (!recorder.start(target))
+        return false;
+    QTest::qWait(ms);
+    return recorder.stop();
+}
+
+void tst_mrecord::recordandencode()
+{
+    MRecord recorder;
+    recorder.setpath(dir->filePath("temp.raw"));
+    QCOMPARE(recorder.path(), dir->filePath("temp.raw"));
+    const QString target = dir->filePath("w1.mp3");
+    // The null source hands a new stream the silence of its idle time first:
+    // one short capture takes it.
+    QVERIFY2(record(recorder, target, 300), qPrintable(recorder.error()));
+    QElapsedTimer capture;
+    capture.start();
+    QVERIFY2(recorder.start(target), qPrintable(recorder.error()));
+    QCOMPARE(recorder.name(), target);
+    QTest::qWait(1500);
+    QVERIFY2(recorder.stop(), qPrintable(recorder.error()));
+    const double captured = capture.elapsed() / 1000.0;
+    QVERIFY2(recorder.name().isEmpty(), "still recording after stop");
+    const qint64 raw = QFileInfo(recorder.path()).size();
+    QVERIFY2(raw > 0, "nothing captured");
+
+    const QStringList args = recorder.encoderargs(target);
+    QCOMPARE(args.mid(args.size() - 2), QStringList() << recorder.path() << target);
+    MyThread encoder;
+    encoder.setcmd(QStringLiteral("lame"), args);
+    QVERIFY2(encoder.execute(), "the encoder failed");
+    // Arguments that do not match the captured rate or channels stretch or
+    // squeeze the sound by a factor of two or more.
+    const double seconds = soundcheck::seconds(target);
+    QVERIFY2(seconds > 0.6 * captured && seconds < 1.4 * captured,
+             qPrintable(QString("the MP3 lasts %1 s after %2 s of recording").arg(seconds).arg(captured)));
+    QVERIFY2(QFile::exists(recorder.path()), "the raw file is gone after encoding");
+}
+
+void tst_mrecord::idle()
+{
+    MRecord recorder;
+    QVERIFY2(recorder.path().endsWith("temp.raw"), qPrintable(recorder.path()));
+    QVERIFY2(!recorder.stop(), "an idle recorder stopped");
+    recorder.abort();
+    QVERIFY(recorder.name().isEmpty());
+}
+
+void tst_mrecord::emptiedatstart()
+{
+    MRecord recorder;
+    recorder.setpath(dir->filePath("temp.raw"));
+    QFile old(recorder.path());
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(1 << 20, 'x'));
+    old.close();
+    QVERIFY2(recorder.start(dir->filePath("w1.mp3")), qPrintable(recorder.error()));
+    const qint64 atstart = QFileInfo(recorder.path()).size();
+    QVERIFY2(atstart < (1 << 20), "the old capture was kept");
+    recorder.abort();
+    QVERIFY2(recorder.name().isEmpty(), "the aborted recorder still records");
+}
+
+void tst_mrecord::unwritableraw()
+{
+    MRecord recorder;
+    recorder.setpath(dir->filePath("no/such/folder/temp.raw"));
+    QVERIFY2(!recorder.start(dir->filePath("w1.mp3")), "recording started without a raw file");
+    QVERIFY2(recorder.error().startsWith(QString::fromUtf8("无法写入录音文件")), qPrintable(recorder.error()));
+    QVERIFY2(recorder.name().isEmpty(), "a refused start left the recorder recording");
+}
+
+void tst_mrecord::nodevice()
+{
+    // Without the sound server there is no input device. Pulse clients read
+    // the server address when they connect, so a child process is needed:
+    // this test program itself, run with the bare refusal check.
+    if (qEnvironmentVariableIsSet("MRECORD_NODEVICE"))
+        return;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("MRECORD_NODEVICE", "1");
+    env.insert("PULSE_SERVER", "unix:" + dir->filePath("nosuchserver"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), QStringList() << "-nodevice");
+    QVERIFY2(child.waitForFinished(60000), "the child did not end");
+    const QByteArray out = child.readAllStandardOutput();
+    QVERIFY2(out.contains("REFUSED:"), out.constData());
+    QVERIFY2(out.contains(QString::fromUtf8("没有可以录音的设备").toUtf8()), out.constData());
+}
+
+void tst_mrecord::abortdrops()
+{
+    MRecord recorder;
+    recorder.setpath(dir->filePath("temp.raw"));
+    QVERIFY(recorder.start(dir->filePath("w1.mp3")));
+    QTest::qWait(300);
+    recorder.abort();
+    QVERIFY2(recorder.name().isEmpty(), "abort left the recorder recording");
+    QVERIFY2(!recorder.stop(), "stop after abort reported a capture");
+    QVERIFY2(!QFile::exists(dir->filePath("w1.mp3")), "an aborted capture became an MP3");
+}
+
+// Stopped before the event loop delivered any samples: nothing to encode.
+void tst_mrecord::emptycapture()
+{
+    MRecord recorder;
+    recorder.setpath(dir->filePath("temp.raw"));
+    QVERIFY2(recorder.start(dir->filePath("w1.mp3")), qPrintable(recorder.error()));
+    QVERIFY2(!recorder.stop(), "an empty capture was offered for encoding");
+    QCOMPARE(recorder.error(), QString::fromUtf8("没有录到声音"));
+    QCOMPARE(QFileInfo(recorder.path()).size(), qint64(0));
+}
+
+void tst_mrecord::encoderfails()
+{
+    MyThread encoder;
+    encoder.setcmd(QStringLiteral("lame"), QStringList() << "-r" << dir->filePath("missing.raw") << dir->filePath("x.mp3"));
+    QVERIFY2(!encoder.execute(), "a failing encoder reported success");
+    encoder.setcmd(dir->filePath("no-such-encoder"), QStringList());
+    QVERIFY2(!encoder.execute(), "a missing encoder reported success");
+}
+
+void tst_mrecord::encoderkilled()
+{
+    // An encoder that never ends is killed after the time-out; one that
+    // waits for its input ends because the input is closed.
+    MyThread hanging;
+    hanging.setcmd(QStringLiteral("sleep"), QStringList() << "600");
+    QVERIFY2(!hanging.execute(300), "a hanging encoder reported success");
+
+    MyThread reader;
+    reader.setcmd(QStringLiteral("cat"), QStringList());
+    QVERIFY2(reader.execute(), "an encoder reading its input was not given its end");
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("MRECORD_NODEVICE") && app.arguments().contains("-nodevice")) {
+        MRecord recorder;
+        recorder.setpath(QDir::temp().filePath("nodevice.raw"));
+        const bool started = recorder.start(QDir::temp().filePath("nodevice.mp3"));
+        QTextStream(stdout) << (started ? "STARTED" : "REFUSED:" + recorder.error()) << Qt::endl;
+        return 0;
+    }
+    tst_mrecord test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_mrecord.moc"

@@ -1,0 +1,374 @@
+#include "ui_widget.h"
+
+#include <QFile>
+#include <QTextStream>
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+
+const QStringList pages = {"page", "page_2", "page_3", "page_4", "page_5", "page_6"};
+
+// The style sheets by look.
+const QMap<QString, QString> sheets = {
+    {"input", "border: 1px solid #0000ff;\nbackground-color: rgba(255, 255, 0, 66);"},
+    {"caption", "border-image: url();\nbackground-color: transparent;"},
+    {"red", "color: rgb(255, 0, 0);"},
+    {"tip", "background-color: rgb(170, 85, 127);\ncolor: rgb(255, 255, 0);"},
+};
+
+const QMap<QString, Qt::Alignment> alignments = {
+    {"centred", Qt::AlignCenter},
+    {"left", Qt::AlignLeft | Qt::AlignVCenter},
+    {"right", Qt::AlignRight | Qt::AlignVCenter},
+};
+
+const QString lucida = QStringLiteral("Lucida Sans Unicode");
+
+// The navigation bars from left to right, one row per page; the page each
+// position shows.
+const QList<QStringList> bars = {
+    {"pushButton", "pushButton_2", "pushButton_23", "pushButton_22", "pushButton_3", "pushButton_4"},
+    {"pushButton_8", "pushButton_7", "pushButton_21", "pushButton_20", "pushButton_6", "pushButton_5"},
+    {"pushButton_11", "pushButton_10", "pushButton_18", "pushButton_19", "pushButton_12", "pushButton_9"},
+    {"pushButton_15", "pushButton_14", "pushButton_25", "pushButton_24", "pushButton_16", "pushButton_13"},
+    {"pushButton_28", "pushButton_27", "pushButton_31", "pushButton_30", "pushButton_29", "pushButton_26"},
+    {"pushButton_42", "pushButton_41", "pushButton_45", "pushButton_44", "pushButton_43", "pushButton_40"},
+};
+const QList<int> shows = {0, 1, 4, 5, 2, 3};
+
+const QStringList tabchain = {
+    "pushButton_genggaisucai", "pushButton_shengchengxiangmu", "pushButton_qingchuxiangmu",
+    "graphicsView_13", "pushButton_75", "pushButton", "pushButton_2", "pushButton_3", "pushButton_4",
+    "pushButton_bangzhu_4", "pushButton_tuichu_4", "pushButton_wancheng_3", "graphicsView_11",
+    "pushButton_76", "pushButton_8", "pushButton_7", "pushButton_6", "pushButton_5",
+    "pushButton_bangzhu_3", "pushButton_tuichu_3", "listWidget_danci_danci", "listWidget_danci_juzi",
+    "pushButton_zhiding", "pushButton_zidongzhiding", "pushButton_quxiaozhiding",
+    "pushButton_xiayigedanci", "pushButton_wancheng_2", "graphicsView_12", "pushButton_77",
+    "pushButton_11", "pushButton_10", "pushButton_12", "pushButton_9", "pushButton_bangzhu_2",
+    "pushButton_tuichu_2", "radioButton_qian", "radioButton_hou", "listWidget_wenzhang_wei",
+    "pushButton_jiaru", "pushButton_quchu", "listWidget_wenzhang_han", "pushButton_xinjianorguanlian",
+    "lineEdit_kewenmingcheng", "listWidget_wenzhang", "pushButton_17", "pushButton_shanchukewen",
+    "listWidget_wenzhang_han_2", "pushButton_wancheng", "graphicsView_10", "pushButton_74",
+    "pushButton_15", "pushButton_14", "pushButton_16", "pushButton_13", "pushButton_bangzhu",
+    "pushButton_tuichu"};
+
+QRect rectfrom(const QString &text)
+{
+    const QStringList v = text.split(',');
+    return QRect(v.at(0).toInt(), v.at(1).toInt(), v.at(2).toInt(), v.at(3).toInt());
+}
+
+// Answers every lookup of one source text in the form's context.
+class OneTranslator : public QTranslator
+{
+public:
+    OneTranslator(const QString &source, const QString &translation)
+        : source(source)
+        , translation(translation)
+    {
+    }
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *text, const char *, int) const override
+    {
+        if (QByteArray(context) == "Widget" && QString::fromUtf8(text) == source)
+            return translation;
+        return QString();
+    }
+
+private:
+    QString source;
+    QString translation;
+};
+
+} // namespace
+
+class tst_BookmakerForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void objects_data();
+    void objects();
+    void looks_data();
+    void looks();
+    void formRecordIsComplete();
+    void window();
+    void pageStack();
+    void navigationBars();
+    void startsEmpty();
+    void insertPlacesExcludeEachOther();
+    void tabChain();
+    void textsGoThroughTranslation();
+
+private:
+    template<typename T = QWidget>
+    T *widget(const QString &name) const
+    {
+        return form->findChild<T *>(name);
+    }
+    QList<QWidget *> namedWidgets() const;
+
+    QWidget *form = nullptr;
+    Ui::Widget *ui = nullptr;
+};
+
+void tst_BookmakerForm::init()
+{
+    form = new QWidget;
+    ui = new Ui::Widget;
+    ui->setupUi(form);
+}
+
+void tst_BookmakerForm::cleanup()
+{
+    delete ui;
+    delete form;
+}
+
+QList<QWidget *> tst_BookmakerForm::namedWidgets() const
+{
+    QList<QWidget *> named;
+    const QList<QWidget *> all = form->findChildren<QWidget *>();
+    for (QWidget *w : all) {
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
+            named << w;
+    }
+    return named;
+}
+
+// One row per widget of the table: name, class, parent, geometry, text,
+// tooltip and the looks it wears.
+static void readtable()
+{
+    QTest::addColumn<QString>("classname");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QStringList>("looks");
+
+    QFile file(QFINDTESTDATA("formwidgets.tsv"));
+    QVERIFY2(file.open(QIODevice::ReadOnly), "the widget table is missing");
+    QTextStream in(&file);
+    in.setCodec("UTF-8");
+    int rows = 0;
+    while (!in.atEnd()) {
+        const QString line = in.readLine();
+        if (line.startsWith('#'))
+            continue;
+        const QStringList f = line.split('\t');
+        QVERIFY2(f.size() == 7, qPrintable("bad table row: " + line));
+        QTest::newRow(qPrintable(f.at(0))) << f.at(1) << f.at(2) << rectfrom(f.at(3)) << f.at(4)
+                                           << f.at(5) << f.at(6).split(' ', Qt::SkipEmptyParts);
+        ++rows;
+    }
+    QCOMPARE(rows, 214);
+}
+
+void tst_BookmakerForm::objects_data()
+{
+    readtable();
+}
+
+void tst_BookmakerForm::objects()
+{
+    QFETCH(QString, classname);
+    QFETCH(QString, parent);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    QFETCH(QString, tooltip);
+    const QString name = QTest::currentDataTag();
+
+    QWidget *w = widget(name);
+    QVERIFY2(w, qPrintable(name + " does not exist"));
+    QCOMPARE(QString(w->metaObject()->className()), classname);
+    QVERIFY2(w->parentWidget(), qPrintable(name + " has no parent"));
+    QCOMPARE(w->parentWidget()->objectName(), parent);
+    QCOMPARE(w->geometry(), geometry);
+    if (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w))
+        QCOMPARE(w->property("text").toString(), text);
+    else
+        QVERIFY2(text.isEmpty(), qPrintable(name + " has no caption"));
+    QCOMPARE(w->toolTip(), tooltip);
+}
+
+void tst_BookmakerForm::looks_data()
+{
+    readtable();
+}
+
+void tst_BookmakerForm::looks()
+{
+    QFETCH(QStringList, looks);
+    QWidget *w = widget(QTest::currentDataTag());
+    QVERIFY2(w, QTest::currentDataTag());
+
+    QString sheet;
+    for (const QString &look : looks)
+        sheet = sheets.value(look, sheet);
+    QCOMPARE(w->styleSheet(), sheet);
+
+    // Fonts: 12 pt of the default family, Lucida with or without a size, or the parent's.
+    const QFont font = w->font();
+    if (looks.contains("12")) {
+        QCOMPARE(font.pointSize(), 12);
+        QCOMPARE(font.family(), QApplication::font().family());
+    } else if (looks.contains("lucida12")) {
+        QCOMPARE(font.family(), lucida);
+        QCOMPARE(font.pointSize(), 12);
+    } else if (looks.contains("lucida")) {
+        QCOMPARE(font.family(), lucida);
+        QCOMPARE(font.pointSize(), QApplication::font().pointSize());
+    } else {
+        QVERIFY2(font == w->parentWidget()->font(), "the font is not the parent's");
+    }
+
+    if (auto *frame = qobject_cast<QFrame *>(w); frame && !qobject_cast<QAbstractScrollArea *>(w)) {
+        const QFrame::Shape shape = looks.contains("panel") ? QFrame::StyledPanel
+                                    : looks.contains("box") ? QFrame::Box
+                                                            : QFrame::NoFrame;
+        QCOMPARE(frame->frameShape(), shape);
+        if (shape != QFrame::NoFrame)
+            QCOMPARE(frame->frameShadow(), QFrame::Raised);
+    }
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+        for (const QString &look : looks)
+            alignment = alignments.value(look, alignment);
+        QCOMPARE(label->alignment(), alignment);
+        QCOMPARE(label->wordWrap(), looks.contains("wrap"));
+    }
+    if (auto *view = qobject_cast<QGraphicsView *>(w)) {
+        const Qt::ScrollBarPolicy policy = looks.contains("noscroll") ? Qt::ScrollBarAlwaysOff
+                                                                      : Qt::ScrollBarAsNeeded;
+        QCOMPARE(view->horizontalScrollBarPolicy(), policy);
+        QCOMPARE(view->verticalScrollBarPolicy(), policy);
+    }
+    if (auto *list = qobject_cast<QListWidget *>(w)) {
+        QCOMPARE(list->selectionMode(), looks.contains("extended") ? QAbstractItemView::ExtendedSelection
+                                                                   : QAbstractItemView::SingleSelection);
+        QVERIFY2(!list->isSortingEnabled(), "the list sorts its rows");
+    }
+    if (auto *radio = qobject_cast<QRadioButton *>(w))
+        QCOMPARE(radio->isChecked(), looks.contains("checked"));
+    QCOMPARE(w->isEnabled(), !looks.contains("disabled"));
+}
+
+void tst_BookmakerForm::formRecordIsComplete()
+{
+    const QList<QWidget *> named = namedWidgets();
+    QCOMPARE(named.size(), 221);
+    QSet<QString> names;
+    for (QWidget *w : named)
+        names.insert(w->objectName());
+    QCOMPARE(names.size(), 221);
+
+    QMap<QString, int> classes;
+    for (QWidget *w : named)
+        ++classes[w->metaObject()->className()];
+    const QMap<QString, int> expected = {
+        {"QStackedWidgetEx", 1}, {"QWidget", 6},      {"QPushButtonEx", 95}, {"QLabel", 65},
+        {"QFrameEx", 18},        {"QLineEdit", 11},   {"QGraphicsView", 8},  {"QListWidget", 8},
+        {"QGraphicsViewEx", 5},  {"QRadioButton", 2}, {"QDateEdit", 1},      {"QCheckBox", 1},
+    };
+    QCOMPARE(classes, expected);
+}
+
+void tst_BookmakerForm::window()
+{
+    QCOMPARE(form->objectName(), QString("Widget"));
+    QCOMPARE(form->size(), QSize(937, 599));
+    QCOMPARE(form->windowTitle(), QString::fromUtf8("Zembrix Rozo（教材工具）"));
+    QCOMPARE(ui->stackedWidget->parentWidget(), form);
+    QCOMPARE(ui->stackedWidget->geometry(), QRect(10, 10, 912, 570));
+    QVERIFY2(ui->stackedWidget->styleSheet().isEmpty(), "the page stack has a style sheet");
+
+    QWidget named;
+    named.setObjectName("bookmakerwindow");
+    Ui::Widget record;
+    record.setupUi(&named);
+    QCOMPARE(named.objectName(), QString("bookmakerwindow"));
+}
+
+void tst_BookmakerForm::pageStack()
+{
+    QCOMPARE(ui->stackedWidget->count(), pages.size());
+    for (int i = 0; i < pages.size(); ++i) {
+        QCOMPARE(ui->stackedWidget->widget(i)->objectName(), pages.at(i));
+        QCOMPARE(QString(ui->stackedWidget->widget(i)->metaObject()->className()), QString("QWidget"));
+    }
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_6);
+}
+
+// Every page's bar has the six buttons in the same places; only the page's own is disabled.
+void tst_BookmakerForm::navigationBars()
+{
+    for (int page = 0; page < bars.size(); ++page) {
+        const QStringList bar = bars.at(page);
+        for (int i = 0; i < bar.size(); ++i) {
+            auto *button = widget<QPushButton>(bar.at(i));
+            QVERIFY2(button, qPrintable(bar.at(i)));
+            QCOMPARE(button->window(), form);
+            QVERIFY2(ui->stackedWidget->widget(page)->isAncestorOf(button),
+                     qPrintable(bar.at(i) + " is not on page " + QString::number(page)));
+            QCOMPARE(button->text(), widget<QPushButton>(bars.at(0).at(i))->text());
+            QCOMPARE(button->toolTip(), widget<QPushButton>(bars.at(0).at(i))->toolTip());
+            QCOMPARE(button->geometry(), QRect(170 + 100 * i, 10, 75, 23));
+            QVERIFY2(button->isEnabled() == (shows.at(i) != page),
+                     qPrintable(bar.at(i) + (button->isEnabled() ? " is enabled" : " is disabled")));
+        }
+    }
+}
+
+void tst_BookmakerForm::startsEmpty()
+{
+    for (QListWidget *list : form->findChildren<QListWidget *>())
+        QVERIFY2(list->count() == 0, qPrintable(list->objectName() + " has rows"));
+    for (QLineEdit *edit : form->findChildren<QLineEdit *>(QRegularExpression("^lineEdit")))
+        QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName() + " has a text"));
+    QVERIFY2(!ui->checkBox->isChecked(), "the tip check box starts checked");
+}
+
+void tst_BookmakerForm::insertPlacesExcludeEachOther()
+{
+    ui->radioButton_qian->click();
+    QVERIFY2(ui->radioButton_qian->isChecked() && !ui->radioButton_hou->isChecked(),
+             "before and after do not exclude each other");
+    ui->radioButton_hou->click();
+    QVERIFY2(ui->radioButton_hou->isChecked() && !ui->radioButton_qian->isChecked(),
+             "after and before do not exclude each other");
+}
+
+void tst_BookmakerForm::tabChain()
+{
+    for (int i = 0; i + 1 < tabchain.size(); ++i) {
+        QWidget *from = widget(tabchain.at(i));
+        QVERIFY2(from, qPrintable(tabchain.at(i)));
+        QWidget *next = from->nextInFocusChain();
+        // Tab skips a compound widget's inner parts and widgets that take no focus.
+        while (next != from && (from->isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus)))
+            next = next->nextInFocusChain();
+        QVERIFY2(next->objectName() == tabchain.at(i + 1),
+                 qPrintable(QString("%1 is followed by %2, not %3")
+                                .arg(tabchain.at(i), next->objectName(), tabchain.at(i + 1))));
+    }
+}
+
+void tst_BookmakerForm::textsGoThroughTranslation()
+{
+    OneTranslator translator(QString::fromUtf8("生成教材"), "Make the textbook");
+    QCoreApplication::installTranslator(&translator);
+    ui->retranslateUi(form);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(ui->pushButton_wancheng->text(), QString("Make the textbook"));
+    QCOMPARE(ui->pushButton_wancheng_5->text(), QString("Make the textbook"));
+    QCOMPARE(ui->pushButton_tuichu->text(), QString::fromUtf8("退出"));
+    QCOMPARE(ui->stackedWidget->currentWidget(), ui->page_6);
+}
+
+QTEST_MAIN(tst_BookmakerForm)
+#include "tst_bookmakerform.moc"
