@@ -17,6 +17,7 @@
 #include "muser.h"
 #include "showno.h"
 
+class QFrameEx;
 class QGraphicsScene;
 class QGraphicsView;
 class QLabel;
@@ -139,6 +140,27 @@ private slots:
     void playsound();
     void graphicsviewclick6();
 
+    // learner/study: lesson sentences (sentencepage.cpp), knowledge cards and
+    // self-test (selftest.cpp), knowledge adders (knowledgeadders.cpp)
+    void on_listWidget_5_currentRowChanged(int currentRow);
+    void on_lineEdit_2_returnPressed();
+    void on_pushButton_52_clicked();
+    void on_checkBox_9_clicked();
+    void on_checkBox_7_clicked();
+    void on_listWidget_4_currentRowChanged(int currentRow);
+    void on_pushButton_104_clicked();
+    void on_pushButton_109_clicked();
+    void on_pushButton_54_clicked();
+    void on_checkBox_8_clicked();
+    void on_pushButton_49_clicked();
+    void on_pushButton_48_clicked();
+    void on_pushButton_47_clicked();
+    void on_pushButton_46_clicked();
+    void on_pushButton_51_clicked();
+    void on_pushButton_50_clicked();
+    void on_pushButton_113_clicked();
+    void on_pushButton_108_clicked();
+
 private:
     // Scenes by picture view; the first six are the login slots in slot order.
     enum Scene {
@@ -205,6 +227,28 @@ private:
     void loginwithoutbook();
     void showbook();
     void listdue();
+
+    // learner/study/linkedkeys.cpp: key knowledge linked to the item shown
+    void showlinkedkeys(QListWidget *list, const QList<int> &keys);
+    static void addlinkedkey(QListWidget *list, const QString &title, const QString &content);
+
+    // learner/study/sentencepage.cpp
+    int currentsentence() const;
+    void showsentencediff(int j);
+    void shownextsentencematerial();
+
+    // learner/study/selftest.cpp: the entries of a knowledge run, by contentmode
+    bool knowledgemode() const;
+    QString knowledgetitle(int k) const;
+    QString knowledgetext(int k) const;
+    int knowledgediff(int k) const;
+    void setknowledgediff(int k, int value);
+    void showknowledgediff(int k);
+
+    // learner/study/knowledgeadders.cpp
+    enum Knowledge { PhoneticKnowledge, KeyKnowledge };
+    void addknowledge(Knowledge kind, QListWidget *list, bool sentences, QWidget *parent,
+                      QListWidget *linked);
 
     Ui::Widget *ui;
 
