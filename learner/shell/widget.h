@@ -22,6 +22,7 @@ class QGraphicsScene;
 class QGraphicsView;
 class QLabel;
 class QListWidget;
+class QSpinBox;
 class QTimer;
 
 namespace Ui {
@@ -140,6 +141,57 @@ private slots:
     void playsound();
     void graphicsviewclick6();
 
+    // learner/study (plan page, learning page, typing check, difficulty buttons)
+    // planpage.cpp
+    void on_comboBox_currentIndexChanged(int index);
+    void on_spinBox_9_valueChanged(int value);
+    // textbook.cpp
+    void on_pushButton_80_clicked();
+    void on_pushButton_69_clicked();
+    // learnstart.cpp
+    void on_pushButton_3_clicked();
+    // learnpage.cpp
+    void on_listWidget_currentRowChanged(int row);
+    void on_checkBox_5_clicked();
+    void on_pushButton_43_clicked();
+    void on_checkBox_12_clicked();
+    void on_checkBox_11_clicked();
+    void on_checkBox_3_clicked();
+    void on_checkBox_2_clicked();
+    // typingcheck.cpp
+    void on_lineEdit_19_returnPressed();
+    // difficultybuttons.cpp: "特难" 20, "较难" 15, "一般" 10, "较易" 5, "特易" 1, "忽略" 0 by page
+    void on_pushButton_23_clicked();
+    void on_pushButton_22_clicked();
+    void on_pushButton_61_clicked();
+    void on_pushButton_21_clicked();
+    void on_pushButton_20_clicked();
+    void on_pushButton_19_clicked();
+    void on_pushButton_30_clicked();
+    void on_pushButton_27_clicked();
+    void on_pushButton_129_clicked();
+    void on_pushButton_25_clicked();
+    void on_pushButton_24_clicked();
+    void on_pushButton_26_clicked();
+    void on_pushButton_40_clicked();
+    void on_pushButton_39_clicked();
+    void on_pushButton_130_clicked();
+    void on_pushButton_41_clicked();
+    void on_pushButton_38_clicked();
+    void on_pushButton_42_clicked();
+    void on_pushButton_111_clicked();
+    void on_pushButton_107_clicked();
+    void on_pushButton_131_clicked();
+    void on_pushButton_105_clicked();
+    void on_pushButton_103_clicked();
+    void on_pushButton_110_clicked();
+    void on_pushButton_82_clicked();
+    void on_pushButton_84_clicked();
+    void on_pushButton_132_clicked();
+    void on_pushButton_83_clicked();
+    void on_pushButton_81_clicked();
+    void on_pushButton_85_clicked();
+
     // learner/study: lesson sentences (sentencepage.cpp), knowledge cards and
     // self-test (selftest.cpp), knowledge adders (knowledgeadders.cpp)
     void on_listWidget_5_currentRowChanged(int currentRow);
@@ -221,6 +273,39 @@ private:
 
     // learner/shell/newuser.cpp
     void createuser(int k);
+
+    // learner/study (plan page, learning page, typing check, difficulty buttons)
+    // itempanel.cpp: shared by the item pages
+    // The next display picture of the shared rotation into a page's scene and
+    // view, its description into caption (may be null), its link into piclink.
+    void shownextpicture(int scene, QGraphicsView *view, QLabel *caption);
+    // The next banner picture into a page's banner frame, its link into adlink.
+    void shownextbanner(QFrameEx *frame);
+    // Sound 0 read times times, advanced by playsound; resetrepeat stops any reading.
+    void startrepeat(int times);
+    void resetrepeat();
+    void learnrepeat();
+    void reviewrepeat();
+    static QString difficultytext(int value);
+    // Whether an item of MUser::item holds a linked sentence (fields 4 to 6).
+    static bool hassentence(const QStringList &item);
+    // Field k of an item as a sound file name in the textbook's folder: its
+    // last path component; "" when the field is missing or names no file.
+    static QString soundname(const QStringList &item, int k);
+    // loadmaterial for field k of an item: "素材不存在：" + the stored name.
+    bool loaditemsound(const QStringList &item, int k);
+    // learnstart.cpp
+    bool pickrun(int mode, int start, int count, QSpinBox *countbox, const QString &tail);
+    void fillwordrun();
+    void fillknowledgerun(int mode);
+    void startlesson(int threshold);
+    // learnpage.cpp
+    void showlearn();
+    void showcurrentrow();
+    // difficultybuttons.cpp
+    void setdifficulty(const QListWidget *list, QLabel *label, int value);
+    void setcarddifficulty(int value);
+    void setsentencedifficulty(int value);
 
     // learner/shell/login.cpp
     void loginwithbook();
