@@ -16,6 +16,7 @@
 #include "mplay.h"
 #include "muser.h"
 #include "showno.h"
+#include "studyclock.h"
 
 class QFrameEx;
 class QGraphicsScene;
@@ -140,6 +141,34 @@ private slots:
     void ddupdate();
     void playsound();
     void graphicsviewclick6();
+
+    // learner/study: due review groups, the review test, hand-in, four-choice
+    // (reviewgroups.cpp, reviewtest.cpp, handin.cpp, fourchoice.cpp)
+    void on_pushButton_128_clicked();
+    void on_pushButton_66_clicked();
+    void on_pushButton_63_clicked();
+    void on_listWidget_6_currentRowChanged(int row);
+    void on_pushButton_33_clicked();
+    void on_pushButton_28_clicked();
+    void on_pushButton_29_clicked();
+    void on_pushButton_133_clicked();
+    void on_listWidget_2_currentRowChanged(int row);
+    void on_lineEdit_18_returnPressed();
+    void on_checkBox_6_clicked();
+    void on_checkBox_15_clicked();
+    void on_pushButton_44_clicked();
+    void on_checkBox_clicked();
+    void on_checkBox_13_clicked();
+    void on_pushButton_31_clicked();
+    void on_listWidget_3_currentRowChanged(int row);
+    void on_pushButton_36_clicked();
+    void on_pushButton_37_clicked();
+    void on_pushButton_58_clicked();
+    void on_pushButton_59_clicked();
+    void on_radioButton_3_clicked();
+    void on_radioButton_4_clicked();
+    void on_checkBox_10_clicked();
+    void on_pushButton_45_clicked();
 
     // learner/study (plan page, learning page, typing check, difficulty buttons)
     // planpage.cpp
@@ -313,6 +342,22 @@ private:
     void showbook();
     void listdue();
 
+    // learner/study/material.cpp
+    QString materialpath(const QString &name) const;
+    bool loadmaterial(const QString &path, const QString &message);
+    bool loaditempath(const QStringList &item, int k, const QString &prefix);
+
+    // learner/study/reviewgroups.cpp, reviewtest.cpp, handin.cpp, fourchoice.cpp
+    void listgroups();
+    void showdue();
+    void filltest();
+    void showreview();
+    bool checkreview();
+    void handin();
+    void setchoice();
+    void checkchoice(int option);
+    void nextchoice(const QString &message);
+
     // learner/study/linkedkeys.cpp: key knowledge linked to the item shown
     void showlinkedkeys(QListWidget *list, const QList<int> &keys);
     static void addlinkedkey(QListWidget *list, const QString &title, const QString &content);
@@ -384,6 +429,9 @@ private:
     showno picorder;
     QString adlink;
     QString piclink;
+
+    // The time the review schedule is read at (learner/study/studyclock.cpp).
+    studyclock clock{this};
 };
 
 #endif
