@@ -22,6 +22,7 @@ class QFrameEx;
 class QGraphicsScene;
 class QGraphicsView;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QSpinBox;
 class QTimer;
@@ -141,6 +142,12 @@ private slots:
     void ddupdate();
     void playsound();
     void graphicsviewclick6();
+
+    // learner/keyboard/keyboardbuttons.cpp: the on-screen keyboard over the
+    // answer fields of the learning, review test and lesson sentence pages
+    void on_pushButton_77_clicked();
+    void on_pushButton_78_clicked();
+    void on_pushButton_79_clicked();
 
     // learner/study: due review groups, the review test, hand-in, four-choice
     // (reviewgroups.cpp, reviewtest.cpp, handin.cpp, fourchoice.cpp)
@@ -302,6 +309,9 @@ private:
 
     // learner/shell/newuser.cpp
     void createuser(int k);
+
+    // learner/keyboard/keyboardbuttons.cpp
+    void openkeyboard(QWidget *button, QLineEdit *field, QWidget *page, void (Widget::*check)());
 
     // learner/study (plan page, learning page, typing check, difficulty buttons)
     // itempanel.cpp: shared by the item pages
