@@ -9,20 +9,16 @@ const int candidates = 4;
 const int unplaced = -10;
 }
 
-// Selects into `into` every index from..to whose coefficient is at least min;
-// indices outside the list count as -1.
+// Selects into `into` every index from..to whose coefficient is at least min.
+// Only existing items are selected, whatever the range and threshold.
 int MUser::pick(QList<int> &into, const QList<int> &diffs, int from, int to, int min)
 {
     into.clear();
-    qint64 first = from;
-    qint64 last = to;
-    if (min > -1) {
-        first = qMax<qint64>(first, 0);
-        last = qMin<qint64>(last, diffs.size() - 1);
-    }
-    for (qint64 i = first; i <= last; ++i) {
-        if (diffs.value(int(i), -1) >= min)
-            into.append(int(i));
+    const int first = qMax(from, 0);
+    const int last = qMin(to, diffs.size() - 1);
+    for (int i = first; i <= last; ++i) {
+        if (diffs.at(i) >= min)
+            into.append(i);
     }
     return into.size();
 }

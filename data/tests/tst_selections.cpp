@@ -56,8 +56,11 @@ void tst_selections::pickwords_data()
     QTest::newRow("min 11") << 0 << 9 << 11 << (QList<int>() << 2 << 9);
     QTest::newRow("from after to") << 5 << 2 << 0 << QList<int>();
     QTest::newRow("past the end") << 8 << 12 << 1 << (QList<int>() << 8 << 9);
-    QTest::newRow("outside counts as -1") << 9 << 11 << -1 << (QList<int>() << 9 << 10 << 11);
+    QTest::newRow("threshold -1 past the end") << 9 << 11 << -1 << (QList<int>() << 9);
+    QTest::newRow("threshold -1 before the start") << -3 << 1 << -1 << (QList<int>() << 0 << 1);
     QTest::newRow("whole int range") << -2147483647 - 1 << 2147483647 << 20 << (QList<int>() << 9);
+    QTest::newRow("whole int range, lowest threshold") << -2147483647 - 1 << 2147483647 << -2147483647 - 1
+                                                       << (QList<int>() << 0 << 1 << 2 << 3 << 4 << 5 << 6 << 7 << 8 << 9);
 }
 
 void tst_selections::pickwords()
@@ -89,6 +92,11 @@ void tst_selections::pickknowledge()
     QCOMPARE(user.pickkey(0, 3, 11), 1);
     user.makeorder(2);
     QCOMPARE(work(user), QList<int>() << 2);
+    // Never more than the entries that exist.
+    QCOMPARE(user.pickphonetic(-5, 100, -1), 4);
+    QCOMPARE(user.pickkey(2, 2147483647, -2147483647 - 1), 2);
+    user.makeorder(2);
+    QCOMPARE(sorted(work(user)), QList<int>() << 2 << 3);
 }
 
 void tst_selections::pickweak_data()

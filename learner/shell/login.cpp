@@ -94,15 +94,10 @@ void Widget::showbook()
 // The groups due now open the review-groups page; with none due the plan page.
 void Widget::listdue()
 {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = clock.now();
     duelist = user.duegroups(now);
     if (!duelist.isEmpty()) {
-        for (int group : qAsConst(duelist)) {
-            auto *row = new QListWidgetItem(QStringLiteral("第 %1 组").arg(group + 1), ui->listWidget_6);
-            row->setData(Qt::WhatsThisRole, QString::number(group + 1));
-        }
-        ui->stackedWidget->setCurrentIndex(7);
-        ui->listWidget_6->setCurrentRow(0);
+        listgroups();
         return;
     }
     if (user.wordcount() <= user.wordsupto(user.groupcount() - 1)) {
@@ -115,11 +110,17 @@ void Widget::listdue()
     ui->stackedWidget->setCurrentIndex(1);
 }
 
-// A failed save is reported; the user is logged out all the same.
+// A failed save is reported and keeps the learner logged in with nothing
+// discarded, so that the progress can still be saved.
 void Widget::on_pushButton_4_clicked()
 {
-    if (!saveuser())
+    // Nobody logged in: nothing to save, nothing to clear.
+    if (ui->stackedWidget->currentIndex() == 0)
+        return;
+    if (!saveuser()) {
         showmessage(QStringLiteral("用户信息无法保存"));
+        return;
+    }
     user.clearprogress();
     ui->lineEdit->clear();
     ui->stackedWidget->setCurrentIndex(0);

@@ -37,4 +37,9 @@ QString dictionary()
     return onhost("/dict/");
 }
 
+QString textbooks()
+{
+    return onhost("/show/2.html");
+}
+
 }

@@ -12,6 +12,7 @@ QString method();
 QString programme();
 QString social();
 QString dictionary();
+QString textbooks();
 
 }
 

@@ -16,11 +16,15 @@
 #include "mplay.h"
 #include "muser.h"
 #include "showno.h"
+#include "studyclock.h"
 
+class QFrameEx;
 class QGraphicsScene;
 class QGraphicsView;
 class QLabel;
+class QLineEdit;
 class QListWidget;
+class QSpinBox;
 class QTimer;
 
 namespace Ui {
@@ -139,6 +143,112 @@ private slots:
     void playsound();
     void graphicsviewclick6();
 
+    // learner/keyboard/keyboardbuttons.cpp: the on-screen keyboard over the
+    // answer fields of the learning, review test and lesson sentence pages
+    void on_pushButton_77_clicked();
+    void on_pushButton_78_clicked();
+    void on_pushButton_79_clicked();
+
+    // learner/study: due review groups, the review test, hand-in, four-choice
+    // (reviewgroups.cpp, reviewtest.cpp, handin.cpp, fourchoice.cpp)
+    void on_pushButton_128_clicked();
+    void on_pushButton_66_clicked();
+    void on_pushButton_63_clicked();
+    void on_listWidget_6_currentRowChanged(int row);
+    void on_pushButton_33_clicked();
+    void on_pushButton_28_clicked();
+    void on_pushButton_29_clicked();
+    void on_pushButton_133_clicked();
+    void on_listWidget_2_currentRowChanged(int row);
+    void on_lineEdit_18_returnPressed();
+    void on_checkBox_6_clicked();
+    void on_checkBox_15_clicked();
+    void on_pushButton_44_clicked();
+    void on_checkBox_clicked();
+    void on_checkBox_13_clicked();
+    void on_pushButton_31_clicked();
+    void on_listWidget_3_currentRowChanged(int row);
+    void on_pushButton_36_clicked();
+    void on_pushButton_37_clicked();
+    void on_pushButton_58_clicked();
+    void on_pushButton_59_clicked();
+    void on_radioButton_3_clicked();
+    void on_radioButton_4_clicked();
+    void on_checkBox_10_clicked();
+    void on_pushButton_45_clicked();
+
+    // learner/study (plan page, learning page, typing check, difficulty buttons)
+    // planpage.cpp
+    void on_comboBox_currentIndexChanged(int index);
+    void on_spinBox_9_valueChanged(int value);
+    // textbook.cpp
+    void on_pushButton_80_clicked();
+    void on_pushButton_69_clicked();
+    // learnstart.cpp
+    void on_pushButton_3_clicked();
+    // learnpage.cpp
+    void on_listWidget_currentRowChanged(int row);
+    void on_checkBox_5_clicked();
+    void on_pushButton_43_clicked();
+    void on_checkBox_12_clicked();
+    void on_checkBox_11_clicked();
+    void on_checkBox_3_clicked();
+    void on_checkBox_2_clicked();
+    // typingcheck.cpp
+    void on_lineEdit_19_returnPressed();
+    // difficultybuttons.cpp: "特难" 20, "较难" 15, "一般" 10, "较易" 5, "特易" 1, "忽略" 0 by page
+    void on_pushButton_23_clicked();
+    void on_pushButton_22_clicked();
+    void on_pushButton_61_clicked();
+    void on_pushButton_21_clicked();
+    void on_pushButton_20_clicked();
+    void on_pushButton_19_clicked();
+    void on_pushButton_30_clicked();
+    void on_pushButton_27_clicked();
+    void on_pushButton_129_clicked();
+    void on_pushButton_25_clicked();
+    void on_pushButton_24_clicked();
+    void on_pushButton_26_clicked();
+    void on_pushButton_40_clicked();
+    void on_pushButton_39_clicked();
+    void on_pushButton_130_clicked();
+    void on_pushButton_41_clicked();
+    void on_pushButton_38_clicked();
+    void on_pushButton_42_clicked();
+    void on_pushButton_111_clicked();
+    void on_pushButton_107_clicked();
+    void on_pushButton_131_clicked();
+    void on_pushButton_105_clicked();
+    void on_pushButton_103_clicked();
+    void on_pushButton_110_clicked();
+    void on_pushButton_82_clicked();
+    void on_pushButton_84_clicked();
+    void on_pushButton_132_clicked();
+    void on_pushButton_83_clicked();
+    void on_pushButton_81_clicked();
+    void on_pushButton_85_clicked();
+
+    // learner/study: lesson sentences (sentencepage.cpp), knowledge cards and
+    // self-test (selftest.cpp), knowledge adders (knowledgeadders.cpp)
+    void on_listWidget_5_currentRowChanged(int currentRow);
+    void on_lineEdit_2_returnPressed();
+    void on_pushButton_52_clicked();
+    void on_checkBox_9_clicked();
+    void on_checkBox_7_clicked();
+    void on_listWidget_4_currentRowChanged(int currentRow);
+    void on_pushButton_104_clicked();
+    void on_pushButton_109_clicked();
+    void on_pushButton_54_clicked();
+    void on_checkBox_8_clicked();
+    void on_pushButton_49_clicked();
+    void on_pushButton_48_clicked();
+    void on_pushButton_47_clicked();
+    void on_pushButton_46_clicked();
+    void on_pushButton_51_clicked();
+    void on_pushButton_50_clicked();
+    void on_pushButton_113_clicked();
+    void on_pushButton_108_clicked();
+
 private:
     // Scenes by picture view; the first six are the login slots in slot order.
     enum Scene {
@@ -200,11 +310,85 @@ private:
     // learner/shell/newuser.cpp
     void createuser(int k);
 
+    // learner/keyboard/keyboardbuttons.cpp
+    void openkeyboard(QWidget *button, QLineEdit *field, QWidget *page, void (Widget::*check)());
+
+    // learner/study (plan page, learning page, typing check, difficulty buttons)
+    // itempanel.cpp: shared by the item pages
+    // The next display picture of the shared rotation into a page's scene and
+    // view, its description into caption (may be null), its link into piclink.
+    void shownextpicture(int scene, QGraphicsView *view, QLabel *caption);
+    // The next banner picture into a page's banner frame, its link into adlink.
+    void shownextbanner(QFrameEx *frame);
+    // Sound 0 read times times, advanced by playsound; resetrepeat stops any reading.
+    void startrepeat(int times);
+    void resetrepeat();
+    void learnrepeat();
+    void reviewrepeat();
+    static QString difficultytext(int value);
+    // Whether an item of MUser::item holds a linked sentence (fields 4 to 6).
+    static bool hassentence(const QStringList &item);
+    // Field k of an item as a sound file name in the textbook's folder: its
+    // last path component; "" when the field is missing or names no file.
+    static QString soundname(const QStringList &item, int k);
+    // loadmaterial for field k of an item: "素材不存在：" + the stored name.
+    bool loaditemsound(const QStringList &item, int k);
+    // learnstart.cpp
+    bool pickrun(int mode, int start, int count, QSpinBox *countbox, const QString &tail);
+    void fillwordrun();
+    void fillknowledgerun(int mode);
+    void startlesson(int threshold);
+    // learnpage.cpp
+    void showlearn();
+    void showcurrentrow();
+    // difficultybuttons.cpp
+    void setdifficulty(const QListWidget *list, QLabel *label, int value);
+    void setcarddifficulty(int value);
+    void setsentencedifficulty(int value);
+
     // learner/shell/login.cpp
     void loginwithbook();
     void loginwithoutbook();
     void showbook();
     void listdue();
+
+    // learner/study/material.cpp
+    QString materialpath(const QString &name) const;
+    bool loadmaterial(const QString &path, const QString &message);
+    bool loaditempath(const QStringList &item, int k, const QString &prefix);
+
+    // learner/study/reviewgroups.cpp, reviewtest.cpp, handin.cpp, fourchoice.cpp
+    void listgroups();
+    void showdue();
+    void filltest();
+    void showreview();
+    bool checkreview();
+    void handin();
+    void setchoice();
+    void checkchoice(int option);
+    void nextchoice(const QString &message);
+
+    // learner/study/linkedkeys.cpp: key knowledge linked to the item shown
+    void showlinkedkeys(QListWidget *list, const QList<int> &keys);
+    static void addlinkedkey(QListWidget *list, const QString &title, const QString &content);
+
+    // learner/study/sentencepage.cpp
+    int currentsentence() const;
+    void showsentencediff(int j);
+    void shownextsentencematerial();
+
+    // learner/study/selftest.cpp: the entries of a knowledge run, by contentmode
+    bool knowledgemode() const;
+    QString knowledgetitle(int k) const;
+    QString knowledgetext(int k) const;
+    int knowledgediff(int k) const;
+    void setknowledgediff(int k, int value);
+    void showknowledgediff(int k);
+
+    // learner/study/knowledgeadders.cpp
+    enum Knowledge { PhoneticKnowledge, KeyKnowledge };
+    void addknowledge(Knowledge kind, QListWidget *list, bool sentences, QWidget *parent,
+                      QListWidget *linked);
 
     Ui::Widget *ui;
 
@@ -255,6 +439,9 @@ private:
     showno picorder;
     QString adlink;
     QString piclink;
+
+    // The time the review schedule is read at (learner/study/studyclock.cpp).
+    studyclock clock{this};
 };
 
 #endif

@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QDialog>
-#include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -12,16 +11,13 @@
 #include <QTimer>
 #include <QtTest>
 
-// The timer and player slots of the learning pages, driven directly.
+// The four-choice pause and the player slot, driven directly.
 class tst_studyslots : public QObject
 {
     Q_OBJECT
 private slots:
     void init();
     void cleanup();
-    void hcupdate();
-    void jgupdate_data();
-    void jgupdate();
     void ddupdate_data();
     void ddupdate();
     void playsound_data();
@@ -50,49 +46,6 @@ void tst_studyslots::cleanup()
 {
     find<QStackedWidget>("stackedWidget")->setCurrentIndex(0);
     window.reset();
-}
-
-void tst_studyslots::hcupdate()
-{
-    find<QLabel>("label_36")->hide();
-    find<QLabel>("label_41")->hide();
-    timer(0)->start(1000);
-    invoke("hcupdate");
-    QVERIFY2(!find<QLabel>("label_36")->isHidden(), "meaning shown");
-    QVERIFY2(!find<QLabel>("label_41")->isHidden(), "translation shown");
-    QVERIFY2(!timer(0)->isActive(), "stopped");
-}
-
-void tst_studyslots::jgupdate_data()
-{
-    QTest::addColumn<bool>("leisure");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("current");
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<int>("changes");
-
-    QTest::newRow("leisure off") << false << 3 << 0 << 0 << 0;
-    QTest::newRow("next row") << true << 3 << 0 << 1 << 1;
-    QTest::newRow("last row") << true << 3 << 2 << 0 << 2;
-    QTest::newRow("one row again") << true << 1 << 0 << 0 << 1;
-}
-
-void tst_studyslots::jgupdate()
-{
-    QFETCH(bool, leisure);
-    QFETCH(int, rows);
-    QFETCH(int, current);
-    QFETCH(int, expected);
-    QFETCH(int, changes);
-    auto *list = find<QListWidget>("listWidget");
-    fillrows(list, rows, current);
-    find<QCheckBox>("checkBox_11")->setChecked(leisure);
-    timer(1)->start(60000);
-    QSignalSpy shown(list, &QListWidget::currentRowChanged);
-    invoke("jgupdate");
-    QCOMPARE(list->currentRow(), expected);
-    QCOMPARE(shown.count(), changes);
-    QCOMPARE(timer(1)->isActive(), !leisure);
 }
 
 void tst_studyslots::ddupdate_data()

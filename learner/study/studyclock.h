@@ -1,0 +1,24 @@
+#ifndef STUDYCLOCK_H
+#define STUDYCLOCK_H
+
+#include <QDateTime>
+#include <QObject>
+
+// The time the review schedule is read at: the current local time, or a
+// fixed time once one has been set.
+class studyclock : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit studyclock(QObject *parent = nullptr);
+
+    QDateTime now() const;
+    // An invalid time returns to the current time.
+    void setnow(const QDateTime &t);
+
+private:
+    QDateTime fixed;
+};
+
+#endif
