@@ -1,8 +1,7 @@
+#include "formcheck.h"
+#include "onetranslator.h"
 #include "ui_widget.h"
 
-#include <QFile>
-#include <QTextStream>
-#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -53,34 +52,6 @@ const QStringList tabchain = {
     "pushButton_15", "pushButton_14", "pushButton_16", "pushButton_13", "pushButton_bangzhu",
     "pushButton_tuichu"};
 
-QRect rectfrom(const QString &text)
-{
-    const QStringList v = text.split(',');
-    return QRect(v.at(0).toInt(), v.at(1).toInt(), v.at(2).toInt(), v.at(3).toInt());
-}
-
-// Answers every lookup of one source text in the form's context.
-class OneTranslator : public QTranslator
-{
-public:
-    OneTranslator(const QString &source, const QString &translation)
-        : source(source)
-        , translation(translation)
-    {
-    }
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *text, const char *, int) const override
-    {
-        if (QByteArray(context) == "Widget" && QString::fromUtf8(text) == source)
-            return translation;
-        return QString();
-    }
-
-private:
-    QString source;
-    QString translation;
-};
-
 } // namespace
 
 class tst_BookmakerForm : public QObject
@@ -110,7 +81,6 @@ private:
     {
         return form->findChild<T *>(name);
     }
-    QList<QWidget *> namedWidgets() const;
 
     QWidget *form = nullptr;
     Ui::Widget *ui = nullptr;
@@ -129,44 +99,11 @@ void tst_BookmakerForm::cleanup()
     delete form;
 }
 
-QList<QWidget *> tst_BookmakerForm::namedWidgets() const
-{
-    QList<QWidget *> named;
-    const QList<QWidget *> all = form->findChildren<QWidget *>();
-    for (QWidget *w : all) {
-        if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
-            named << w;
-    }
-    return named;
-}
-
 // One row per widget of the table: name, class, parent, geometry, text,
 // tooltip and the looks it wears.
 static void readtable()
 {
-    QTest::addColumn<QString>("classname");
-    QTest::addColumn<QString>("parent");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("tooltip");
-    QTest::addColumn<QStringList>("looks");
-
-    QFile file(QFINDTESTDATA("formwidgets.tsv"));
-    QVERIFY2(file.open(QIODevice::ReadOnly), "the widget table is missing");
-    QTextStream in(&file);
-    in.setCodec("UTF-8");
-    int rows = 0;
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
-        if (line.startsWith('#'))
-            continue;
-        const QStringList f = line.split('\t');
-        QVERIFY2(f.size() == 7, qPrintable("bad table row: " + line));
-        QTest::newRow(qPrintable(f.at(0))) << f.at(1) << f.at(2) << rectfrom(f.at(3)) << f.at(4)
-                                           << f.at(5) << f.at(6).split(' ', Qt::SkipEmptyParts);
-        ++rows;
-    }
-    QCOMPARE(rows, 214);
+    QCOMPARE(formcheck::addtablerows(QFINDTESTDATA("formwidgets.tsv"), true), 214);
 }
 
 void tst_BookmakerForm::objects_data()
@@ -176,24 +113,7 @@ void tst_BookmakerForm::objects_data()
 
 void tst_BookmakerForm::objects()
 {
-    QFETCH(QString, classname);
-    QFETCH(QString, parent);
-    QFETCH(QRect, geometry);
-    QFETCH(QString, text);
-    QFETCH(QString, tooltip);
-    const QString name = QTest::currentDataTag();
-
-    QWidget *w = widget(name);
-    QVERIFY2(w, qPrintable(name + " does not exist"));
-    QCOMPARE(QString(w->metaObject()->className()), classname);
-    QVERIFY2(w->parentWidget(), qPrintable(name + " has no parent"));
-    QCOMPARE(w->parentWidget()->objectName(), parent);
-    QCOMPARE(w->geometry(), geometry);
-    if (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w))
-        QCOMPARE(w->property("text").toString(), text);
-    else
-        QVERIFY2(text.isEmpty(), qPrintable(name + " has no caption"));
-    QCOMPARE(w->toolTip(), tooltip);
+    formcheck::checkobject(form);
 }
 
 void tst_BookmakerForm::looks_data()
@@ -260,7 +180,7 @@ void tst_BookmakerForm::looks()
 
 void tst_BookmakerForm::formRecordIsComplete()
 {
-    const QList<QWidget *> named = namedWidgets();
+    const QList<QWidget *> named = formcheck::namedwidgets(form);
     QCOMPARE(named.size(), 221);
     QSet<QString> names;
     for (QWidget *w : named)
@@ -345,17 +265,7 @@ void tst_BookmakerForm::insertPlacesExcludeEachOther()
 
 void tst_BookmakerForm::tabChain()
 {
-    for (int i = 0; i + 1 < tabchain.size(); ++i) {
-        QWidget *from = widget(tabchain.at(i));
-        QVERIFY2(from, qPrintable(tabchain.at(i)));
-        QWidget *next = from->nextInFocusChain();
-        // Tab skips a compound widget's inner parts and widgets that take no focus.
-        while (next != from && (from->isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus)))
-            next = next->nextInFocusChain();
-        QVERIFY2(next->objectName() == tabchain.at(i + 1),
-                 qPrintable(QString("%1 is followed by %2, not %3")
-                                .arg(tabchain.at(i), next->objectName(), tabchain.at(i + 1))));
-    }
+    formcheck::checktabchain(form, tabchain);
 }
 
 void tst_BookmakerForm::textsGoThroughTranslation()

@@ -1,8 +1,7 @@
+#include "formcheck.h"
+#include "onetranslator.h"
 #include "ui_widget.h"
 
-#include <QFile>
-#include <QTextStream>
-#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -71,34 +70,6 @@ const QStringList tabchain = {
     "listWidget_6", "pushButton_33", "graphicsView_30", "pushButton_74", "pushButton_124",
     "pushButton_125", "pushButton_115", "pushButton_114"};
 
-QRect rectfrom(const QString &text)
-{
-    const QStringList v = text.split(',');
-    return QRect(v.at(0).toInt(), v.at(1).toInt(), v.at(2).toInt(), v.at(3).toInt());
-}
-
-// Answers every lookup of one source text in the form's context.
-class OneTranslator : public QTranslator
-{
-public:
-    OneTranslator(const QString &source, const QString &translation)
-        : source(source)
-        , translation(translation)
-    {
-    }
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *text, const char *, int) const override
-    {
-        if (QByteArray(context) == "Widget" && QString::fromUtf8(text) == source)
-            return translation;
-        return QString();
-    }
-
-private:
-    QString source;
-    QString translation;
-};
-
 } // namespace
 
 class tst_WidgetForm : public QObject
@@ -141,7 +112,6 @@ private:
     {
         return form->findChild<T *>(name);
     }
-    QList<QWidget *> namedWidgets() const;
     QList<QWidget *> orderedChain() const;
 
     QWidget *form = nullptr;
@@ -161,65 +131,19 @@ void tst_WidgetForm::cleanup()
     delete form;
 }
 
-QList<QWidget *> tst_WidgetForm::namedWidgets() const
-{
-    QList<QWidget *> named;
-    const QList<QWidget *> all = form->findChildren<QWidget *>();
-    for (QWidget *w : all) {
-        if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
-            named << w;
-    }
-    return named;
-}
-
 void tst_WidgetForm::objects_data()
 {
-    QTest::addColumn<QString>("classname");
-    QTest::addColumn<QString>("parent");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("tooltip");
-
-    QFile file(QFINDTESTDATA("formwidgets.tsv"));
-    QVERIFY2(file.open(QIODevice::ReadOnly), "the widget table is missing");
-    QTextStream in(&file);
-    in.setCodec("UTF-8");
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
-        if (line.startsWith('#'))
-            continue;
-        const QStringList f = line.split('\t');
-        QVERIFY2(f.size() == 6, qPrintable("bad table row: " + line));
-        QTest::newRow(qPrintable(f.at(0)))
-            << f.at(1) << f.at(2) << rectfrom(f.at(3)) << f.at(4) << f.at(5);
-    }
+    formcheck::addtablerows(QFINDTESTDATA("formwidgets.tsv"), false);
 }
 
 void tst_WidgetForm::objects()
 {
-    QFETCH(QString, classname);
-    QFETCH(QString, parent);
-    QFETCH(QRect, geometry);
-    QFETCH(QString, text);
-    QFETCH(QString, tooltip);
-    const QString name = QTest::currentDataTag();
-
-    QWidget *w = widget(name);
-    QVERIFY2(w, qPrintable(name + " does not exist"));
-    QCOMPARE(QString(w->metaObject()->className()), classname);
-    QVERIFY2(w->parentWidget(), qPrintable(name + " has no parent"));
-    QCOMPARE(w->parentWidget()->objectName(), parent);
-    QCOMPARE(w->geometry(), geometry);
-    if (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w))
-        QCOMPARE(w->property("text").toString(), text);
-    else
-        QVERIFY2(text.isEmpty(), qPrintable(name + " has no caption"));
-    QCOMPARE(w->toolTip(), tooltip);
+    formcheck::checkobject(form);
 }
 
 void tst_WidgetForm::formRecordIsComplete()
 {
-    const QList<QWidget *> named = namedWidgets();
+    const QList<QWidget *> named = formcheck::namedwidgets(form);
     QCOMPARE(named.size(), 322);
     QSet<QString> names;
     for (QWidget *w : named)
@@ -281,11 +205,8 @@ void tst_WidgetForm::styleSheets_data()
     QWidget scratch;
     Ui::Widget record;
     record.setupUi(&scratch);
-    const QList<QWidget *> all = scratch.findChildren<QWidget *>();
-    for (QWidget *w : all) {
+    for (QWidget *w : formcheck::namedwidgets(&scratch)) {
         const QString name = w->objectName();
-        if (name.isEmpty() || name.startsWith("qt_"))
-            continue;
         QString sheet;
         if (qobject_cast<QGraphicsView *>(w) || qobject_cast<QSpinBox *>(w)
             || qobject_cast<QLineEdit *>(w) || qobject_cast<QListWidget *>(w))
@@ -376,7 +297,7 @@ void tst_WidgetForm::onlyTheNamedDeviations()
 {
     const QStringList fonted = {"label_35", "label_44"};
     const QStringList wrapped = {"label_37", "label_41"};
-    for (QWidget *w : namedWidgets()) {
+    for (QWidget *w : formcheck::namedwidgets(form)) {
         const QString name = w->objectName();
         QVERIFY2(w->isEnabled() || name == "pushButton_85", qPrintable(name + " is disabled"));
         QVERIFY2(w->testAttribute(Qt::WA_SetFont) == fonted.contains(name),
@@ -511,17 +432,7 @@ void tst_WidgetForm::hiddenLabelStaysAbovePage()
 void tst_WidgetForm::tabChain()
 {
     QCOMPARE(tabchain.size(), 195);
-    for (int i = 0; i + 1 < tabchain.size(); ++i) {
-        QWidget *from = widget(tabchain.at(i));
-        QVERIFY2(from, qPrintable(tabchain.at(i)));
-        QWidget *next = from->nextInFocusChain();
-        // Tab skips a compound widget's inner parts and widgets that take no focus.
-        while (next != from && (from->isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus)))
-            next = next->nextInFocusChain();
-        QVERIFY2(next->objectName() == tabchain.at(i + 1),
-                 qPrintable(QString("%1 is followed by %2, not %3")
-                                .arg(tabchain.at(i), next->objectName(), tabchain.at(i + 1))));
-    }
+    formcheck::checktabchain(form, tabchain);
 }
 
 // Every widget under parent in the order the form creates them: children
