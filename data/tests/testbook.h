@@ -24,6 +24,23 @@ QByteArray hexfields(const char *const (&fields)[N], int replaced = -1,
     return bytes;
 }
 
+// The bytes of the hex fields before field `field`.
+template<int N>
+QByteArray hexfieldsbefore(const char *const (&fields)[N], int field)
+{
+    QByteArray bytes;
+    for (int i = 0; i < field; ++i)
+        bytes += QByteArray::fromHex(fields[i]);
+    return bytes;
+}
+
+inline QByteArray bigendian(quint32 value)
+{
+    QByteArray bytes(4, Qt::Uninitialized);
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
 inline QByteArray readall(const QString &path)
 {
     QFile file(path);
@@ -61,6 +78,20 @@ inline QString writeall(const QString &path, const QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// A user file that names bookpath as its textbook and holds nothing else.
+inline QString writebookuser(const QString &path, const QString &bookpath)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    QDataStream out(&file);
+    out.setVersion(QDataStream::Qt_4_8);
+    out << qint32(0x12345678) << bookpath << QString() << QString() << QByteArray();
+    for (int i = 0; i < 21; ++i)
+        out << quint32(0);
     return path;
 }
 
