@@ -5,6 +5,7 @@
 
 #include "dialogframe.h"
 #include "mb_dialog.h"
+#include "paintblack.h"
 #include "scenepicture.h"
 #include "screenfit.h"
 
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QGraphicsScene>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QScreen>
 
 Widget::Widget(QWidget *parent)
@@ -69,10 +69,7 @@ Widget::~Widget()
 void Widget::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
-    QPainter painter(this);
-    painter.setPen(QColor(0, 0, 0, 255));
-    painter.setBrush(QBrush(QColor(0, 0, 0, 255), Qt::SolidPattern));
-    painter.drawRect(0, 0, width(), height());
+    paintblack(this);
 }
 
 void Widget::fitscreen()

@@ -5,6 +5,7 @@
 
 #include "mb_dialog.h"
 #include "dialogframe.h"
+#include "paintblack.h"
 #include "scenepicture.h"
 
 #include <QGraphicsScene>
@@ -72,10 +73,7 @@ Widget::~Widget()
 void Widget::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
-    QPainter painter(this);
-    painter.setPen(QColor(0, 0, 0, 255));
-    painter.setBrush(QBrush(QColor(0, 0, 0, 255), Qt::SolidPattern));
-    painter.drawRect(0, 0, width(), height());
+    paintblack(this);
 }
 
 void Widget::closeEvent(QCloseEvent *event)
