@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QMap>
 #include <QPainter>
+#include <QtTest>
 
 #include <algorithm>
 
@@ -142,6 +143,30 @@ QString fault(QPushButtonEx *button, const QString &set, const QStringList &sets
     if (darkest >= 64)
         return QStringLiteral("the caption is not black (darkest grey %1)").arg(darkest);
     return QString();
+}
+
+void addrows(const QMap<QString, QStringList> &buttons, int count)
+{
+    QTest::addColumn<QString>("set");
+    QMap<QString, QString> setof;
+    for (auto it = buttons.cbegin(); it != buttons.cend(); ++it) {
+        for (const QString &name : it.value()) {
+            QVERIFY2(!setof.contains(name), qPrintable(name + " twice"));
+            setof.insert(name, it.key());
+        }
+    }
+    QCOMPARE(setof.size(), count);
+    for (auto it = setof.cbegin(); it != setof.cend(); ++it)
+        QTest::newRow(qPrintable(it.key())) << it.value();
+}
+
+void checkrow(QWidget *window, const QStringList &sets)
+{
+    QFETCH(QString, set);
+    auto *button = window->findChild<QPushButtonEx *>(QTest::currentDataTag());
+    QVERIFY2(button, QTest::currentDataTag());
+    const QString problem = fault(button, set, sets);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 
 }

@@ -1,10 +1,12 @@
 #ifndef SKINCHECK_H
 #define SKINCHECK_H
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
 class QPushButtonEx;
+class QWidget;
 
 // Whether a picture button wears its skin set: an outline fitted to its size
 // with the corners cut away, the set's normal, hover and pressed pictures
@@ -14,6 +16,14 @@ namespace skincheck {
 
 // An empty string when button wears set, else what is wrong.
 QString fault(QPushButtonEx *button, const QString &set, const QStringList &sets);
+
+// Adds a test row "set" per button, tagged with the button's name, from the
+// buttons of each set; a button in two sets fails, and so does a count other
+// than count.
+void addrows(const QMap<QString, QStringList> &buttons, int count);
+
+// The button of window named by the current row's tag wears the row's set.
+void checkrow(QWidget *window, const QStringList &sets);
 
 }
 

@@ -1,4 +1,5 @@
 #include "bookmakerfiles.h"
+#include "bynameslot.h"
 #include "qpushbuttonex.h"
 #include "skincheck.h"
 #include "widget.h"
@@ -52,8 +53,6 @@ void tst_BookmakerSkins::cleanupTestCase()
 
 void tst_BookmakerSkins::skins_data()
 {
-    QTest::addColumn<QString>("set");
-
     const QMap<QString, QStringList> buttons = {
         {"q", numbered("pushButton", 1, 16) + numbered("pushButton", 18, 31) + numbered("pushButton", 40, 45)
                   + numbered("pushButton_bangzhu", 1, 6) + numbered("pushButton_tuichu", 1, 6)},
@@ -71,25 +70,12 @@ void tst_BookmakerSkins::skins_data()
         {"ljgd", {"pushButton_75", "pushButton_76", "pushButton_77", "pushButton_74", "pushButton_78",
                   "pushButton_80"}},
     };
-    QMap<QString, QString> setof;
-    for (auto it = buttons.cbegin(); it != buttons.cend(); ++it) {
-        for (const QString &name : it.value()) {
-            QVERIFY2(!setof.contains(name), qPrintable(name + " twice"));
-            setof.insert(name, it.key());
-        }
-    }
-    QCOMPARE(setof.size(), 95);
-    for (auto it = setof.cbegin(); it != setof.cend(); ++it)
-        QTest::newRow(qPrintable(it.key())) << it.value();
+    skincheck::addrows(buttons, 95);
 }
 
 void tst_BookmakerSkins::skins()
 {
-    QFETCH(QString, set);
-    auto *button = window->findChild<QPushButtonEx *>(QTest::currentDataTag());
-    QVERIFY2(button, QTest::currentDataTag());
-    const QString fault = skincheck::fault(button, set, sets);
-    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    skincheck::checkrow(window, sets);
 }
 
 // No picture button is left plain, and only picture buttons carry outlines.
@@ -109,23 +95,17 @@ void tst_BookmakerSkins::everyButtonSkinned()
 void tst_BookmakerSkins::slotsFindTheirWidgets()
 {
     const QMetaObject *meta = window->metaObject();
-    int bound = 0;
+    int count = 0;
     for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
         const QMetaMethod slot = meta->method(i);
         const QString signature = QString::fromLatin1(slot.methodSignature());
         if (slot.methodType() != QMetaMethod::Slot || !signature.startsWith("on_"))
             continue;
-        const QString name = QString::fromLatin1(slot.name());
-        const int split = name.lastIndexOf('_');
-        const QString object = name.mid(3, split - 3);
-        const QString signal = name.mid(split + 1) + signature.mid(signature.indexOf('('));
-        QObject *target = window->findChild<QObject *>(object);
-        QVERIFY2(target, qPrintable(signature + ": no widget " + object));
-        QVERIFY2(target->metaObject()->indexOfSignal(qPrintable(signal)) >= 0,
-                 qPrintable(signature + ": " + object + " has no signal " + signal));
-        ++bound;
+        const ByNameSlot bound(window, slot);
+        QVERIFY2(bound.signal.isValid(), qPrintable(bound.fault));
+        ++count;
     }
-    QVERIFY2(bound > 0, "the window has no slots bound by name");
+    QVERIFY2(count > 0, "the window has no slots bound by name");
 }
 
 QTEST_MAIN(tst_BookmakerSkins)

@@ -1,6 +1,6 @@
 #include "widget.h"
 
-#include "qpushbuttonex.h"
+#include "bynameslot.h"
 #include "skincheck.h"
 
 #include <QtTest>
@@ -41,8 +41,6 @@ void tst_WidgetSkins::cleanupTestCase()
 
 void tst_WidgetSkins::skins_data()
 {
-    QTest::addColumn<QString>("set");
-
     const QMap<QString, QList<int>> buttons = {
         {"f2", {1, 2, 3, 28, 128, 104, 109, 33}},
         {"f4", {48, 49, 46, 47, 50, 51, 108, 113}},
@@ -57,28 +55,17 @@ void tst_WidgetSkins::skins_data()
         {"ljgd", {17, 18, 70, 71, 72, 73, 74}},
         {"zy", {69, 80, 43, 77, 44, 78, 45, 52, 79}},
     };
-    QMap<int, QString> setof;
+    QMap<QString, QStringList> names;
     for (auto it = buttons.cbegin(); it != buttons.cend(); ++it) {
-        for (int number : it.value()) {
-            QVERIFY2(!setof.contains(number), qPrintable(QString("button %1 twice").arg(number)));
-            setof.insert(number, it.key());
-        }
+        for (int number : it.value())
+            names[it.key()] << (number == 1 ? QString("pushButton") : QString("pushButton_%1").arg(number));
     }
-    QCOMPARE(setof.size(), 133);
-    for (auto it = setof.cbegin(); it != setof.cend(); ++it) {
-        const QString name = it.key() == 1 ? QString("pushButton")
-                                           : QString("pushButton_%1").arg(it.key());
-        QTest::newRow(qPrintable(name)) << it.value();
-    }
+    skincheck::addrows(names, 133);
 }
 
 void tst_WidgetSkins::skins()
 {
-    QFETCH(QString, set);
-    auto *button = window->findChild<QPushButtonEx *>(QTest::currentDataTag());
-    QVERIFY2(button, QTest::currentDataTag());
-    const QString fault = skincheck::fault(button, set, sets);
-    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    skincheck::checkrow(window, sets);
 }
 
 // Every slot of the window that the form binds by name, with its signature.
@@ -157,19 +144,12 @@ void tst_WidgetSkins::slotsBound()
     const int index = meta->indexOfSlot(qPrintable(signature));
     QVERIFY2(index >= 0, qPrintable("the window has no slot " + signature));
     const QMetaMethod slot = meta->method(index);
-    const QString name = QString::fromLatin1(slot.name());
-    const int split = name.lastIndexOf('_');
-    const QString object = name.mid(3, split - 3);
-    const QString signal = name.mid(split + 1) + signature.mid(signature.indexOf('('));
-    QObject *target = window->findChild<QObject *>(object);
-    QVERIFY2(target, qPrintable(signature + ": no widget " + object));
-    const int signalindex = target->metaObject()->indexOfSignal(qPrintable(signal));
-    QVERIFY2(signalindex >= 0, qPrintable(signature + ": " + object + " has no signal " + signal));
-    const QMetaMethod emitted = target->metaObject()->method(signalindex);
+    const ByNameSlot bound(window, slot);
+    QVERIFY2(bound.signal.isValid(), qPrintable(bound.fault));
     // A connection can only be taken apart when it exists; put it back afterwards.
-    QVERIFY2(QObject::disconnect(target, emitted, window, slot),
-             qPrintable(signature + " is not connected to " + object));
-    QVERIFY2(QObject::connect(target, emitted, window, slot), "reconnected");
+    QVERIFY2(QObject::disconnect(bound.target, bound.signal, window, slot),
+             qPrintable(signature + " is not connected to " + bound.target->objectName()));
+    QVERIFY2(QObject::connect(bound.target, bound.signal, window, slot), "reconnected");
 }
 
 // No slot named like a by-name slot is left outside the table.
