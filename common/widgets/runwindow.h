@@ -1,0 +1,22 @@
+#ifndef RUNWINDOW_H
+#define RUNWINDOW_H
+
+#include <QApplication>
+#include <QTextCodec>
+
+// A program's life: the application, its one window shown with show, and the
+// event loop. The pages are laid out for point sizes at 96 dots per inch,
+// unless QT_FONT_DPI says otherwise; texts of the locale are UTF-8.
+template<typename Window>
+int runwindow(int &argc, char **argv, void (QWidget::*show)())
+{
+    if (!qEnvironmentVariableIsSet("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "96");
+    QApplication app(argc, argv);
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("utf-8"));
+    Window window;
+    (window.*show)();
+    return app.exec();
+}
+
+#endif
