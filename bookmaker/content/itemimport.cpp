@@ -38,18 +38,7 @@ void Widget::importitems(bool words)
         showmessage(import.message());
         return;
     }
-    emptycontentlists();
-    if (words)
-        book.clearwords();
-    else
-        book.clearsentences();
-    for (const QStringList &item : import.items()) {
-        if (words)
-            book.addword(item);
-        else
-            book.addsentence(item);
-    }
-    reloaditems(words);
+    replaceitems(words, import.items());
 }
 
 void Widget::on_pushButton_37_clicked()

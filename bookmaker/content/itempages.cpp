@@ -90,11 +90,22 @@ void Widget::clearitems(bool words)
     if (!askok(words ? QStringLiteral("非常危险！ 输入“ok”清空所有单词")
                      : QStringLiteral("非常危险！ 输入“ok”清空所有句子")))
         return;
+    replaceitems(words, {});
+}
+
+void Widget::replaceitems(bool words, const QList<QStringList> &items)
+{
     emptycontentlists();
     if (words)
         book.clearwords();
     else
         book.clearsentences();
+    for (const QStringList &item : items) {
+        if (words)
+            book.addword(item);
+        else
+            book.addsentence(item);
+    }
     reloaditems(words);
 }
 

@@ -237,6 +237,8 @@ private:
     void rowchanged(bool words, int row);
     void storeitem(bool words, int row);
     void clearitems(bool words);
+    // The record's words or sentences become items; the pages that list them follow.
+    void replaceitems(bool words, const QList<QStringList> &items);
     void nextwithoutsound(bool words);
     void listen(bool words);
     void deletesound(bool words);
