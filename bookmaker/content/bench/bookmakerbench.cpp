@@ -2,6 +2,7 @@
 // a text file and generating the textbook from them (the sound files are
 // made beforehand, empty, and not timed). Prints milliseconds; asserts nothing.
 
+#include "bookmakerfiles.h"
 #include "dialogdriver.h"
 #include "textbookfixture.h"
 #include "textimport.h"
@@ -73,6 +74,6 @@ int main(int argc, char **argv)
         << " bytes" << Qt::endl;
     out << "import and generation: " << importms + generatems << " ms" << Qt::endl;
     window.close();
-    QFile::remove(settingspath());
+    QFile::remove(bookmakerfiles::settingspath());
     return 0;
 }

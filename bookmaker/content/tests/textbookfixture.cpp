@@ -1,36 +1,25 @@
 #include "textbookfixture.h"
 
+#include "bookmakerfiles.h"
 #include "dialogdriver.h"
 #include "fd_dialog.h"
 #include "lameencoder.h"
 #include "soundcheck.h"
 #include "widget.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSettings>
 
 namespace textbookfixture {
 
-QString settingspath()
-{
-    return QCoreApplication::applicationDirPath() + QDir::separator()
-        + QFileInfo(QCoreApplication::applicationFilePath()).baseName() + QStringLiteral(".ini");
-}
-
 void writesettings(const QString &material, const QString &lastfolder, const QString &lame)
 {
-    QFile::remove(settingspath());
-    QSettings settings(settingspath(), QSettings::IniFormat);
-    settings.setIniCodec("UTF-8");
-    settings.setValue(QStringLiteral("/位置/素材"), material);
-    settings.setValue(QStringLiteral("/位置/缺省"), lastfolder);
-    settings.setValue(QStringLiteral("/pos/lame"), lame);
+    bookmakerfiles::writesettings({{QStringLiteral("/位置/素材"), material},
+                                   {QStringLiteral("/位置/缺省"), lastfolder},
+                                   {QStringLiteral("/pos/lame"), lame}});
 }
 
 QByteArray wordfile(int n)

@@ -11,10 +11,9 @@ class QWidget;
 // answers, and a finished textbook folder made through the window itself.
 namespace textbookfixture {
 
-// The bookmaker's settings file beside the running program.
-QString settingspath();
-// Settings as an earlier run would have left them: the material folder, the
-// chooser's start folder and the encoder.
+// Settings as an earlier run would have left them (in
+// bookmakerfiles::settingspath()): the material folder, the chooser's start
+// folder and the encoder.
 void writesettings(const QString &material, const QString &lastfolder, const QString &lame);
 
 // Import files of n numbered items: "word<i>", "[w1d]", "词<i>" and

@@ -1,3 +1,4 @@
+#include "bookmakerfiles.h"
 #include "dialogdriver.h"
 #include "mbook.h"
 #include "muser.h"
@@ -100,7 +101,7 @@ void tst_authoring::init()
 void tst_authoring::cleanup()
 {
     window.reset();
-    QFile::remove(settingspath());
+    QFile::remove(bookmakerfiles::settingspath());
 }
 
 void tst_authoring::start(const QString &lame)
@@ -846,7 +847,7 @@ void tst_authoring::findencoder()
     click("pushButton_32");
     QVERIFY2(soundcheck::seconds(material("w1.mp3")) > 0.2, "no MP3 through the encoder found");
     window.reset();
-    QSettings settings(settingspath(), QSettings::IniFormat);
+    QSettings settings(bookmakerfiles::settingspath(), QSettings::IniFormat);
     settings.setIniCodec("UTF-8");
     QCOMPARE(settings.value("/pos/lame").toString(), path("sources/bin/lame"));
 }
