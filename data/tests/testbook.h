@@ -2,10 +2,9 @@
 #define TESTBOOK_H
 
 #include "mbook.h"
+#include "testpictures.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -130,13 +129,7 @@ inline void addcuts(const QByteArray &whole, int upto)
 
 inline QByteArray testjpeg(int width, int height)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return bytes;
+    return testpictures::encoded(width, height, Qt::darkCyan, "JPG");
 }
 
 inline QStringList testword(int i)
