@@ -29,6 +29,22 @@ QList<QWidget *> namedwidgets(QWidget *form)
     return named;
 }
 
+int distinctnames(const QList<QWidget *> &widgets)
+{
+    QSet<QString> names;
+    for (QWidget *w : widgets)
+        names.insert(w->objectName());
+    return names.size();
+}
+
+QMap<QString, int> classcounts(const QList<QWidget *> &widgets)
+{
+    QMap<QString, int> classes;
+    for (QWidget *w : widgets)
+        ++classes[w->metaObject()->className()];
+    return classes;
+}
+
 int addtablerows(const QString &path, bool looks)
 {
     QTest::addColumn<QString>("classname");

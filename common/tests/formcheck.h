@@ -2,6 +2,7 @@
 #define FORMCHECK_H
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,10 @@ namespace formcheck {
 
 // The form's widgets that carry a name of their own.
 QList<QWidget *> namedwidgets(QWidget *form);
+// How many different names the widgets carry.
+int distinctnames(const QList<QWidget *> &widgets);
+// How many of the widgets there are of each class.
+QMap<QString, int> classcounts(const QList<QWidget *> &widgets);
 
 // Adds one test row per line of a tab-separated widget table: name (the row's
 // tag), class, parent, geometry "x,y,w,h", text and tooltip, and with looks a

@@ -1,9 +1,17 @@
 #include "onetranslator.h"
 
+#include <QCoreApplication>
+
 OneTranslator::OneTranslator(const QString &source, const QString &translation)
     : source(source)
     , translation(translation)
 {
+    QCoreApplication::installTranslator(this);
+}
+
+OneTranslator::~OneTranslator()
+{
+    QCoreApplication::removeTranslator(this);
 }
 
 bool OneTranslator::isEmpty() const

@@ -174,14 +174,9 @@ void tst_BookmakerForm::formRecordIsComplete()
 {
     const QList<QWidget *> named = formcheck::namedwidgets(form);
     QCOMPARE(named.size(), 221);
-    QSet<QString> names;
-    for (QWidget *w : named)
-        names.insert(w->objectName());
-    QCOMPARE(names.size(), 221);
+    QCOMPARE(formcheck::distinctnames(named), 221);
 
-    QMap<QString, int> classes;
-    for (QWidget *w : named)
-        ++classes[w->metaObject()->className()];
+    const QMap<QString, int> classes = formcheck::classcounts(named);
     const QMap<QString, int> expected = {
         {"QStackedWidgetEx", 1}, {"QWidget", 6},      {"QPushButtonEx", 95}, {"QLabel", 65},
         {"QFrameEx", 18},        {"QLineEdit", 11},   {"QGraphicsView", 8},  {"QListWidget", 8},
@@ -262,10 +257,10 @@ void tst_BookmakerForm::tabChain()
 
 void tst_BookmakerForm::textsGoThroughTranslation()
 {
-    OneTranslator translator(QString::fromUtf8("生成教材"), "Make the textbook");
-    QCoreApplication::installTranslator(&translator);
-    ui->retranslateUi(form);
-    QCoreApplication::removeTranslator(&translator);
+    {
+        const OneTranslator translator(QString::fromUtf8("生成教材"), "Make the textbook");
+        ui->retranslateUi(form);
+    }
     QCOMPARE(ui->pushButton_wancheng->text(), QString("Make the textbook"));
     QCOMPARE(ui->pushButton_wancheng_5->text(), QString("Make the textbook"));
     QCOMPARE(ui->pushButton_tuichu->text(), QString::fromUtf8("退出"));

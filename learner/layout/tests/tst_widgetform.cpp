@@ -145,14 +145,9 @@ void tst_WidgetForm::formRecordIsComplete()
 {
     const QList<QWidget *> named = formcheck::namedwidgets(form);
     QCOMPARE(named.size(), 322);
-    QSet<QString> names;
-    for (QWidget *w : named)
-        names.insert(w->objectName());
-    QCOMPARE(names.size(), 322);
+    QCOMPARE(formcheck::distinctnames(named), 322);
 
-    QMap<QString, int> classes;
-    for (QWidget *w : named)
-        ++classes[w->metaObject()->className()];
+    const QMap<QString, int> classes = formcheck::classcounts(named);
     QCOMPARE(classes.value("QPushButtonEx"), 133);
     QCOMPARE(classes.value("QLabel"), 93);
     QCOMPARE(classes.value("QSpinBox"), 20);
@@ -519,10 +514,10 @@ void tst_WidgetForm::leftOutOfTabChain()
 
 void tst_WidgetForm::textsGoThroughTranslation()
 {
-    OneTranslator translator(QString::fromUtf8("登录"), "Log in");
-    QCoreApplication::installTranslator(&translator);
-    ui->retranslateUi(form);
-    QCoreApplication::removeTranslator(&translator);
+    {
+        const OneTranslator translator(QString::fromUtf8("登录"), "Log in");
+        ui->retranslateUi(form);
+    }
     QCOMPARE(ui->pushButton_2->text(), QString("Log in"));
     QCOMPARE(ui->pushButton->text(), QString::fromUtf8("退出"));
 }
