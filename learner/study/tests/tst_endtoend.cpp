@@ -172,15 +172,18 @@ void tst_endtoend::learnmadebook_data()
 {
     QTest::addColumn<int>("words");
     QTest::addColumn<int>("runsize");
+    QTest::addColumn<bool>("throughsentences");
 
-    QTest::newRow("part of the book") << 6 << 4;
-    QTest::newRow("the whole book") << 4 << 4;
+    QTest::newRow("part of the book") << 6 << 4 << false;
+    QTest::newRow("the whole book") << 4 << 4 << false;
+    QTest::newRow("through the example sentences") << 5 << 3 << true;
 }
 
 void tst_endtoend::learnmadebook()
 {
     QFETCH(int, words);
     QFETCH(int, runsize);
+    QFETCH(bool, throughsentences);
     QTemporaryDir dir;
     QVERIFY2(dir.isValid(), "temporary folder");
 
@@ -216,6 +219,10 @@ void tst_endtoend::learnmadebook()
         itemsbymeaning.insert(item.value(2), item);
     }
     QCOMPARE(itemsbymeaning.size(), words);
+    // Learning through the sentences reads the sentences' sounds: with the
+    // words' sounds made unplayable, only those can end the readings.
+    for (int p = 1; throughsentences && p <= words; ++p)
+        QVERIFY(testfiles::writeall(folder + QStringLiteral("/w%1.mp3").arg(p), QByteArray(1000, 'x')));
 
     // A learner without a textbook, the program's only user.
     const QString userpath = dir.filePath(QStringLiteral("学习者.zbu"));
@@ -279,13 +286,16 @@ void tst_endtoend::learnmadebook()
     // After the last row comes the first; its reading ends the learning.
     find<QSpinBox>("spinBox_11")->setValue(2);
     find<QSpinBox>("spinBox_12")->setValue(1);
+    if (find<QCheckBox>("checkBox_12")->isChecked() != throughsentences)
+        find<QCheckBox>("checkBox_12")->click();
     QStringList shown;
     QList<int> visited;
     const QMetaObject::Connection watch =
         connect(list, &QListWidget::currentRowChanged, this, [&](int row) {
             visited << row;
             shown << text("label_33") + QLatin1Char('|') + text("label_35") + QLatin1Char('|') + text("label_36")
-                    + QLatin1Char('|') + text("label_37") + QLatin1Char('|') + text("label_41");
+                    + QLatin1Char('|') + text("label_37") + QLatin1Char('|') + text("label_41")
+                    + (find<QLabel>("label_82")->isHidden() ? QString() : QLatin1Char('|') + text("label_82"));
             if (row == 0)
                 find<QCheckBox>("checkBox_5")->setChecked(false);
             else if (visited.contains(0))
