@@ -23,8 +23,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <functional>
-
 // Both programs on one road: the bookmaker makes a textbook with sounds from
 // import files (the maketextbook program), and a learner adopts it in the
 // learner window, learns a run of words hearing their sounds, hands the test
@@ -60,7 +58,7 @@ private:
     void closestrays();
 
     QScopedPointer<Widget> window;
-    // The generated textbook read through the data core: word to item.
+    // The generated textbook's items read through the data core, by meaning.
     QMap<QString, QStringList> itemsbymeaning;
     QTimer strayguard;
     QPointer<QDialog> stray;
