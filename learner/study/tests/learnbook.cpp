@@ -56,7 +56,8 @@ QString write(const QString &folder, const Book &book)
     for (int i = 0; i < book.words; ++i) {
         const QString sound = book.wordsounds.value(i, QStringLiteral("w%1.mp3").arg(i + 1));
         record.addword({word(i), QStringLiteral("[w%1]").arg(i), QStringLiteral("词%1").arg(i), sound});
-        sounds << sound;
+        if (book.soundwords < 0 || i < book.soundwords)
+            sounds << sound;
     }
     for (int i = 0; i < book.linked; ++i) {
         const QString sound = QStringLiteral("s%1.mp3").arg(i + 1);

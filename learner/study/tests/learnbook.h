@@ -20,6 +20,8 @@ struct Book {
     QString link = QStringLiteral("http://127.0.0.1:8080/book.html");
     // Sound file names stored for words, by word: "w<i+1>.mp3" when none given.
     QStringList wordsounds;
+    // Words whose sound files are written, from word 0; -1 for all.
+    int soundwords = -1;
     // Sound files not written beside the textbook (by stored name); the others
     // are written under their last path component.
     QStringList missing;
