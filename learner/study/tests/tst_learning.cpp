@@ -40,6 +40,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void scenario();
     void textbook();
     void adoptsavefails();
     void picturelink_data();
@@ -223,6 +224,92 @@ QSharedPointer<MUser> tst_learning::saved(const QString &name) const
     if (!user->load(path(name)))
         user->reset();
     return user;
+}
+
+// One learner's road: adopt a textbook, plan, learn with sound, type, set a
+// difficulty, leisure mode, close the textbook.
+void tst_learning::scenario()
+{
+    QVERIFY(testfiles::writeuser(path("u.zbu"), QStringLiteral("U"), QStringLiteral("pw")));
+    QDir(dir->path()).mkdir(QStringLiteral("material"));
+    learnbook::Book book;
+    book.random = true;
+    const QString bookpath = learnbook::write(path("material"), book);
+    QVERIFY(!bookpath.isEmpty());
+    open();
+    QVERIFY(login());
+    DialogDriver adoption;
+    adopt(adoption, bookpath);
+    adoption.start();
+    find<QPushButton>("pushButton_80")->click();
+    QVERIFY(adoption.done());
+    QCOMPARE(label("label_10"), QStringLiteral("新概念英语【单词随机序】,外研社制作于2013年 05月 01日。"));
+    QVERIFY2(haspicture("graphicsView_6"), "the textbook picture");
+    QCOMPARE(find<QSpinBox>("spinBox_4")->maximum(), 8);
+    find<QSpinBox>("spinBox_9")->setValue(2);
+    QCOMPARE(find<QComboBox>("comboBox")->currentText(), QStringLiteral("第2课"));
+
+    // Between two visits: word1 put aside, a key entry on word2.
+    QCOMPARE(click("pushButton_4"), QStringList());
+    {
+        MUser user;
+        QVERIFY(user.load(path("u.zbu")));
+        for (int p = 0; p < user.wordcount(); ++p) {
+            if (user.item(p).value(0) == learnbook::word(1))
+                user.setworddiff(p, 0);
+            if (user.item(p).value(0) == learnbook::word(2))
+                user.addkey(QStringLiteral("k"), QStringLiteral("c"), p, 1);
+        }
+        QVERIFY(user.save(path("u.zbu")));
+    }
+    QVERIFY(login());
+    QCOMPARE(startrun("radioButton_6", {{"spinBox_4", 1}, {"spinBox_5", 8}}, 1), QStringList());
+    QCOMPARE(page(), 2);
+    QCOMPARE(words()->count(), 7);
+    QCOMPARE(rowof(learnbook::word(1)), -1);
+    for (int row = 0; row < words()->count(); ++row) {
+        QCOMPARE(showrow(row), QStringList());
+        QCOMPARE(label("label_33"), words()->item(row)->text());
+    }
+    QCOMPARE(showrow(rowof(learnbook::word(0))), QStringList());
+    QCOMPARE(label("label_37"), learnbook::sentence(0));
+    QCOMPARE(showrow(rowof(learnbook::word(2))), QStringList());
+    QCOMPARE(find<QListWidget>("listWidget_7")->count(), 2);
+    QCOMPARE(find<QListWidget>("listWidget_7")->item(0)->text(), QStringLiteral("★k"));
+
+    SoundEnds ends;
+    find<QSpinBox>("spinBox_11")->setValue(2);
+    find<QCheckBox>("checkBox_5")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 2, 10000);
+
+    const int row = words()->currentRow();
+    QCOMPARE(answer(QStringLiteral("word 3")), QStringList{"输入错误，请检查"});
+    QCOMPARE(label("label_60"), QStringLiteral("难度系数：11"));
+    QCOMPARE(answer(QStringLiteral("word-2")), row == words()->count() - 1 ? QStringList{"最后的单词结束，返回第一个"}
+                                                                          : QStringList());
+    find<QPushButton>("pushButton_23")->click();
+    QCOMPARE(label("label_60"), QStringLiteral("难度系数：20"));
+
+    find<QSpinBox>("spinBox_11")->setValue(1);
+    find<QSpinBox>("spinBox_12")->setValue(1);
+    const int from = words()->currentRow();
+    find<QCheckBox>("checkBox_11")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(words()->currentRow(), (from + 1) % 7, 15000);
+
+    find<QPushButton>("pushButton_62")->click();
+    DialogDriver closing;
+    closing.add(QStringLiteral("inputDlg"), [](QDialog *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setText(QStringLiteral("ok"));
+        DialogDriver::clickbutton(dialog, QStringLiteral("pushButton"));
+    });
+    closing.start();
+    find<QPushButton>("pushButton_69")->click();
+    QVERIFY(closing.done());
+    QCOMPARE(find<QPushButton>("pushButton_80")->text(), QStringLiteral("打开教材"));
+    QCOMPARE(startrun("radioButton", {}, 1), QStringList{"没有打开教材，无法开始学习"});
+    QCOMPARE(click("pushButton_4"), QStringList());
+    QCOMPARE(saved()->getbookpath(), QString());
+    QCOMPARE(saved()->keycount(), 0);
 }
 
 // Adopt through the chooser (a damaged file first), the plan page filled,
@@ -842,6 +929,9 @@ void tst_learning::leisureends()
     QVERIFY(QMetaObject::invokeMethod(window.data(), "hcupdate"));
     QCOMPARE(changes.count(), 0);
     QCOMPARE(words()->currentRow(), -1);
+    find<QLabel>("label_36")->hide();
+    QVERIFY(QMetaObject::invokeMethod(window.data(), "hcupdate"));
+    QVERIFY2(find<QLabel>("label_36")->isHidden(), "no row: the meaning is left alone");
     find<QStackedWidget>("stackedWidget")->setCurrentIndex(1);
 
     QCOMPARE(startrun("radioButton_6", {{"spinBox_4", 1}, {"spinBox_5", 8}}, 1), QStringList());
