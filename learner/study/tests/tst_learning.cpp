@@ -26,6 +26,18 @@
 // through: it reads, but is never replaced.
 static const QString Unreplaceable = QString(246, QLatin1Char('u')) + QStringLiteral(".zbu");
 
+// Progress a test user starts with beyond the adopted textbook.
+struct Extra {
+    QMap<int, int> worddiffs;
+    QStringList phonetic;
+    QList<int> phoneticdiffs;
+    QStringList key;
+    QList<int> keydiffs;
+    QMap<int, int> sentdiffs;
+    // Words in one review group, from word 0.
+    int grouped = 0;
+};
+
 // Adopting and closing the textbook, starting runs, the learning page with
 // real sounds, the typing check and the difficulty buttons, in one window
 // per test with a user written through the data core.
@@ -48,6 +60,7 @@ private slots:
     void runs_data();
     void runs();
     void nobook();
+    void allgrouped();
     void learnpage();
     void typing_data();
     void typing();
@@ -62,14 +75,6 @@ private slots:
     void leisureends();
 
 private:
-    struct Extra {
-        QMap<int, int> worddiffs;
-        QStringList phonetic;
-        QList<int> phoneticdiffs;
-        QStringList key;
-        QList<int> keydiffs;
-        QMap<int, int> sentdiffs;
-    };
     QString path(const QString &name) const { return dir->filePath(name); }
     template<typename T>
     T *find(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
@@ -132,6 +137,7 @@ bool tst_learning::writeuser(const learnbook::Book &book, const Extra &extra, co
         user.setworddiff(it.key(), it.value());
     for (auto it = extra.sentdiffs.cbegin(); it != extra.sentdiffs.cend(); ++it)
         user.setsentdiff(it.key(), it.value());
+    user.newgroup(extra.grouped);
     for (int i = 0; i < extra.phonetic.size(); ++i) {
         user.addphonetic(extra.phonetic.at(i), QStringLiteral("音") + extra.phonetic.at(i), 0, 0);
         user.setphoneticdiff(i, extra.phoneticdiffs.value(i, 10));
@@ -561,6 +567,21 @@ void tst_learning::nobook()
     open();
     QVERIFY(login());
     QCOMPARE(startrun("radioButton_2", {}, 1), QStringList());
+    QCOMPARE(page(), 1);
+}
+
+// Every word in a review group: the planned run has nothing left.
+void tst_learning::allgrouped()
+{
+    Extra extra;
+    extra.grouped = 8;
+    QVERIFY(writeuser({}, extra));
+    open();
+    find<QLineEdit>("lineEdit")->setText(QStringLiteral("pw"));
+    QCOMPARE(click("pushButton_2"), QStringList{"初记和复习已经完成"});
+    QCOMPARE(page(), 1);
+    QCOMPARE(startrun("radioButton", {{"spinBox", 3}}, 1),
+             (QStringList{"将学习仅剩下的 0 个单词中符合条件的单词", "无符合条件的单词（难度系数大于等于 1 )"}));
     QCOMPARE(page(), 1);
 }
 
