@@ -1,4 +1,5 @@
 #include "dialogdriver.h"
+#include "reviewwindow.h"
 #include "studywindow.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QtTest>
 
@@ -16,6 +19,7 @@ namespace {
 
 const int planpage = 1;
 const int learnpage = 2;
+const int reviewpage = 3;
 const int lessonpage = 6;
 
 // The keyboard's character keys with their unshifted and shifted captions.
@@ -83,6 +87,7 @@ private slots:
     void enterchecks();
     void hiddenpage();
     void hiddenlessonpage();
+    void reviewhandin();
     void closing();
     void screenshot();
 
@@ -97,11 +102,13 @@ private:
     void openkeyboard(const char *button, DialogDriver &driver);
 
     StudyWindow w;
+    ReviewWindow review;
 };
 
 void tst_keyboardbuttons::cleanup()
 {
     w.close();
+    review.close();
 }
 
 void tst_keyboardbuttons::startlearning()
@@ -262,6 +269,46 @@ void tst_keyboardbuttons::hiddenlessonpage()
     QCOMPARE(wrong, QStringList{QStringLiteral("输入错误，请检查")});
     QCOMPARE(right, QStringList());
     QCOMPARE(fieldafterright, QString());
+}
+
+// A review test answered on the keyboard: the last row's prompt hands the
+// test in and leaves the page; the keyboard, still open, then checks nothing.
+void tst_keyboardbuttons::reviewhandin()
+{
+    QCOMPARE(review.start({}, QDateTime(QDate(2024, 3, 1), QTime(9, 0))), QStringList());
+    review.find<QRadioButton>("radioButton_6")->setChecked(true);
+    review.find<QSpinBox>("spinBox_4")->setValue(2);
+    review.find<QSpinBox>("spinBox_5")->setValue(3);
+    review.find<QSpinBox>("spinBox_10")->setValue(1);
+    QCOMPARE(review.click("pushButton_3"), QStringList());
+    QCOMPARE(review.click("pushButton_29"), QStringList());
+    QCOMPARE(review.page(), reviewpage);
+    auto *list = review.find<QListWidget>("listWidget_2");
+    QCOMPARE(list->count(), 3);
+    QList<int> rows;
+    QStringList shown;
+    int pageafter = -1;
+    QStringList after;
+    DialogDriver driver;
+    driver.add(QStringLiteral("Dialog"), [&](QDialog *keyboard) {
+        for (int k = 0; k < 3; ++k) {
+            rows << list->currentRow();
+            type(keyboard, learnbook::word(review.rowword("listWidget_2", list->currentRow())));
+            shown += ReviewWindow::run([keyboard] { pressenter(keyboard); });
+        }
+        pageafter = review.page();
+        type(keyboard, "x");
+        after = ReviewWindow::run([keyboard] { pressenter(keyboard); });
+        keyboard->close();
+    });
+    driver.start();
+    review.find<QPushButton>("pushButton_78")->click();
+    QVERIFY2(driver.done(), "the keyboard did not show");
+    QCOMPARE(rows, QList<int>({0, 1, 2}));
+    QCOMPARE(shown, QStringList{QStringLiteral("已经进行到最后一个，输入“ok”交卷")});
+    QCOMPARE(pageafter, planpage);
+    QCOMPARE(after, QStringList());
+    QCOMPARE(review.page(), planpage);
 }
 
 // Closing the keyboard, by its title bar or Escape, checks nothing: the typed
