@@ -68,6 +68,13 @@ void StudyWindow::settle()
     QTest::qWait(200);
 }
 
+void StudyWindow::shot(const QString &name) const
+{
+    const QString folder = qEnvironmentVariable("SHOTDIR");
+    if (!folder.isEmpty() && shown)
+        shown->grab().save(folder + QLatin1Char('/') + name);
+}
+
 namespace {
 
 // Answers the program's message box if one is open, and looks again after it.

@@ -52,6 +52,8 @@ public:
     QStringList tags(const char *list) const;
 
     static void settle();
+    // Saves a picture of the window under the folder named by SHOTDIR, when set.
+    void shot(const QString &name) const;
 
 private:
     bool login();

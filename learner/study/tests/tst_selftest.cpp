@@ -140,6 +140,7 @@ void tst_selftest::marks()
     w.click("pushButton_109");
     QCOMPARE(list()->item(1)->text(), title(1) + QStringLiteral("\n×"));
     QCOMPARE(label("label_65"), QStringLiteral("难度系数：%1").arg(d1 + 2));
+    w.shot("selftestpage.png");
 
     w.click("pushButton_104");
     QCOMPARE(list()->item(1)->text(), title(1) + QStringLiteral("\n√"));

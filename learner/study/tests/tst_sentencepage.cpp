@@ -94,6 +94,7 @@ void tst_sentencepage::lesson()
 
     QCOMPARE(w.answer("lineEdit_2", "this is a pen"), QStringList{QStringLiteral("输入错误，请检查")});
     QCOMPARE(label("label_30"), diffline(11));
+    w.shot("sentencepage.png");
     QCOMPARE(w.find<QLineEdit>("lineEdit_2")->text(), QStringLiteral("this is a pen"));
     QCOMPARE(w.find<QListWidget>("listWidget_5")->currentRow(), 0);
 
