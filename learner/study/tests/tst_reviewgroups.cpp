@@ -18,6 +18,8 @@ private slots:
     void details_data();
     void details();
     void nothingdue();
+    void lookahead_data();
+    void lookahead();
     void back_data();
     void back();
     void noweak();
@@ -120,6 +122,29 @@ void tst_reviewgroups::nothingdue()
     QCOMPARE(w.page(), 1);
     QCOMPARE(w.click("pushButton_128"), QStringList{QStringLiteral("已无需要复习的内容")});
     QCOMPARE(w.page(), 1);
+}
+
+void tst_reviewgroups::lookahead_data()
+{
+    QTest::addColumn<int>("stage");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("a review within 1000 days") << 7 << QStringList();
+    QTest::newRow("every review done") << 8 << QStringList{QStringLiteral("初记和复习已经完成")};
+}
+
+// Every word grouped and nothing due: log-in looks 1000 days ahead and says
+// so when no review is left.
+void tst_reviewgroups::lookahead()
+{
+    QFETCH(int, stage);
+    QFETCH(QStringList, messages);
+    ReviewWindow::Setup setup;
+    setup.book.words = 3;
+    setup.groups = {group(3, t0.addDays(-1), stage)};
+    QCOMPARE(w.start(setup, t0), messages);
+    QCOMPARE(w.page(), 1);
+    QVERIFY2(w.find<QRadioButton>("radioButton_2")->isChecked(), "free phonetic learning");
+    QVERIFY2(!w.find<QRadioButton>("radioButton")->isEnabled(), "no plan left");
 }
 
 void tst_reviewgroups::back_data()
