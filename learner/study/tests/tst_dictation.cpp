@@ -245,8 +245,10 @@ void tst_dictation::sentencemode()
     QVERIFY2(w.find<QLabel>("label_83")->isHidden(), "linked: no notice");
     QCOMPARE(w.find<QLabel>("label_46")->text(), learnbook::sentence(2));
     QVERIFY2(w.find<QLabel>("label_46")->isHidden(), "answer hidden");
+    QVERIFY2(w.find<QLabel>("label_45")->alignment() & Qt::AlignRight, "sentence layout: word on the right");
     list()->setCurrentRow(rowof(3));
     QVERIFY2(!w.find<QLabel>("label_83")->isHidden(), "no sentence: notice");
+    QVERIFY2(w.find<QLabel>("label_45")->alignment() & Qt::AlignLeft, "word layout: word on the left");
     w.type(learnbook::word(3), QString());
     QCOMPARE(list()->item(rowof(3))->text(), learnbook::word(3) + QStringLiteral("\n词3"));
     list()->setCurrentRow(rowof(2));
