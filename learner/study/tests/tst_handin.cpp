@@ -167,20 +167,27 @@ void tst_handin::freerange()
 
 void tst_handin::unconfirmed_data()
 {
+    QTest::addColumn<bool>("plan");
     QTest::addColumn<bool>("lastrow");
-    QTest::newRow("first row") << false;
-    QTest::newRow("last row, handed in from its prompt") << true;
+    QTest::newRow("review, first row") << false << false;
+    QTest::newRow("review, last row handed in from its prompt") << false << true;
+    QTest::newRow("new words, last row handed in from its prompt") << true << true;
 }
 
 // An answer typed but not confirmed counts; when its check hands the test in
 // from the last row's prompt, the review is recorded once.
 void tst_handin::unconfirmed()
 {
+    QFETCH(bool, plan);
     QFETCH(bool, lastrow);
     ReviewWindow::Setup setup;
-    setup.groups = {group(3, t0.addDays(-1))};
+    if (!plan)
+        setup.groups = {group(3, t0.addDays(-1))};
     QCOMPARE(w.start(setup, t0), QStringList());
-    QCOMPARE(w.click("pushButton_33"), QStringList());
+    if (plan)
+        plantest(3);
+    else
+        QCOMPARE(w.click("pushButton_33"), QStringList());
     auto *list = w.find<QListWidget>("listWidget_2");
     const int open = lastrow ? 2 : 0;
     for (int r = 0; r < 3; ++r) {
@@ -196,8 +203,10 @@ void tst_handin::unconfirmed()
     QCOMPARE(w.page(), 1);
     MUser user;
     logoutreload(user);
-    QVERIFY2(user.stage(0) == 1, qPrintable(QStringLiteral("stage %1").arg(user.stage(0))));
+    const int stage = plan ? 0 : 1;
+    QVERIFY2(user.stage(0) == stage, qPrintable(QStringLiteral("stage %1").arg(user.stage(0))));
     QCOMPARE(user.groupcount(), 1);
+    QCOMPARE(user.wordsupto(0), 3);
 }
 
 // With only the errors shown, hand-in counts every row.
