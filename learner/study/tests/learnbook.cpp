@@ -5,7 +5,7 @@
 #include "testpictures.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -88,7 +88,7 @@ QString write(const QString &folder, const Book &book)
         return QString();
     for (const QString &name : qAsConst(sounds)) {
         if (!book.missing.contains(name)
-            && !testfiles::writeall(QDir(folder).filePath(QFileInfo(name).fileName()), sound))
+            && !testfiles::writeall(QDir(folder).filePath(name.section(QRegularExpression("[/\\\\]"), -1)), sound))
             return QString();
     }
     return path;

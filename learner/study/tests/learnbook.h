@@ -23,7 +23,7 @@ struct Book {
     // Words whose sound files are written, from word 0; -1 for all.
     int soundwords = -1;
     // Sound files not written beside the textbook (by stored name); the others
-    // are written under their last path component.
+    // are written under their last path component (after the last '/' or backslash).
     QStringList missing;
 };
 

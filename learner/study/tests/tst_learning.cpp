@@ -916,6 +916,7 @@ void tst_learning::soundnames_data()
     QTest::addColumn<QStringList>("messages");
     QTest::newRow("name in the folder") << "w2.mp3" << QStringList();
     QTest::newRow("folder part ignored") << "sub/w2.mp3" << QStringList();
+    QTest::newRow("Windows folder part ignored") << "sub\\w2.mp3" << QStringList();
     QTest::newRow("outside the folder") << "../outside.mp3" << QStringList{"素材不存在：../outside.mp3"};
     QTest::newRow("the parent folder") << ".." << QStringList{"素材不存在：.."};
     QTest::newRow("empty") << "" << QStringList{"素材不存在："};
