@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -72,6 +73,12 @@ void ReviewWindow::close()
 int ReviewWindow::page() const
 {
     return find<QStackedWidget>("stackedWidget")->currentIndex();
+}
+
+bool ReviewWindow::shot(const QString &name) const
+{
+    const QString folder = qEnvironmentVariable("SHOTDIR");
+    return folder.isEmpty() || shown->grab().save(QDir(folder).filePath(name));
 }
 
 QStringList ReviewWindow::run(const std::function<void()> &action, const QString &input)

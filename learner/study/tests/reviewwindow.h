@@ -47,6 +47,9 @@ public:
     template<typename T>
     T *find(const char *name) const { return shown->findChild<T *>(QLatin1String(name)); }
     int page() const;
+    // Saves a picture of the window under the folder SHOTDIR names, when set;
+    // false when it could not be saved.
+    bool shot(const QString &name) const;
 
     // Runs action and answers every dialog it opens: message boxes with their
     // button, the input box with input (Cancel for a null input). The texts
