@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QtTest>
 
 using studyreader::Entry;
@@ -30,6 +31,8 @@ private slots:
     void readagain();
     void missingsound();
     void emptyanswer();
+    void nosentence_data();
+    void nosentence();
 
 private:
     QString label(const char *name) const { return w.find<QLabel>(name)->text(); }
@@ -277,6 +280,37 @@ void tst_sentencepage::emptyanswer()
     QCOMPARE(w.answer("lineEdit_2", "   "), QStringList());
     QCOMPARE(w.find<QListWidget>("listWidget_5")->currentRow(), 0);
     QCOMPARE(label("label_30"), diffline(10));
+}
+
+void tst_sentencepage::nosentence_data()
+{
+    QTest::addColumn<bool>("loggedin");
+    QTest::addColumn<QString>("tag");
+    QTest::newRow("past the sentences") << true << "3";
+    QTest::newRow("negative") << true << "-2";
+    QTest::newRow("no textbook") << false << "0";
+}
+
+// A row that names no sentence of the textbook loads nothing and reports nothing.
+void tst_sentencepage::nosentence()
+{
+    QFETCH(bool, loggedin);
+    QFETCH(QString, tag);
+    QVERIFY2(w.start(), "logged in");
+    // Without a textbook: a window nobody has logged in to.
+    QScopedPointer<Widget> bare(loggedin ? nullptr : new Widget);
+    Widget *window = loggedin ? w.window() : bare.data();
+    auto *list = window->findChild<QListWidget *>(QStringLiteral("listWidget_5"));
+    const QStringList shown = StudyWindow::messages([list, tag]() {
+        list->clear();
+        auto *item = new QListWidgetItem(QString(), list);
+        item->setData(Qt::WhatsThisRole, tag);
+        list->setCurrentRow(0);
+    });
+    QCOMPARE(shown, QStringList());
+    QCOMPARE(window->findChild<QStackedWidget *>(QStringLiteral("stackedWidget"))->currentIndex(),
+             loggedin ? 1 : 0);
+    QCOMPARE(window->findChild<QListWidget *>(QStringLiteral("listWidget_9"))->count(), 0);
 }
 
 QTEST_MAIN(tst_sentencepage)
