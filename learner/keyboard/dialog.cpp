@@ -78,6 +78,7 @@ void Dialog::showdlg(QLineEdit *field, float scale, int fontsize)
     target = field;
     connect(target, &QLineEdit::textChanged, this, &Dialog::tongbu);
 
+    // Fitted like the other dialogs, but with the keyboard's own larger factor.
     setGeometry(keyscaled(scale, geometry()));
     const QSize screen = QGuiApplication::primaryScreen()->size();
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);

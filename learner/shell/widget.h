@@ -363,6 +363,7 @@ private:
     void filltest();
     void showreview();
     bool checkreview();
+    static bool isanswer(const QStringList &item, const QString &answer);
     void handin();
     void setchoice();
     void checkchoice(int option);

@@ -37,8 +37,7 @@ void Widget::handin()
     int wrong = 0;
     for (int i = 0; i < list->count(); ++i) {
         const QString answer = list->item(i)->text().split(QLatin1Char('\n')).value(0);
-        const QStringList item = user.item(user.workitem(i));
-        if (!item.isEmpty() && (answer == item.value(0) || (hassentence(item) && answer == item.value(4))))
+        if (isanswer(user.item(user.workitem(i)), answer))
             ++right;
         else
             ++wrong;

@@ -69,7 +69,8 @@ bool Widget::hassentence(const QStringList &item)
 QString Widget::soundname(const QStringList &item, int k)
 {
     const QString stored = item.value(k);
-    const QString name = stored.mid(qMax(stored.lastIndexOf(QLatin1Char('/')), stored.lastIndexOf(QLatin1Char('\\'))) + 1);
+    const int folder = qMax(stored.lastIndexOf(QLatin1Char('/')), stored.lastIndexOf(QLatin1Char('\\')));
+    const QString name = stored.mid(folder + 1);
     if (name == QLatin1String(".") || name == QLatin1String(".."))
         return QString();
     return name;

@@ -9,6 +9,12 @@
 
 namespace {
 const int reviewpage = 3;
+
+// Word, phonetic and meaning, then sentence and translation.
+QList<QLabel *> reviewlabels(const Ui::Widget *ui)
+{
+    return {ui->label_45, ui->label_44, ui->label_42, ui->label_46, ui->label_43};
+}
 }
 
 void Widget::on_listWidget_2_currentRowChanged(int row)
@@ -34,7 +40,7 @@ void Widget::on_listWidget_2_currentRowChanged(int row)
                                      : loaditempath(curitem, 3, QStringLiteral("素材出错："));
         if (!loaded)
             return;
-        placelabels({ui->label_45, ui->label_44, ui->label_42, ui->label_46, ui->label_43}, sentence);
+        placelabels(reviewlabels(ui), sentence);
         ui->lineEdit_18->setText(ui->listWidget_2->item(row)->text().split(QLatin1Char('\n')).value(0));
         showreview();
         ui->lineEdit_18->setFocus(Qt::OtherFocusReason);
@@ -96,16 +102,16 @@ bool Widget::checkreview()
     const QString expected = item.value(sentence ? 4 : 0);
     const QString typed = ui->lineEdit_18->text();
     QListWidgetItem *row = list->item(r);
-    const QString meaning = QStringLiteral("\n") + item.value(2);
+    const QString secondline = QStringLiteral("\n") + item.value(2);
     if (!item.isEmpty() && answertext(typed) == answertext(expected)) {
         if (ui->checkBox_6->isChecked()) {
             row->setText(QStringLiteral("\n"));
             row->setData(Qt::WhatsThisRole, expected);
         } else {
-            row->setText(expected + meaning);
+            row->setText(expected + secondline);
         }
     } else {
-        row->setText(typed.trimmed() + meaning);
+        row->setText(typed.trimmed() + secondline);
         const int d = user.worddiff(p);
         if (d >= 0 && d <= 19) {
             user.setworddiff(p, d + 1);
@@ -130,6 +136,12 @@ bool Widget::checkreview()
     return false;
 }
 
+// Whether a row's answer is the item's word or its linked sentence, exactly.
+bool Widget::isanswer(const QStringList &item, const QString &answer)
+{
+    return !item.isEmpty() && (answer == item.value(0) || (hassentence(item) && answer == item.value(4)));
+}
+
 // Error filter: checked, right and unanswered rows show nothing (a right row
 // keeps its answer aside); unchecked, every row shows its answer and meaning.
 void Widget::on_checkBox_6_clicked()
@@ -151,8 +163,7 @@ void Widget::on_checkBox_6_clicked()
             const QString answer = row->text().split(QLatin1Char('\n')).value(0);
             if (answer.isEmpty()) {
                 row->setText(QStringLiteral("\n"));
-            } else if (!item.isEmpty()
-                       && (answer == item.value(0) || (hassentence(item) && answer == item.value(4)))) {
+            } else if (isanswer(item, answer)) {
                 row->setData(Qt::WhatsThisRole, answer);
                 row->setText(QStringLiteral("\n"));
             }
@@ -206,7 +217,6 @@ void Widget::on_checkBox_clicked()
 
 void Widget::on_checkBox_13_clicked()
 {
-    placelabels({ui->label_45, ui->label_44, ui->label_42, ui->label_46, ui->label_43},
-                ui->checkBox_13->isChecked());
+    placelabels(reviewlabels(ui), ui->checkBox_13->isChecked());
     on_listWidget_2_currentRowChanged(ui->listWidget_2->currentRow());
 }

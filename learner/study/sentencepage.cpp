@@ -39,7 +39,10 @@ void Widget::on_listWidget_5_currentRowChanged(int currentRow)
             ui->label_29->setText(QString());
         }
         ui->lineEdit_2->setText(ui->listWidget_5->currentItem()->text());
-        if (loaditemsound(curitem, 2))
+        // A row that names no sentence of the textbook has no recording to load.
+        if (curitem.isEmpty())
+            player.clearsounds();
+        else if (loaditemsound(curitem, 2))
             player.playindex(0);
     }
     shownextsentencematerial();

@@ -1,6 +1,6 @@
 #include "dialogdriver.h"
-#include "testfiles.h"
-#include "widget.h"
+#include "reviewwindow.h"
+#include "studywindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
-#include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QtTest>
@@ -19,36 +19,53 @@ namespace {
 
 const int planpage = 1;
 const int learnpage = 2;
+const int reviewpage = 3;
+const int lessonpage = 6;
 
-// The object names of the keyboard's keys for lower-case letters and digits.
-QString keyname(QChar c)
+// The keyboard's character keys with their unshifted and shifted captions.
+const QStringList charkeys = {
+    "pushButton_50", "pushButton_48", "pushButton_43", "pushButton_46", "pushButton_41",
+    "pushButton_45", "pushButton_47", "pushButton_44", "pushButton_40", "pushButton_49",
+    "pushButton_42", "pushButton_38", "pushButton_39",
+    "pushButton", "pushButton_2", "pushButton_3", "pushButton_4", "pushButton_5",
+    "pushButton_6", "pushButton_8", "pushButton_10", "pushButton_9", "pushButton_7",
+    "pushButton_51", "pushButton_52", "pushButton_53",
+    "pushButton_13", "pushButton_17", "pushButton_19", "pushButton_18", "pushButton_15",
+    "pushButton_12", "pushButton_11", "pushButton_16", "pushButton_20", "pushButton_31",
+    "pushButton_30",
+    "pushButton_14", "pushButton_22", "pushButton_26", "pushButton_21", "pushButton_25",
+    "pushButton_24", "pushButton_23", "pushButton_27", "pushButton_28", "pushButton_29",
+};
+const QString lowercaptions = QStringLiteral("`1234567890-=qwertyuiop[]\\asdfghjkl;'zxcvbnm,./");
+const QString shiftcaptions = QStringLiteral("~!@#$%^&*()_+QWERTYUIOP{}|ASDFGHJKL:\"ZXCVBNM<>?");
+
+void click(QDialog *keyboard, const char *key)
 {
-    const QString captions = QStringLiteral("1234567890qwertyuiopasdfghjklzxcvbnm");
-    const QStringList names = {
-        "pushButton_48", "pushButton_43", "pushButton_46", "pushButton_41", "pushButton_45",
-        "pushButton_47", "pushButton_44", "pushButton_40", "pushButton_49", "pushButton_42",
-        "pushButton", "pushButton_2", "pushButton_3", "pushButton_4", "pushButton_5",
-        "pushButton_6", "pushButton_8", "pushButton_10", "pushButton_9", "pushButton_7",
-        "pushButton_13", "pushButton_17", "pushButton_19", "pushButton_18", "pushButton_15",
-        "pushButton_12", "pushButton_11", "pushButton_16", "pushButton_20",
-        "pushButton_14", "pushButton_22", "pushButton_26", "pushButton_21", "pushButton_25",
-        "pushButton_24", "pushButton_23",
-    };
-    return names.value(captions.indexOf(c));
+    DialogDriver::clickbutton(keyboard, QLatin1String(key));
 }
 
-// Clicks the keys of text (lower-case letters and digits) on the keyboard.
+// Types text on the keyboard as a learner would: Space for blanks, Shift
+// before each shifted character.
 void type(QDialog *keyboard, const QString &text)
 {
     for (QChar c : text) {
-        QVERIFY2(!keyname(c).isEmpty(), "no key");
-        DialogDriver::clickbutton(keyboard, keyname(c));
+        if (c == QLatin1Char(' ')) {
+            click(keyboard, "pushButton_32");
+            continue;
+        }
+        int at = lowercaptions.indexOf(c);
+        if (at < 0) {
+            at = shiftcaptions.indexOf(c);
+            QVERIFY2(at >= 0, "no key types this character");
+            click(keyboard, "pushButton_34");
+        }
+        DialogDriver::clickbutton(keyboard, charkeys.at(at));
     }
 }
 
 void pressenter(QDialog *keyboard)
 {
-    DialogDriver::clickbutton(keyboard, QStringLiteral("pushButton_37"));
+    click(keyboard, "pushButton_37");
 }
 
 QString keyboardtext(QDialog *keyboard)
@@ -64,73 +81,41 @@ class tst_keyboardbuttons : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
     void cleanup();
     void fields_data();
     void fields();
     void enterchecks();
     void hiddenpage();
+    void hiddenlessonpage();
+    void reviewhandin();
     void closing();
     void screenshot();
 
 private:
-    template<typename T>
-    T *find(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
-    QStackedWidget *stack() const { return find<QStackedWidget>("stackedWidget"); }
-    QListWidget *list() const { return find<QListWidget>("listWidget"); }
-    QLineEdit *field() const { return find<QLineEdit>("lineEdit_19"); }
-    QString shownword() const { return find<QLabel>("label_33")->text(); }
-    // Logs a reader of a three-word textbook in and starts a run of its words.
+    QStackedWidget *stack() const { return w.find<QStackedWidget>("stackedWidget"); }
+    QListWidget *list() const { return w.find<QListWidget>("listWidget"); }
+    QLineEdit *field() const { return w.find<QLineEdit>("lineEdit_19"); }
+    QString shownword() const { return w.find<QLabel>("label_33")->text(); }
+    // The reader logged in, on the learning page with a run of the textbook's words.
     void startlearning();
     // Clicks a keyboard button; the driver answers the keyboard and what it opens.
     void openkeyboard(const char *button, DialogDriver &driver);
 
-    QTemporaryDir sounds;
-    QScopedPointer<QTemporaryDir> dir;
-    QScopedPointer<Widget> window;
+    StudyWindow w;
+    ReviewWindow review;
 };
-
-void tst_keyboardbuttons::initTestCase()
-{
-    const QString wav = sounds.filePath("tone.wav");
-    QCOMPARE(QProcess::execute("sox", {"-n", "-r", "22050", "-c", "1", "-b", "16", wav, "synth", "0.2", "sine", "440"}), 0);
-    QCOMPARE(QProcess::execute("lame", {"--quiet", wav, sounds.filePath("tone.mp3")}), 0);
-}
-
-void tst_keyboardbuttons::init()
-{
-    dir.reset(new QTemporaryDir);
-    QFile::remove(testfiles::programsettings());
-}
 
 void tst_keyboardbuttons::cleanup()
 {
-    // From the login page the window closes without saving a user.
-    if (window)
-        stack()->setCurrentIndex(0);
-    window.reset();
-    QFile::remove(testfiles::programsettings());
+    w.close();
+    review.close();
 }
 
 void tst_keyboardbuttons::startlearning()
 {
-    testfiles::Book book;
-    book.words = 3;
-    const QString user = dir->filePath("u.zbu");
-    QVERIFY(testfiles::writereader(user, QStringLiteral("U"), {}, book));
-    for (int n = 1; n <= book.words; ++n)
-        QVERIFY(QFile::copy(sounds.filePath("tone.mp3"), dir->filePath(QStringLiteral("w%1.mp3").arg(n))));
-    testfiles::setprogram({user}, 0, dir->path());
-    window.reset(new Widget);
-    find<QLineEdit>("lineEdit")->setText(QStringLiteral("pw"));
-    find<QPushButton>("pushButton_2")->click();
-    QCOMPARE(stack()->currentIndex(), planpage);
-    find<QSpinBox>("spinBox")->setValue(book.words);
-    find<QSpinBox>("spinBox_10")->setValue(1);
-    find<QPushButton>("pushButton_3")->click();
-    QCOMPARE(stack()->currentIndex(), learnpage);
-    QCOMPARE(list()->count(), book.words);
+    QVERIFY2(w.start(), "logged in");
+    QCOMPARE(w.startrun("radioButton", {{"spinBox", 6}}), QStringList());
+    QCOMPARE(w.page(), learnpage);
     QCOMPARE(list()->currentRow(), 0);
     QVERIFY2(shownword().startsWith("word"), qPrintable(shownword()));
 }
@@ -138,7 +123,7 @@ void tst_keyboardbuttons::startlearning()
 void tst_keyboardbuttons::openkeyboard(const char *button, DialogDriver &driver)
 {
     driver.start();
-    find<QPushButton>(button)->click();
+    w.click(button);
     QVERIFY2(driver.done(), qPrintable(QStringLiteral("dialogs left unanswered after ") + button));
 }
 
@@ -153,31 +138,35 @@ void tst_keyboardbuttons::fields_data()
     QTest::newRow("lesson sentences") << "pushButton_79" << "lineEdit_2" << 6;
 }
 
-// Each button types into its own page's field and is disabled while open.
+// Each button types into its own page's field, replacing what it held, and
+// is disabled while the keyboard is open.
 void tst_keyboardbuttons::fields()
 {
     QFETCH(QString, button);
     QFETCH(QString, field);
     QFETCH(int, page);
-    window.reset(new Widget);
+    QVERIFY2(w.start(), "logged in");
     stack()->setCurrentIndex(page);
-    auto *opener = window->findChild<QPushButton *>(button);
-    auto *answer = window->findChild<QLineEdit *>(field);
+    auto *opener = w.window()->findChild<QPushButton *>(button);
+    auto *answer = w.window()->findChild<QLineEdit *>(field);
     answer->setText(QStringLiteral("before"));
     bool enabled = true;
+    QString atopen;
     QString typed;
     DialogDriver driver;
     driver.add(QStringLiteral("Dialog"), [&](QDialog *keyboard) {
         enabled = opener->isEnabled();
-        type(keyboard, "ab1");
+        atopen = keyboardtext(keyboard);
+        type(keyboard, "Ab1");
         typed = answer->text();
         keyboard->close();
     });
     openkeyboard(qPrintable(button), driver);
     QVERIFY2(!enabled, "the button is disabled while the keyboard is open");
     QVERIFY2(opener->isEnabled(), "the button is enabled again");
-    QCOMPARE(typed, QStringLiteral("ab1"));
-    QCOMPARE(answer->text(), QStringLiteral("ab1"));
+    QCOMPARE(atopen, QString());
+    QCOMPARE(typed, QStringLiteral("Ab1"));
+    QCOMPARE(answer->text(), QStringLiteral("Ab1"));
 }
 
 // On the learning page the keyboard's Enter runs the typing check while the
@@ -204,7 +193,7 @@ void tst_keyboardbuttons::enterchecks()
         type(keyboard, second + "x");
         pressenter(keyboard); // wrong: the message is answered by the next step
         fieldafterwrong = field()->text();
-        difficulty = find<QLabel>("label_60")->text();
+        difficulty = w.find<QLabel>("label_60")->text();
     });
     driver.readmessage(&message);
     driver.titleclose(QStringLiteral("Dialog"));
@@ -246,6 +235,82 @@ void tst_keyboardbuttons::hiddenpage()
     QCOMPARE(rowshown, 1);
 }
 
+// The same on the lesson sentence page: a wrong answer typed while the page
+// is hidden shows nothing; a right one on the page shown is taken.
+void tst_keyboardbuttons::hiddenlessonpage()
+{
+    QVERIFY2(w.start(), "logged in");
+    QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 1}}), QStringList());
+    QCOMPARE(w.page(), lessonpage);
+    auto *sentences = w.find<QListWidget>("listWidget_5");
+    QCOMPARE(sentences->currentRow(), 0);
+    const QString sentence = studyreader::sentences().at(studyreader::lessons().at(0).at(0)).at(0);
+    QStringList hidden;
+    QStringList wrong;
+    QStringList right;
+    QString fieldafterright = QStringLiteral("unset");
+    DialogDriver driver;
+    driver.add(QStringLiteral("Dialog"), [&](QDialog *keyboard) {
+        stack()->setCurrentIndex(planpage);
+        type(keyboard, "x");
+        hidden = StudyWindow::messages([keyboard] { pressenter(keyboard); });
+        stack()->setCurrentIndex(lessonpage);
+        type(keyboard, "y");
+        wrong = StudyWindow::messages([keyboard] { pressenter(keyboard); });
+        click(keyboard, "pushButton_35");
+        click(keyboard, "pushButton_35");
+        type(keyboard, sentence);
+        right = StudyWindow::messages([keyboard] { pressenter(keyboard); });
+        fieldafterright = w.find<QLineEdit>("lineEdit_2")->text();
+        keyboard->close();
+    });
+    openkeyboard("pushButton_79", driver);
+    QCOMPARE(hidden, QStringList());
+    QCOMPARE(wrong, QStringList{QStringLiteral("输入错误，请检查")});
+    QCOMPARE(right, QStringList());
+    QCOMPARE(fieldafterright, QString());
+}
+
+// A review test answered on the keyboard: the last row's prompt hands the
+// test in and leaves the page; the keyboard, still open, then checks nothing.
+void tst_keyboardbuttons::reviewhandin()
+{
+    QCOMPARE(review.start({}, QDateTime(QDate(2024, 3, 1), QTime(9, 0))), QStringList());
+    review.find<QRadioButton>("radioButton_6")->setChecked(true);
+    review.find<QSpinBox>("spinBox_4")->setValue(2);
+    review.find<QSpinBox>("spinBox_5")->setValue(3);
+    review.find<QSpinBox>("spinBox_10")->setValue(1);
+    QCOMPARE(review.click("pushButton_3"), QStringList());
+    QCOMPARE(review.click("pushButton_29"), QStringList());
+    QCOMPARE(review.page(), reviewpage);
+    auto *list = review.find<QListWidget>("listWidget_2");
+    QCOMPARE(list->count(), 3);
+    QList<int> rows;
+    QStringList shown;
+    int pageafter = -1;
+    QStringList after;
+    DialogDriver driver;
+    driver.add(QStringLiteral("Dialog"), [&](QDialog *keyboard) {
+        for (int k = 0; k < 3; ++k) {
+            rows << list->currentRow();
+            type(keyboard, learnbook::word(review.rowword("listWidget_2", list->currentRow())));
+            shown += ReviewWindow::run([keyboard] { pressenter(keyboard); });
+        }
+        pageafter = review.page();
+        type(keyboard, "x");
+        after = ReviewWindow::run([keyboard] { pressenter(keyboard); });
+        keyboard->close();
+    });
+    driver.start();
+    review.find<QPushButton>("pushButton_78")->click();
+    QVERIFY2(driver.done(), "the keyboard did not show");
+    QCOMPARE(rows, QList<int>({0, 1, 2}));
+    QCOMPARE(shown, QStringList{QStringLiteral("已经进行到最后一个，输入“ok”交卷")});
+    QCOMPARE(pageafter, planpage);
+    QCOMPARE(after, QStringList());
+    QCOMPARE(review.page(), planpage);
+}
+
 // Closing the keyboard, by its title bar or Escape, checks nothing: the typed
 // answer stays in the field and the row stays.
 void tst_keyboardbuttons::closing()
@@ -267,24 +332,24 @@ void tst_keyboardbuttons::closing()
     }
 }
 
-// The keyboard over the learning page, as the learner sees it.
+// The keyboard over the learning page, as the learner sees it, under Caps
+// Lock; saved as a picture when KEYBOARD_SHOTS names a folder.
 void tst_keyboardbuttons::screenshot()
 {
     startlearning();
     QPixmap shot;
     DialogDriver driver;
     driver.add(QStringLiteral("Dialog"), [&](QDialog *keyboard) {
-        DialogDriver::clickbutton(keyboard, QStringLiteral("pushButton_34"));
-        type(keyboard, "wor");
-        DialogDriver::clickbutton(keyboard, QStringLiteral("pushButton_33"));
+        type(keyboard, "Wor");
+        click(keyboard, "pushButton_33");
         // The pointer has left the keys: only the lit Lock key shows its lamp.
         for (QPushButton *key : keyboard->findChildren<QPushButton *>()) {
             QEvent leave(QEvent::Leave);
             QApplication::sendEvent(key, &leave);
         }
-        shot = window->grab();
+        shot = w.window()->grab();
         QPainter painter(&shot);
-        painter.drawPixmap(keyboard->pos() - window->pos(), keyboard->grab());
+        painter.drawPixmap(keyboard->pos() - w.window()->pos(), keyboard->grab());
         keyboard->close();
     });
     openkeyboard("pushButton_77", driver);

@@ -699,6 +699,14 @@ void tst_login::failedsave()
         message = clickmessage("pushButton_96");
         QCOMPARE(stack()->currentIndex(), 1);
         QCOMPARE(find<QLabel>("label_15")->text(), QStringLiteral("第一册"));
+        // Still logged in: the exit tries again.
+        QString atexit;
+        DialogDriver exit;
+        exit.readmessage(&atexit);
+        exit.start();
+        window.reset();
+        QVERIFY2(exit.done(), "the failure at exit was shown");
+        QCOMPARE(atexit, QStringLiteral("用户信息无法保存"));
     } else {
         DialogDriver failed;
         failed.readmessage(&message);

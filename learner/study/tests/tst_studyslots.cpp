@@ -58,7 +58,9 @@ void tst_studyslots::ddupdate_data()
 
     QTest::newRow("next row") << 3 << 1 << 2 << false << 1;
     QTest::newRow("last row") << 3 << 2 << 0 << true << 1;
-    QTest::newRow("one row again") << 1 << 0 << 0 << true << 1;
+    // A one-row list keeps its row; the question is built again in place.
+    QTest::newRow("one row again") << 1 << 0 << 0 << true << 0;
+    QTest::newRow("empty list") << 0 << -1 << -1 << false << 0;
 }
 
 void tst_studyslots::ddupdate()
