@@ -13,7 +13,7 @@ class AudioOutput;
 class MediaObject;
 }
 
-// Plays whole sound files held in memory, chosen by their index in a list.
+// Plays whole sound files handed over in memory, chosen by their index in a list.
 // playstopped() is emitted once for every sound that plays to its end;
 // stop() and replacing the sound emit nothing.
 class MPlay : public QObject
@@ -57,6 +57,7 @@ private:
     QStringList sounds;
     // The file of the sound now set, when it is one of ours.
     QString current;
+    // Files written so far, naming the next.
     int written = 0;
     Phonon::AudioOutput *output;
     // Whether the sound now set has played and has not been reported yet.
