@@ -1,6 +1,6 @@
 #include "mplay.h"
 
-#include <QBuffer>
+#include <QFile>
 #include <QUrl>
 
 #include <phonon/audiooutput.h>
@@ -10,7 +10,6 @@
 MPlay::MPlay(QObject *parent)
     : QObject(parent)
     , media(new Phonon::MediaObject)
-    , buffer(new QBuffer)
     , output(nullptr)
 {
     connect(media, &Phonon::MediaObject::stateChanged, this, &MPlay::stateChanged);
@@ -21,7 +20,6 @@ MPlay::~MPlay()
 {
     delete media;
     delete output;
-    delete buffer;
 }
 
 // The audio output and its path load the sound back end: made here, at the
@@ -34,14 +32,24 @@ void MPlay::prepare()
     Phonon::createPath(media, output);
 }
 
+// The file of a sound still playing stays until that sound is replaced.
 void MPlay::clearsounds()
 {
+    for (const QString &path : qAsConst(sounds)) {
+        if (path != current)
+            QFile::remove(path);
+    }
     sounds.clear();
 }
 
+// A file that cannot be written plays as a broken sound.
 void MPlay::addsound(const QByteArray &bytes)
 {
-    sounds.append(bytes);
+    const QString path = folder.filePath(QString::number(written++));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qWarning("MPlay: cannot write %s", qPrintable(path));
+    sounds.append(path);
 }
 
 int MPlay::soundcount() const
@@ -53,13 +61,7 @@ void MPlay::playindex(int i)
 {
     if (i < 0 || i >= sounds.size())
         return;
-    prepare();
-    unreported = false;
-    buffer->close();
-    buffer->setData(sounds.at(i));
-    media->clear();
-    media->setCurrentSource(Phonon::MediaSource(buffer));
-    media->play();
+    setsource(sounds.at(i));
 }
 
 // Before the back end is up nothing plays.
@@ -72,9 +74,17 @@ void MPlay::stop()
 
 void MPlay::playfile(const QString &path)
 {
+    setsource(path);
+}
+
+void MPlay::setsource(const QString &path)
+{
     prepare();
     unreported = false;
-    media->stop();
+    media->clear();
+    if (!current.isEmpty() && !sounds.contains(current))
+        QFile::remove(current);
+    current = path.startsWith(folder.path() + QLatin1Char('/')) ? path : QString();
     media->setCurrentSource(Phonon::MediaSource(QUrl::fromLocalFile(path)));
     media->play();
 }

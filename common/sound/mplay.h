@@ -2,19 +2,18 @@
 #define MPLAY_H
 
 #include <QByteArray>
-#include <QList>
 #include <QObject>
+#include <QStringList>
+#include <QTemporaryDir>
 
 #include <phonon/phononnamespace.h>
-
-class QBuffer;
 
 namespace Phonon {
 class AudioOutput;
 class MediaObject;
 }
 
-// Plays whole sound files held in memory, chosen by their index in a list.
+// Plays whole sound files handed over in memory, chosen by their index in a list.
 // playstopped() is emitted once for every sound that plays to its end;
 // stop() and replacing the sound emit nothing.
 class MPlay : public QObject
@@ -45,10 +44,21 @@ private slots:
 
 private:
     void report();
+    // Sets the sound to play; the file of the one it replaces goes when no
+    // longer listed.
+    void setsource(const QString &path);
 
     Phonon::MediaObject *media;
-    QList<QByteArray> sounds;
-    QBuffer *buffer;
+    // The sounds are played from files of their own, never from memory: the
+    // back end reads a memory source through the GUI thread and can wait on
+    // it for ever when the sound is stopped or replaced while it starts.
+    QTemporaryDir folder;
+    // The files of the sounds, in the order added.
+    QStringList sounds;
+    // The file of the sound now set, when it is one of ours.
+    QString current;
+    // Files written so far, naming the next.
+    int written = 0;
     Phonon::AudioOutput *output;
     // Whether the sound now set has played and has not been reported yet.
     bool unreported = false;

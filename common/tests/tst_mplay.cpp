@@ -30,6 +30,8 @@ private slots:
     void brokensound_data();
     void brokensound();
     void playfile();
+    void quickreplace_data();
+    void quickreplace();
 
 private:
     QString makemp3(const QString &name, double seconds, int frequency);
@@ -210,6 +212,51 @@ void tst_MPlay::playfile()
     player.playfile(shortsound);
     QVERIFY2(stopped.wait(endwait), "a file plays to its end");
     QVERIFY2(player.soundcount() == 0, "the list is untouched");
+}
+
+void tst_MPlay::quickreplace_data()
+{
+    QTest::addColumn<bool>("stopfirst");
+    QTest::newRow("replaced") << false;
+    QTest::newRow("stopped and replaced") << true;
+}
+
+// A sound replaced or stopped while it is still being started, again and
+// again, must neither hang the program nor leave the player unable to play.
+void tst_MPlay::quickreplace()
+{
+    QFETCH(bool, stopfirst);
+    // Sounds long enough that none ends within the loop.
+    const double seconds = 6;
+    MPlay player;
+    player.addsound(bytes(makemp3("first", seconds, 330)));
+    player.addsound(bytes(makemp3("second", seconds, 550)));
+    QSignalSpy stopped(&player, &MPlay::playstopped);
+    // Gaps from none at all to a few event loop passes and milliseconds.
+    const auto pause = [](int k) {
+        if (k % 3 == 1)
+            QCoreApplication::processEvents();
+        else if (k % 3 == 2)
+            QTest::qWait(k % 11);
+    };
+    for (int k = 0; k < 100; ++k) {
+        player.playindex(k % 2);
+        pause(k);
+        if (stopfirst)
+            player.stop();
+        pause(k / 3);
+        player.playindex((k + 1) % 2);
+        pause(k / 9);
+    }
+    player.stop();
+    waitpast(seconds);
+    QVERIFY2(stopped.isEmpty(), qPrintable(QString("replaced sounds reported %1 times").arg(stopped.count())));
+    player.clearsounds();
+    player.addsound(bytes(shortsound));
+    player.playindex(0);
+    QVERIFY2(stopped.wait(endwait), "a sound plays to its end afterwards");
+    waitpast(0);
+    QVERIFY2(stopped.count() == 1, "one report for it");
 }
 
 QTEST_MAIN(tst_MPlay)

@@ -35,14 +35,12 @@ bool StudyWindow::login()
 
 bool StudyWindow::relogin()
 {
-    settle();
     find<QPushButton>("pushButton_4")->click();
     return page() == 0 && login();
 }
 
 void StudyWindow::close()
 {
-    settle();
     if (shown)
         find<QStackedWidget>("stackedWidget")->setCurrentIndex(0);
     shown.reset();
@@ -59,13 +57,6 @@ void StudyWindow::click(const char *button)
     auto *target = find<QPushButton>(button);
     QVERIFY2(target, button);
     target->click();
-}
-
-// The player reads an in-memory sound from the event loop while it starts; it
-// must not be stopped before it has read the sound, or it waits for ever.
-void StudyWindow::settle()
-{
-    QTest::qWait(200);
 }
 
 void StudyWindow::shot(const QString &name) const
@@ -96,7 +87,6 @@ QStringList StudyWindow::messages(const std::function<void()> &action)
     QTimer::singleShot(0, [texts]() { answermessage(texts); });
     action();
     QCoreApplication::processEvents();
-    settle();
     return *texts;
 }
 

@@ -51,7 +51,6 @@ public:
     QStringList rows(const char *list) const;
     QStringList tags(const char *list) const;
 
-    static void settle();
     // Saves a picture of the window under the folder named by SHOTDIR, when set.
     void shot(const QString &name) const;
 

@@ -54,7 +54,6 @@ QPair<QString, QWidget *> tst_knowledgeadders::add(const char *button, const QSt
     });
     if (!done)
         QTest::qFail("the add dialog did not show", __FILE__, __LINE__);
-    StudyWindow::settle();
     return seen;
 }
 
@@ -75,7 +74,6 @@ void tst_knowledgeadders::sentencepage()
     QCOMPARE(w.find<QSpinBox>("spinBox_7")->maximum(), 0);
     QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 1}}), QStringList());
     w.find<QListWidget>("listWidget_5")->setCurrentRow(1);
-    StudyWindow::settle();
     QVERIFY2(w.rows("listWidget_9").isEmpty(), "nothing linked yet");
 
     const auto key = add("pushButton_113", QStringLiteral("  fine 的意思 "), QStringLiteral(" 好的 "));
@@ -153,7 +151,6 @@ void tst_knowledgeadders::wordpages()
         target->addItems(words);
     }
     target->setCurrentRow(row);
-    StudyWindow::settle();
     QStringList before;
     if (!linked.isEmpty())
         before = w.rows(qPrintable(linked));

@@ -42,7 +42,6 @@ void tst_restoreignored::restore()
     QStringList aside;
     for (int row : {1, 4}) {
         w.find<QListWidget>("listWidget")->setCurrentRow(row);
-        StudyWindow::settle();
         w.click("pushButton_19");
         aside << w.rows("listWidget").at(row);
     }

@@ -37,8 +37,9 @@ private slots:
 private:
     QString label(const char *name) const { return w.find<QLabel>(name)->text(); }
     static QString diffline(int d) { return QStringLiteral("当前句子的难度系数：%1").arg(d); }
-    // One row for sentence j, made current, as a lesson run leaves it.
-    void onerow(int j);
+    // One row for sentence j, made current, as a lesson run leaves it, with
+    // the page shown.
+    void onerow(int j, int page = 6);
     int sentdiff(int j);
 
     StudyWindow w;
@@ -49,14 +50,14 @@ void tst_sentencepage::cleanup()
     w.close();
 }
 
-void tst_sentencepage::onerow(int j)
+void tst_sentencepage::onerow(int j, int page)
 {
+    w.find<QStackedWidget>("stackedWidget")->setCurrentIndex(page);
     auto *list = w.find<QListWidget>("listWidget_5");
     list->clear();
     auto *item = new QListWidgetItem(QString(), list);
     item->setData(Qt::WhatsThisRole, QString::number(j));
     list->setCurrentRow(0);
-    StudyWindow::settle();
 }
 
 // The difficulty as the user file holds it after logging out and in.
@@ -164,35 +165,40 @@ void tst_sentencepage::answers()
 
 void tst_sentencepage::difficulty_data()
 {
+    QTest::addColumn<int>("page");
     QTest::addColumn<int>("before");
     QTest::addColumn<bool>("right");
     QTest::addColumn<int>("after");
 
-    QTest::newRow("wrong at 0") << 0 << false << 0;
-    QTest::newRow("wrong at 1") << 1 << false << 1;
-    QTest::newRow("wrong at 2") << 2 << false << 3;
-    QTest::newRow("wrong at 19") << 19 << false << 20;
-    QTest::newRow("wrong at 20") << 20 << false << 20;
-    QTest::newRow("right at 0") << 0 << true << 0;
-    QTest::newRow("right at 1") << 1 << true << 1;
-    QTest::newRow("right at 2") << 2 << true << 1;
-    QTest::newRow("right at 20") << 20 << true << 19;
+    QTest::newRow("wrong at 0") << 6 << 0 << false << 0;
+    QTest::newRow("wrong at 1") << 6 << 1 << false << 1;
+    QTest::newRow("wrong at 2") << 6 << 2 << false << 3;
+    QTest::newRow("wrong at 19") << 6 << 19 << false << 20;
+    QTest::newRow("wrong at 20") << 6 << 20 << false << 20;
+    QTest::newRow("right at 0") << 6 << 0 << true << 0;
+    QTest::newRow("right at 1") << 6 << 1 << true << 1;
+    QTest::newRow("right at 2") << 6 << 2 << true << 1;
+    QTest::newRow("right at 20") << 6 << 20 << true << 19;
+    QTest::newRow("wrong on the plan page") << 1 << 2 << false << 2;
+    QTest::newRow("right on the plan page") << 1 << 20 << true << 20;
 }
 
 // The page's own rules: a wrong answer raises only from 2 to 19, a right one
-// lowers only above 1.
+// lowers only above 1. Return while another page shows checks nothing.
 void tst_sentencepage::difficulty()
 {
+    QFETCH(int, page);
     QFETCH(int, before);
     QFETCH(bool, right);
     QFETCH(int, after);
     Reader reader;
     reader.sentencediffs = {before, 10, 10};
     QVERIFY2(w.start(reader), "logged in");
-    onerow(0);
+    onerow(0, page);
     QCOMPARE(label("label_30"), diffline(before));
     const QStringList shown = w.answer("lineEdit_2", right ? "This is a pen." : "This is a pan.");
-    QCOMPARE(shown.value(0), right ? QStringLiteral("已进行至最后一个，将重新开始") : QStringLiteral("输入错误，请检查"));
+    const QString message = right ? QStringLiteral("已进行至最后一个，将重新开始") : QStringLiteral("输入错误，请检查");
+    QCOMPARE(shown, page == 6 ? QStringList{message} : QStringList());
     QCOMPARE(label("label_30"), diffline(after));
     QCOMPARE(sentdiff(0), after);
 }
@@ -205,7 +211,6 @@ void tst_sentencepage::revisit()
     QCOMPARE(w.answer("lineEdit_2", "This is a pen."), QStringList());
     auto *list = w.find<QListWidget>("listWidget_5");
     list->setCurrentRow(0);
-    StudyWindow::settle();
     QCOMPARE(w.find<QLineEdit>("lineEdit_2")->text(), QStringLiteral("This is a pen."));
     QCOMPARE(w.answer("lineEdit_2", w.find<QLineEdit>("lineEdit_2")->text()), QStringList());
     QCOMPARE(list->currentRow(), 1);
@@ -237,7 +242,6 @@ void tst_sentencepage::checkboxes()
     answer->click();
     QCOMPARE(label("label_29"), QStringLiteral("This is a pen."));
     w.find<QListWidget>("listWidget_5")->setCurrentRow(2);
-    StudyWindow::settle();
     QVERIFY2(!answer->isChecked() && label("label_29").isEmpty(), "answer hidden for a new row");
     QCOMPARE(label("label_28"), QStringLiteral("汤姆的书在哪里？"));
     meaning->click();
