@@ -35,6 +35,15 @@ void DialogDriver::readmessage(QString *text)
     });
 }
 
+QString DialogDriver::message(const std::function<void(DialogDriver &)> &act)
+{
+    QString text;
+    DialogDriver driver;
+    driver.readmessage(&text);
+    act(driver);
+    return text;
+}
+
 void DialogDriver::start()
 {
     QTimer::singleShot(0, this, &DialogDriver::poll);

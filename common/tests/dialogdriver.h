@@ -25,6 +25,8 @@ public:
     // A step that keeps the text of the program's message box in *text and
     // closes the box with its button.
     void readmessage(QString *text);
+    // Hands act a driver that reads the program's message box; the box's text.
+    static QString message(const std::function<void(DialogDriver &)> &act);
     void start();
     bool done() const;
 

@@ -126,11 +126,7 @@ void tst_authoring::run(const char *button, DialogDriver &driver)
 
 QString tst_authoring::clickmessage(const char *button)
 {
-    QString message;
-    DialogDriver driver;
-    driver.readmessage(&message);
-    run(button, driver);
-    return message;
+    return DialogDriver::message([&](DialogDriver &driver) { run(button, driver); });
 }
 
 void tst_authoring::importwords(const QByteArray &file, const QString &confirm)

@@ -127,11 +127,7 @@ void tst_login::login(const QString &password)
 
 QString tst_login::clickmessage(const char *button)
 {
-    QString text;
-    DialogDriver driver;
-    driver.readmessage(&text);
-    run(button, driver);
-    return text;
+    return DialogDriver::message([&](DialogDriver &driver) { run(button, driver); });
 }
 
 QString tst_login::loginmessage(const QString &password)

@@ -127,11 +127,7 @@ void tst_endtoend::run(const char *button, DialogDriver &driver)
 
 QString tst_endtoend::clickmessage(const char *button)
 {
-    QString message;
-    DialogDriver driver;
-    driver.readmessage(&message);
-    run(button, driver);
-    return message;
+    return DialogDriver::message([&](DialogDriver &driver) { run(button, driver); });
 }
 
 void tst_endtoend::login()
