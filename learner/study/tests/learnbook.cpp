@@ -1,13 +1,12 @@
 #include "learnbook.h"
 
 #include "mbook.h"
+#include "studyreader.h"
 #include "testfiles.h"
 #include "testpictures.h"
 
 #include <QDir>
 #include <QRegularExpression>
-#include <QProcess>
-#include <QTemporaryDir>
 
 namespace learnbook {
 
@@ -31,18 +30,7 @@ QStringList words(int n)
 
 QByteArray mp3()
 {
-    static QByteArray bytes;
-    if (!bytes.isEmpty())
-        return bytes;
-    QTemporaryDir dir;
-    const QString wav = dir.filePath(QStringLiteral("tone.wav"));
-    const QString out = dir.filePath(QStringLiteral("tone.mp3"));
-    if (QProcess::execute(QStringLiteral("sox"), {"-n", "-r", "22050", "-c", "1", "-b", "16", wav,
-                                                  "synth", "0.25", "sine", "440"}) != 0
-        || QProcess::execute(QStringLiteral("lame"), {"--quiet", wav, out}) != 0)
-        return QByteArray();
-    bytes = testfiles::readall(out);
-    return bytes;
+    return studyreader::tone(QStringLiteral("0.25"));
 }
 
 QString write(const QString &folder, const Book &book)

@@ -6,30 +6,27 @@
 #include "testpictures.h"
 
 #include <QFile>
+#include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
 
 namespace studyreader {
 
-namespace {
-
-// One short MP3, made once per test program.
-QByteArray sound()
+QByteArray tone(const QString &seconds)
 {
-    static QByteArray bytes;
+    static QHash<QString, QByteArray> made;
+    QByteArray &bytes = made[seconds];
     if (!bytes.isEmpty())
         return bytes;
     QTemporaryDir dir;
     const QString wav = dir.filePath(QStringLiteral("tone.wav"));
     const QString mp3 = dir.filePath(QStringLiteral("tone.mp3"));
     if (QProcess::execute(QStringLiteral("sox"), {"-n", "-r", "22050", "-c", "1", "-b", "16", wav,
-                                                  "synth", "0.3", "sine", "440"}) != 0
+                                                  "synth", seconds, "sine", "440"}) != 0
         || QProcess::execute(QStringLiteral("lame"), {"--quiet", wav, mp3}) != 0)
         return QByteArray();
     bytes = testfiles::readall(mp3);
     return bytes;
-}
-
 }
 
 QList<QStringList> sentences()
@@ -75,7 +72,7 @@ QString write(const QTemporaryDir &dir, const Reader &reader)
     if (!book.write(bookpath, true))
         return QString();
 
-    const QByteArray mp3 = sound();
+    const QByteArray mp3 = tone(QStringLiteral("0.3"));
     if (mp3.isEmpty())
         return QString();
     QStringList names;

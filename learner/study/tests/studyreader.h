@@ -1,6 +1,7 @@
 #ifndef STUDYREADER_H
 #define STUDYREADER_H
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,10 @@ struct Reader {
     QList<int> sentencediffs = {10, 10, 10};
     QStringList missingsounds;
 };
+
+// A real MP3 of a 440 Hz tone lasting seconds (sox, then lame), made once
+// per length and program; empty when the tools fail.
+QByteArray tone(const QString &seconds);
 
 // The sentences of the textbook: [sentence, translation, sound file].
 QList<QStringList> sentences();
