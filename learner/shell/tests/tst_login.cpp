@@ -1,12 +1,11 @@
 #include "dialogdriver.h"
 #include "fd_dialog.h"
 #include "muser.h"
+#include "shownpicture.h"
 #include "testfiles.h"
 #include "testpictures.h"
 #include "widget.h"
 
-#include <QGraphicsPixmapItem>
-#include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QLineEdit>
@@ -138,30 +137,16 @@ QString tst_login::loginmessage(const QString &password)
 
 bool tst_login::haspicture(const char *view) const
 {
-    const QGraphicsScene *scene = find<QGraphicsView>(view)->scene();
-    if (!scene)
-        return false;
-    for (const QGraphicsItem *item : scene->items()) {
-        const auto *picture = qgraphicsitem_cast<const QGraphicsPixmapItem *>(item);
-        if (picture && !picture->pixmap().isNull())
-            return true;
-    }
-    return false;
+    return !shownpicture(find<QGraphicsView>(view)).isNull();
 }
 
 QColor tst_login::shown(const char *view) const
 {
-    const QGraphicsScene *scene = find<QGraphicsView>(view)->scene();
-    if (!scene)
+    const QPixmap picture = shownpicture(find<QGraphicsView>(view));
+    if (picture.isNull())
         return QColor();
-    for (const QGraphicsItem *item : scene->items()) {
-        const auto *picture = qgraphicsitem_cast<const QGraphicsPixmapItem *>(item);
-        if (picture && !picture->pixmap().isNull()) {
-            const QImage image = picture->pixmap().toImage();
-            return image.pixelColor(image.width() / 2, image.height() / 2);
-        }
-    }
-    return QColor();
+    const QImage image = picture.toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
 }
 
 static bool near(const QColor &shown, const QColor &expected)

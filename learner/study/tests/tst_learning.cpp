@@ -1,6 +1,7 @@
 #include "dialogdriver.h"
 #include "fd_dialog.h"
 #include "learnbook.h"
+#include "shownpicture.h"
 #include "muser.h"
 #include "soundends.h"
 #include "studywindow.h"
@@ -10,8 +11,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QGraphicsPixmapItem>
-#include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QLineEdit>
@@ -206,15 +205,7 @@ int tst_learning::rowof(const QString &word) const
 
 bool tst_learning::haspicture(const char *view) const
 {
-    const QGraphicsScene *scene = find<QGraphicsView>(view)->scene();
-    if (!scene)
-        return false;
-    for (const QGraphicsItem *item : scene->items()) {
-        const auto *picture = qgraphicsitem_cast<const QGraphicsPixmapItem *>(item);
-        if (picture && !picture->pixmap().isNull())
-            return true;
-    }
-    return false;
+    return !shownpicture(find<QGraphicsView>(view)).isNull();
 }
 
 void tst_learning::shot(const QString &name) const
