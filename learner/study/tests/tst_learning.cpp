@@ -93,6 +93,9 @@ private:
     // A picture of the window into the folder SHOTDIR names, when it names one.
     void shot(const QString &name) const;
     void adopt(DialogDriver &driver, const QString &file);
+    // Clicks the close-textbook button and answers its question with typed;
+    // whether the question was answered.
+    bool closebook(const QString &typed);
     // The user file as last written.
     QSharedPointer<MUser> saved(const QString &name = "u.zbu") const;
 
@@ -192,6 +195,18 @@ QStringList tst_learning::answer(const QString &text)
 QStringList tst_learning::showrow(int row)
 {
     return StudyWindow::messages([this, row]() { words()->setCurrentRow(row); });
+}
+
+bool tst_learning::closebook(const QString &typed)
+{
+    DialogDriver driver;
+    driver.add(QStringLiteral("inputDlg"), [typed](QDialog *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setText(typed);
+        DialogDriver::clickbutton(dialog, QStringLiteral("pushButton"));
+    });
+    driver.start();
+    find<QPushButton>("pushButton_69")->click();
+    return driver.done();
 }
 
 int tst_learning::rowof(const QString &word) const
@@ -304,14 +319,7 @@ void tst_learning::scenario()
     QTRY_COMPARE_WITH_TIMEOUT(words()->currentRow(), (from + 1) % 7, 15000);
 
     find<QPushButton>("pushButton_62")->click();
-    DialogDriver closing;
-    closing.add(QStringLiteral("inputDlg"), [](QDialog *dialog) {
-        dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setText(QStringLiteral("ok"));
-        DialogDriver::clickbutton(dialog, QStringLiteral("pushButton"));
-    });
-    closing.start();
-    find<QPushButton>("pushButton_69")->click();
-    QVERIFY(closing.done());
+    QVERIFY(closebook(QStringLiteral("ok")));
     QCOMPARE(find<QPushButton>("pushButton_80")->text(), QStringLiteral("打开教材"));
     QCOMPARE(startrun("radioButton", {}, 1), QStringList{"没有打开教材，无法开始学习"});
     QCOMPARE(click("pushButton_4"), QStringList());
@@ -396,24 +404,10 @@ void tst_learning::textbook()
 
     // Closing asks for "ok", trimmed and case-sensitive.
     for (const QString &typed : {QStringLiteral("OK"), QStringLiteral("Ok"), QStringLiteral("o k"), QString()}) {
-        DialogDriver refuse;
-        refuse.add(QStringLiteral("inputDlg"), [typed](QDialog *dialog) {
-            dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setText(typed);
-            DialogDriver::clickbutton(dialog, QStringLiteral("pushButton"));
-        });
-        refuse.start();
-        find<QPushButton>("pushButton_69")->click();
-        QVERIFY(refuse.done());
+        QVERIFY(closebook(typed));
         QCOMPARE(find<QPushButton>("pushButton_69")->text(), QStringLiteral("关闭教材"));
     }
-    DialogDriver close;
-    close.add(QStringLiteral("inputDlg"), [](QDialog *dialog) {
-        dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setText(QStringLiteral("  ok "));
-        DialogDriver::clickbutton(dialog, QStringLiteral("pushButton"));
-    });
-    close.start();
-    find<QPushButton>("pushButton_69")->click();
-    QVERIFY(close.done());
+    QVERIFY(closebook(QStringLiteral("  ok ")));
     QCOMPARE(find<QPushButton>("pushButton_69")->text(), QStringLiteral("寻找教材"));
     QCOMPARE(find<QPushButton>("pushButton_80")->text(), QStringLiteral("打开教材"));
     QVERIFY2(find<QPushButton>("pushButton_69")->toolTip().isEmpty(), "no tooltip");
