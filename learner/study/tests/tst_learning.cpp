@@ -82,6 +82,9 @@ private:
     QString label(const char *name) const { return find<QLabel>(name)->text(); }
     // Writes the textbook and a user who adopted it, with extra progress.
     bool writeuser(const learnbook::Book &book, const Extra &extra = {}, const QString &name = "u.zbu");
+    // A user "u.zbu" with no textbook yet and a textbook in random order under
+    // material/ to adopt; the textbook's path, or "" when something could not be written.
+    QString writenewreader();
     void open(const QString &name = "u.zbu");
     bool login();
     QStringList click(const char *button);
@@ -197,6 +200,16 @@ QStringList tst_learning::showrow(int row)
     return StudyWindow::messages([this, row]() { words()->setCurrentRow(row); });
 }
 
+QString tst_learning::writenewreader()
+{
+    if (!testfiles::writeuser(path("u.zbu"), QStringLiteral("U"), QStringLiteral("pw"))
+        || !QDir(dir->path()).mkpath(QStringLiteral("material")))
+        return QString();
+    learnbook::Book book;
+    book.random = true;
+    return learnbook::write(path("material"), book);
+}
+
 bool tst_learning::closebook(const QString &typed)
 {
     DialogDriver driver;
@@ -251,12 +264,8 @@ QSharedPointer<MUser> tst_learning::saved(const QString &name) const
 // difficulty, leisure mode, close the textbook.
 void tst_learning::scenario()
 {
-    QVERIFY(testfiles::writeuser(path("u.zbu"), QStringLiteral("U"), QStringLiteral("pw")));
-    QDir(dir->path()).mkdir(QStringLiteral("material"));
-    learnbook::Book book;
-    book.random = true;
-    const QString bookpath = learnbook::write(path("material"), book);
-    QVERIFY(!bookpath.isEmpty());
+    const QString bookpath = writenewreader();
+    QVERIFY2(!bookpath.isEmpty(), "user and textbook written");
     open();
     QVERIFY(login());
     DialogDriver adoption;
@@ -331,12 +340,8 @@ void tst_learning::scenario()
 // close with a typed "ok" only.
 void tst_learning::textbook()
 {
-    QVERIFY(testfiles::writeuser(path("u.zbu"), QStringLiteral("U"), QStringLiteral("pw")));
-    QDir(dir->path()).mkdir(QStringLiteral("material"));
-    learnbook::Book book;
-    book.random = true;
-    const QString bookpath = learnbook::write(path("material"), book);
-    QVERIFY(!bookpath.isEmpty());
+    const QString bookpath = writenewreader();
+    QVERIFY2(!bookpath.isEmpty(), "user and textbook written");
     QVERIFY(testfiles::writeall(path("bad.zemBook"), "not a textbook"));
     open();
     QVERIFY(login());
