@@ -2,11 +2,11 @@
 #include "dialogdriver.h"
 #include "navigationbars.h"
 #include "soundcheck.h"
+#include "urlcatcher.h"
 
 #include <QAudioFormat>
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QDesktopServices>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -37,16 +37,6 @@ const QString Host = QStringLiteral(MAKER_HOST);
 const QStringList bannerframes = {"frame_13", "frame_11", "frame_12", "frame_10", "frame_14", "frame_16"};
 const QStringList learnmore = {"pushButton_75", "pushButton_76", "pushButton_77",
                                "pushButton_74", "pushButton_78", "pushButton_80"};
-
-// Collects the addresses the window asks the desktop to open.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-};
 
 // A banner picture of one colour.
 QPixmap *plain(const QColor &colour)
@@ -119,8 +109,7 @@ private:
 
 void tst_BookmakerNavigation::initTestCase()
 {
-    for (const char *scheme : {"http", "https", "file", "javascript", "ftp"})
-        QDesktopServices::setUrlHandler(QLatin1String(scheme), &catcher, "open");
+    catcher.listen();
 }
 
 void tst_BookmakerNavigation::init()

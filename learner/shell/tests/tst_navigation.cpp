@@ -1,10 +1,10 @@
 #include "dialogdriver.h"
 #include "listrows.h"
 #include "testfiles.h"
+#include "urlcatcher.h"
 #include "widget.h"
 
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QGraphicsView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,16 +12,6 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QtTest>
-
-// Collects the addresses the window asks the desktop to open.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-};
 
 static const QString Host = QStringLiteral(MAKER_HOST);
 
@@ -62,8 +52,7 @@ private:
 
 void tst_navigation::initTestCase()
 {
-    for (const char *scheme : {"http", "https", "file", "javascript", "ftp"})
-        QDesktopServices::setUrlHandler(QLatin1String(scheme), &catcher, "open");
+    catcher.listen();
 }
 
 void tst_navigation::init()
