@@ -43,7 +43,7 @@ void Widget::loginwithoutbook()
     ui->label_15->clear();
     ui->label_17->clear();
     loadspin();
-    ui->stackedWidget->setCurrentIndex(1);
+    ui->stackedWidget->setCurrentIndex(PlanPage);
     ui->pushButton_80->setText(QStringLiteral("打开教材"));
     ui->pushButton_80->setToolTip(QString());
     ui->pushButton_69->setText(QStringLiteral("寻找教材"));
@@ -107,7 +107,7 @@ void Widget::listdue()
         if (duelist.isEmpty())
             showmessage(QStringLiteral("初记和复习已经完成"));
     }
-    ui->stackedWidget->setCurrentIndex(1);
+    ui->stackedWidget->setCurrentIndex(PlanPage);
 }
 
 // A failed save is reported and keeps the learner logged in with nothing
@@ -115,7 +115,7 @@ void Widget::listdue()
 void Widget::on_pushButton_4_clicked()
 {
     // Nobody logged in: nothing to save, nothing to clear.
-    if (ui->stackedWidget->currentIndex() == 0)
+    if (ui->stackedWidget->currentIndex() == LoginPage)
         return;
     if (!saveuser()) {
         showmessage(QStringLiteral("用户信息无法保存"));
@@ -123,7 +123,7 @@ void Widget::on_pushButton_4_clicked()
     }
     user.clearprogress();
     ui->lineEdit->clear();
-    ui->stackedWidget->setCurrentIndex(0);
+    ui->stackedWidget->setCurrentIndex(LoginPage);
 }
 
 void Widget::on_pushButton_96_clicked()

@@ -18,7 +18,7 @@ void Widget::on_stackedWidget_currentChanged(int index)
                                       ui->frame_5, ui->frame_6, ui->frame_7};
     if (index < 1 || index > frames.size())
         return;
-    QPixmap *picture = index == 1 ? banner.getone() : index == 7 ? banner.gettwo() : banner.getnext();
+    QPixmap *picture = index == PlanPage ? banner.getone() : index == GroupsPage ? banner.gettwo() : banner.getnext();
     adlink = banner.getlink();
     frames.at(index - 1)->setpixmap(*picture);
 }
@@ -65,28 +65,28 @@ void Widget::on_pushButton_114_clicked()
 
 void Widget::on_pushButton_57_clicked()
 {
-    ui->stackedWidget->setCurrentIndex(1);
+    ui->stackedWidget->setCurrentIndex(PlanPage);
 }
 
 void Widget::on_pushButton_62_clicked()
 {
-    ui->stackedWidget->setCurrentIndex(1);
+    ui->stackedWidget->setCurrentIndex(PlanPage);
 }
 
 void Widget::on_pushButton_64_clicked()
 {
-    ui->stackedWidget->setCurrentIndex(1);
+    ui->stackedWidget->setCurrentIndex(PlanPage);
 }
 
 void Widget::on_pushButton_65_clicked()
 {
-    ui->stackedWidget->setCurrentIndex(1);
+    ui->stackedWidget->setCurrentIndex(PlanPage);
 }
 
 void Widget::on_pushButton_55_clicked()
 {
     testmode = 2;
-    ui->stackedWidget->setCurrentIndex(4);
+    ui->stackedWidget->setCurrentIndex(ChoicePage);
     if (ui->listWidget_3->count() > 0)
         ui->listWidget_3->setCurrentRow(0);
 }

@@ -65,7 +65,7 @@ Widget::~Widget()
     for (QGraphicsScene *scene : scenes)
         delete scene;
     writeprogramsettings();
-    if (ui->stackedWidget->currentIndex() != 0 && !saveuser())
+    if (ui->stackedWidget->currentIndex() != LoginPage && !saveuser())
         showmessage(QStringLiteral("用户信息无法保存"));
     delete ui;
 }
@@ -105,7 +105,7 @@ void Widget::connectviews()
 void Widget::setbackgrounds()
 {
     ui->stackedWidget->setpixmap(QPixmap(QStringLiteral(":/body.jpg")));
-    ui->stackedWidget->setCurrentIndex(0);
+    ui->stackedWidget->setCurrentIndex(LoginPage);
     ui->frame_15->setpixmap(QPixmap(QStringLiteral(":/yonghu.png")));
     ui->frame_16->setpixmap(QPixmap(QStringLiteral(":/yonghu0.png")));
     ui->frame_10->setpixmap(QPixmap(QStringLiteral(":/jihua.png")));

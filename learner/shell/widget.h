@@ -250,6 +250,18 @@ private slots:
     void on_pushButton_108_clicked();
 
 private:
+    // Pages of the stacked widget, in form order.
+    enum Page {
+        LoginPage = 0,
+        PlanPage = 1,
+        LearnPage = 2,
+        ReviewPage = 3,
+        ChoicePage = 4,
+        SelfTestPage = 5,
+        SentencePage = 6,
+        GroupsPage = 7
+    };
+
     // Scenes by picture view; the first six are the login slots in slot order.
     enum Scene {
         SlotScene = 0,
@@ -311,7 +323,7 @@ private:
     void createuser(int k);
 
     // learner/keyboard/keyboardbuttons.cpp
-    void openkeyboard(QWidget *button, QLineEdit *field, QWidget *page, void (Widget::*check)());
+    void openkeyboard(QWidget *button, QLineEdit *field, void (Widget::*check)());
 
     // learner/study (plan page, learning page, typing check, difficulty buttons)
     // itempanel.cpp: shared by the item pages

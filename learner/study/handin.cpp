@@ -7,7 +7,6 @@
 #include <QSpinBox>
 
 namespace {
-const int reviewpage = 3;
 }
 
 void Widget::on_pushButton_31_clicked()
@@ -21,15 +20,15 @@ void Widget::on_pushButton_31_clicked()
 void Widget::handin()
 {
     QListWidget *list = ui->listWidget_2;
-    if (ui->stackedWidget->currentIndex() != reviewpage || list->count() == 0 || list->currentRow() < 0)
+    if (ui->stackedWidget->currentIndex() != ReviewPage || list->count() == 0 || list->currentRow() < 0)
         return;
     if (!ui->lineEdit_18->text().trimmed().isEmpty()
-        && (checkreview() || ui->stackedWidget->currentIndex() != reviewpage))
+        && (checkreview() || ui->stackedWidget->currentIndex() != ReviewPage))
         return;
     if (ui->checkBox_6->isChecked()) {
         ui->checkBox_6->setChecked(false);
         on_checkBox_6_clicked();
-        if (ui->stackedWidget->currentIndex() != reviewpage)
+        if (ui->stackedWidget->currentIndex() != ReviewPage)
             return;
     }
 
@@ -60,7 +59,7 @@ void Widget::handin()
     };
     if (!planmode) {
         easerows();
-        ui->stackedWidget->setCurrentIndex(1);
+        ui->stackedWidget->setCurrentIndex(PlanPage);
         return;
     }
     const QDateTime now = clock.now();

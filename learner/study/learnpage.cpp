@@ -119,7 +119,7 @@ void Widget::playsound()
         return;
     }
     repeatdone = true;
-    if (ui->stackedWidget->currentIndex() == 2 && ui->checkBox_11->isChecked())
+    if (ui->stackedWidget->currentIndex() == LearnPage && ui->checkBox_11->isChecked())
         jgtimer->start(ui->spinBox_12->value() * 1000);
 }
 

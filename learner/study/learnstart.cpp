@@ -97,7 +97,7 @@ void Widget::fillwordrun()
         ui->listWidget_3->addItem(ui->radioButton_3->isChecked() ? item.value(0) : item.value(2));
     }
     loadsheet2();
-    ui->stackedWidget->setCurrentIndex(2);
+    ui->stackedWidget->setCurrentIndex(LearnPage);
     if (ui->listWidget->count() > 0)
         ui->listWidget->setCurrentRow(0);
 }
@@ -110,7 +110,7 @@ void Widget::fillknowledgerun(int mode)
         const QString title = mode == Phonetic ? user.phonetictitle(entry) : user.keytitle(entry);
         ui->listWidget_4->addItem(title + QLatin1Char('\n'));
     }
-    ui->stackedWidget->setCurrentIndex(5);
+    ui->stackedWidget->setCurrentIndex(SelfTestPage);
     if (ui->listWidget_4->count() > 0)
         ui->listWidget_4->setCurrentRow(0);
 }
@@ -131,7 +131,7 @@ void Widget::startlesson(int threshold)
                     + QStringLiteral(" )"));
         return;
     }
-    ui->stackedWidget->setCurrentIndex(6);
+    ui->stackedWidget->setCurrentIndex(SentencePage);
     list->setCurrentRow(0);
     on_checkBox_9_clicked();
     on_checkBox_7_clicked();

@@ -15,7 +15,7 @@ void Widget::listgroups()
         auto *row = new QListWidgetItem(QStringLiteral("第 %1 组").arg(group + 1), ui->listWidget_6);
         row->setData(Qt::WhatsThisRole, QString::number(group + 1));
     }
-    ui->stackedWidget->setCurrentIndex(7);
+    ui->stackedWidget->setCurrentIndex(GroupsPage);
     if (ui->listWidget_6->count() > 0)
         ui->listWidget_6->setCurrentRow(0);
 }
@@ -33,7 +33,7 @@ void Widget::showdue()
         ui->radioButton_2->setChecked(true);
         ui->radioButton->setEnabled(false);
     }
-    ui->stackedWidget->setCurrentIndex(1);
+    ui->stackedWidget->setCurrentIndex(PlanPage);
 }
 
 // The test rows: an empty answer line over each work-list word's meaning.
@@ -64,7 +64,7 @@ void Widget::on_pushButton_63_clicked()
 {
     duelist = user.duegroups(clock.now());
     if (duelist.isEmpty()) {
-        ui->stackedWidget->setCurrentIndex(1);
+        ui->stackedWidget->setCurrentIndex(PlanPage);
         return;
     }
     showmessage(QStringLiteral("必须先完成复习任务！"));
@@ -115,7 +115,7 @@ void Widget::on_pushButton_33_clicked()
     }
     filltest();
     testmode = 7;
-    ui->stackedWidget->setCurrentIndex(3);
+    ui->stackedWidget->setCurrentIndex(ReviewPage);
     ui->listWidget_2->setCurrentRow(0);
 }
 
@@ -133,7 +133,7 @@ void Widget::on_pushButton_28_clicked()
     loadsheet3();
     filltest();
     testmode = 1;
-    ui->stackedWidget->setCurrentIndex(3);
+    ui->stackedWidget->setCurrentIndex(ReviewPage);
     ui->listWidget_2->setCurrentRow(0);
 }
 
@@ -156,7 +156,7 @@ void Widget::on_pushButton_29_clicked()
     user.makeorder(1);
     filltest();
     testmode = 2;
-    ui->stackedWidget->setCurrentIndex(3);
+    ui->stackedWidget->setCurrentIndex(ReviewPage);
     if (ui->listWidget_2->count() > 0)
         ui->listWidget_2->setCurrentRow(0);
 }

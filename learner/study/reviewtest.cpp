@@ -8,7 +8,6 @@
 #include "inputdlg.h"
 
 namespace {
-const int reviewpage = 3;
 
 // Word, phonetic and meaning, then sentence and translation.
 QList<QLabel *> reviewlabels(const Ui::Widget *ui)
@@ -94,7 +93,7 @@ bool Widget::checkreview()
 {
     QListWidget *list = ui->listWidget_2;
     const int r = list->currentRow();
-    if (ui->stackedWidget->currentIndex() != reviewpage || r < 0)
+    if (ui->stackedWidget->currentIndex() != ReviewPage || r < 0)
         return false;
     const int p = user.workitem(r);
     const QStringList item = user.item(p);

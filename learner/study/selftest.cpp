@@ -124,5 +124,5 @@ void Widget::on_pushButton_54_clicked()
                 setknowledgediff(k, d - 1);
         }
     }
-    ui->stackedWidget->setCurrentIndex(1);
+    ui->stackedWidget->setCurrentIndex(PlanPage);
 }

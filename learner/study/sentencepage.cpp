@@ -52,7 +52,7 @@ void Widget::on_lineEdit_2_returnPressed()
 {
     QListWidget *list = ui->listWidget_5;
     const int row = list->currentRow();
-    if (ui->stackedWidget->currentIndex() != 6 || row < 0 || ui->lineEdit_2->text().trimmed().isEmpty())
+    if (ui->stackedWidget->currentIndex() != SentencePage || row < 0 || ui->lineEdit_2->text().trimmed().isEmpty())
         return;
     const int j = currentsentence();
     const int d = user.sentdiff(j);

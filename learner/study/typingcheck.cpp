@@ -14,7 +14,7 @@ void Widget::on_lineEdit_19_returnPressed()
 {
     QListWidget *list = ui->listWidget;
     const int row = list->currentRow();
-    if (ui->stackedWidget->currentIndex() != 2 || row < 0 || ui->lineEdit_19->text().trimmed().isEmpty())
+    if (ui->stackedWidget->currentIndex() != LearnPage || row < 0 || ui->lineEdit_19->text().trimmed().isEmpty())
         return;
     const bool sentence = ui->checkBox_12->isChecked() && hassentence(curitem);
     const bool right = answertext(ui->lineEdit_19->text())
