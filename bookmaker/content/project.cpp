@@ -38,11 +38,7 @@ void Widget::showpicture(QGraphicsScene *scene, QGraphicsView *view, const QPixm
 
 bool Widget::askok(const QString &prompt)
 {
-    QString answer;
-    inputDlg input;
-    input.result = &answer;
-    input.showdlg(scale, fontsize, prompt, QString());
-    return answer.trimmed() == QLatin1String("ok");
+    return inputDlg::confirm(this, prompt, scale, fontsize);
 }
 
 void Widget::loadproject()

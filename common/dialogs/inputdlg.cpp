@@ -29,14 +29,13 @@ void inputDlg::showdlg(float scale, int pointsize, const QString &prompt, const 
     exec();
 }
 
-bool inputDlg::confirm(QWidget *parent, const QString &title, const QString &prompt, float scale,
-                       int pointsize)
+bool inputDlg::confirm(QWidget *parent, const QString &prompt, float scale, int pointsize,
+                       const QString &text)
 {
     QString answer;
     inputDlg dialog(parent);
-    dialog.setWindowTitle(title);
     dialog.result = &answer;
-    dialog.showdlg(scale, pointsize, prompt, QString());
+    dialog.showdlg(scale, pointsize, prompt, text);
     return answer.trimmed() == QLatin1String("ok");
 }
 

@@ -20,10 +20,10 @@ public:
     ~inputDlg() override;
 
     void showdlg(float scale, int pointsize, const QString &prompt, const QString &text);
-    // Asks over parent, with an empty line, for "ok" before something that
-    // cannot be undone: true only for "ok" as typed, outer blanks aside.
-    static bool confirm(QWidget *parent, const QString &title, const QString &prompt, float scale,
-                        int pointsize);
+    // Asks over parent for "ok" before something that cannot be undone, the
+    // line starting with text: true only for "ok" as typed, outer blanks aside.
+    static bool confirm(QWidget *parent, const QString &prompt, float scale, int pointsize,
+                        const QString &text = QString());
 
     QString *result = nullptr;
 

@@ -130,8 +130,7 @@ void newDialog::on_pushButton_clicked()
     }
     // Another learner's file and progress are replaced only on request.
     if (QFileInfo::exists(chosen)
-        && !inputDlg::confirm(this, QStringLiteral("Zembrix Rozo"),
-                              QStringLiteral("输入“ok”将覆盖该用户文件及其学习记录"), scale, fontsize))
+        && !inputDlg::confirm(this, QStringLiteral("输入“ok”将覆盖该用户文件及其学习记录"), scale, fontsize))
         return;
     if (output) {
         output->clear();

@@ -122,12 +122,8 @@ bool Widget::checkreview()
         list->setCurrentRow(r + 1);
         return false;
     }
-    QString answer;
-    inputDlg dialog(this);
-    dialog.result = &answer;
-    dialog.setWindowTitle(QStringLiteral("Zembrix Rozo"));
-    dialog.showdlg(scale, fontsize, QStringLiteral("已经进行到最后一个，输入“ok”交卷"), QStringLiteral("ok"));
-    if (answer.trimmed() == QLatin1String("ok")) {
+    if (inputDlg::confirm(this, QStringLiteral("已经进行到最后一个，输入“ok”交卷"), scale, fontsize,
+                          QStringLiteral("ok"))) {
         handin();
         return true;
     }

@@ -46,12 +46,7 @@ void Widget::on_pushButton_69_clicked()
         openlink(weblinks::textbooks());
         return;
     }
-    QString answer;
-    inputDlg prompt;
-    prompt.setWindowTitle(QStringLiteral("Zembrix Rozo"));
-    prompt.result = &answer;
-    prompt.showdlg(scale, fontsize, QStringLiteral("输入“ok”将关闭教材并删除所有学习记录"), QString());
-    if (answer.trimmed() != QLatin1String("ok"))
+    if (!inputDlg::confirm(this, QStringLiteral("输入“ok”将关闭教材并删除所有学习记录"), scale, fontsize))
         return;
     user.dropbook();
     loadspin();
