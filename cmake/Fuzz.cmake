@@ -1,9 +1,10 @@
 # add_fuzz_tests(<project> TARGETS <fuzzers...>)
 # Builds the libFuzzer programs of this folder's fuzz/ with clang, in a build of
-# their own, and registers each as a test that fuzzes from fuzz/corpus/<fuzzer>
-# for FUZZ_SECONDS. Without clang++ nothing is added.
+# their own, and registers each as a test that replays fuzz/corpus/<fuzzer>
+# and fuzz/regressions/<fuzzer>, then runs FUZZ_RUNS mutations with a fixed
+# seed. Open-ended fuzzing is scripts/fuzz.sh. Without clang++ nothing is added.
 
-set(FUZZ_SECONDS 60 CACHE STRING "How long each fuzz test runs")
+set(FUZZ_RUNS 300 CACHE STRING "Fixed-seed mutations each fuzz test runs")
 find_program(CLANGXX clang++)
 include(ExternalProject)
 
@@ -22,7 +23,8 @@ function(add_fuzz_tests project)
         add_test(NAME ${target}
             COMMAND sh ${CMAKE_SOURCE_DIR}/data/fuzz/run.sh
                 ${CMAKE_CURRENT_BINARY_DIR}/fuzz/${target}
-                ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/corpus/${target} ${FUZZ_SECONDS})
+                ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/corpus/${target}
+                ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/regressions/${target} ${FUZZ_RUNS})
         set_tests_properties(${target} PROPERTIES TIMEOUT 600)
     endforeach()
 endfunction()

@@ -8,7 +8,9 @@ class QString;
 
 // Pictures that come from outside (the network, the user's disk, user files)
 // are size-checked before they are decoded: more than 4096 pixels either way,
-// or more than maxpixels in all, is too large.
+// or more than maxpixels in all, is too large. Only formats whose header gives
+// the size decoded (JPEG, PNG, BMP, PNM, GIF's logical screen) are read, by
+// content; a JPEG too large is decoded scaled down to fit instead.
 constexpr qint64 MaxPicturePixels = 4096 * 4096;
 
 // The picture in the file; a null picture when the file holds no readable

@@ -1,18 +1,22 @@
 #!/bin/sh
-# run.sh <fuzzer> <seed folder> <seconds>: fuzzes for a bounded time from the
-# committed seeds, in a scratch corpus. A crash, leak, hang or allocation of
-# more than 32 MiB fails the run; the input that caused it is printed and kept
-# in the scratch folder, to be added to the damaged-file tests.
+# run.sh <fuzzer> <corpus folder> <regression folder> <runs>: replays every
+# committed input and every input that ever failed, then mutates from them
+# for a fixed number of runs with a fixed seed, so the same code always gives
+# the same answer. A crash, leak, hang or allocation of more than 32 MiB fails.
 set -eu
 fuzzer=$1
-seeds=$2
-seconds=$3
+corpus=$2
+regressions=$3
+runs=$4
 work=$(mktemp -d)
-mkdir "$work/corpus"
-if "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=32 \
-    -max_len=8192 -print_final_stats=1 -artifact_prefix="$work/" "$work/corpus" "$seeds"; then
-    rm -rf "$work"
-else
-    echo "failing input kept in $work"
-    exit 1
+trap 'rm -rf "$work"' EXIT
+limits="-timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=32 -max_len=8192"
+inputs=$(find "$corpus" "$regressions" -type f 2>/dev/null | sort)
+if [ -n "$inputs" ]; then
+    # shellcheck disable=SC2086
+    "$fuzzer" $limits -artifact_prefix="$work/" $inputs
 fi
+mkdir "$work/corpus"
+# shellcheck disable=SC2086
+"$fuzzer" $limits -seed=1 -runs="$runs" -print_final_stats=1 -artifact_prefix="$work/" \
+    "$work/corpus" "$corpus"
