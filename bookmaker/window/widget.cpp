@@ -111,9 +111,8 @@ void Widget::setpictures()
         {QStringLiteral(":/one.jpg"), {ui->frame_12, ui->frame_10, ui->frame_13, ui->frame_11, ui->frame_14, ui->frame_16}},
     };
     for (const auto &set : frames) {
-        const QPixmap picture(set.first);
         for (QFrameEx *frame : set.second)
-            frame->setpixmap(picture);
+            frame->setpicture(set.first);
     }
     defaultpicture.load(QStringLiteral(":/default.jpg"));
 }

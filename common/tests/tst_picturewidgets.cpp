@@ -10,6 +10,7 @@
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -68,9 +69,11 @@ private slots:
     void statepicture();
     void unskinned();
     void maskfitsatsettime();
+    void skinoutlinefollowsmask();
     void textrect();
     void textcolor();
     void framepicture();
+    void framepicturefile();
     void stackpicture();
     void scenepicture_data();
     void scenepicture();
@@ -155,6 +158,21 @@ void tst_PictureWidgets::maskfitsatsettime()
              "setting the mask again fits it to the new size");
 }
 
+void tst_PictureWidgets::skinoutlinefollowsmask()
+{
+    ButtonSkin skin;
+    skin.mask = ellipsemask(QSize(37, 23));
+    QPushButtonEx first;
+    first.resize(200, 100);
+    skin.apply(&first);
+    QVERIFY2(!first.mask().contains(QPoint(1, 1)), "the skin's mask did not cut the corners");
+    skin.mask = QBitmap();
+    QPushButtonEx second;
+    second.resize(200, 100);
+    skin.apply(&second);
+    QVERIFY2(second.mask().isEmpty(), "a skin whose mask was removed still gave the old outline");
+}
+
 void tst_PictureWidgets::textrect()
 {
     QWidget window;
@@ -217,6 +235,25 @@ void tst_PictureWidgets::framepicture()
     const QImage shown = frame.grab().toImage();
     QVERIFY2(shown.pixelColor(1, 1) == QColor(Qt::magenta), "the picture covers the frame lines");
     QVERIFY2(shown.pixelColor(79, 39) == QColor(Qt::magenta), "the picture is stretched over the frame");
+}
+
+void tst_PictureWidgets::framepicturefile()
+{
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), "no temporary folder");
+    const QString green = dir.filePath("green.png");
+    const QString blue = dir.filePath("blue.png");
+    QVERIFY2(solid(Qt::green).save(green) && solid(Qt::blue).save(blue), "test pictures were not written");
+    QFrameEx frame;
+    frame.resize(80, 40);
+    frame.setpicture(green);
+    QVERIFY2(centre(&frame) == QColor(Qt::green), "the picture file is not shown when the frame paints");
+    frame.setpicture(blue);
+    QVERIFY2(centre(&frame) == QColor(Qt::blue), "a second picture file does not replace the first");
+    frame.setpixmap(solid(Qt::red));
+    QVERIFY2(centre(&frame) == QColor(Qt::red), "a picture set later is covered by the file's picture");
+    frame.setpicture(dir.filePath("missing.png"));
+    QVERIFY2(centre(&frame) != QColor(Qt::red), "a missing picture file leaves the old picture shown");
 }
 
 void tst_PictureWidgets::stackpicture()

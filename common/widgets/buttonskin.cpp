@@ -21,8 +21,21 @@ void ButtonSkin::apply(QPushButtonEx *button) const
     button->setnormalpixmap(normal);
     button->sethoverpixmap(hover);
     button->setpressedpixmap(pressed);
-    button->setmaskpixmap(mask);
+    button->setMask(outline(button->size()));
     button->settextmargin(5);
     button->settextcolor(Qt::black);
     button->repaint();
+}
+
+QRegion ButtonSkin::outline(const QSize &size) const
+{
+    if (outlinesmask != mask.cacheKey()) {
+        outlines.clear();
+        outlinesmask = mask.cacheKey();
+    }
+    const QPair<int, int> key(size.width(), size.height());
+    auto found = outlines.constFind(key);
+    if (found == outlines.constEnd())
+        found = outlines.insert(key, QPushButtonEx::fittedoutline(mask, size));
+    return *found;
 }

@@ -2,7 +2,10 @@
 #define BUTTONSKIN_H
 
 #include <QBitmap>
+#include <QHash>
+#include <QPair>
 #include <QPixmap>
+#include <QRegion>
 
 class QPushButtonEx;
 
@@ -18,11 +21,17 @@ public:
     // Skins a button at its final size: pictures, mask, text margin 5,
     // black caption, then a repaint.
     void apply(QPushButtonEx *button) const;
+    // The mask fitted to size, built once per size (buttons share skins and sizes).
+    QRegion outline(const QSize &size) const;
 
     QPixmap normal;
     QPixmap hover;
     QPixmap pressed;
     QBitmap mask;
+
+private:
+    mutable QHash<QPair<int, int>, QRegion> outlines;
+    mutable qint64 outlinesmask = 0; // cache key of the mask the outlines were built from
 };
 
 #endif

@@ -28,17 +28,19 @@ void QPushButtonEx::setpressedpixmap(const QPixmap &pixmap)
     pressedpixmap = pixmap;
 }
 
+QRegion QPushButtonEx::fittedoutline(const QBitmap &mask, const QSize &size)
+{
+    if (mask.isNull())
+        return QRegion();
+    const QImage picture = mask.toImage().convertToFormat(QImage::Format_RGB32);
+    const QBitmap fitted = QBitmap::fromImage(picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation),
+                                              Qt::ThresholdDither);
+    return QRegion(fitted.createHeuristicMask(true));
+}
+
 void QPushButtonEx::setmaskpixmap(const QBitmap &mask)
 {
-    if (mask.isNull()) {
-        maskbitmap = QBitmap();
-        clearMask();
-        return;
-    }
-    const QImage picture = mask.toImage().convertToFormat(QImage::Format_RGB32);
-    maskbitmap = QBitmap::fromImage(picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation),
-                                    Qt::ThresholdDither);
-    setMask(maskbitmap.createHeuristicMask(true));
+    setMask(fittedoutline(mask, size()));
 }
 
 void QPushButtonEx::settextmargin(int m)

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRect>
+#include <QRegion>
 
 // A push button drawn from pictures: one per state, stretched over the
 // button, an outline taken from a one-bit mask and the caption on top.
@@ -22,6 +23,8 @@ public:
     void setpressedpixmap(const QPixmap &pixmap);
     // Fits the outline to the button's current size; later resizes keep it.
     void setmaskpixmap(const QBitmap &mask);
+    // The outline of mask stretched over size; empty (no mask) for a null mask.
+    static QRegion fittedoutline(const QBitmap &mask, const QSize &size);
     // The caption area: m pixels in from the left and right at the current size.
     void settextmargin(int m);
     void setcentered(bool centered);
@@ -42,7 +45,6 @@ private:
     QPixmap normalpixmap;
     QPixmap pressedpixmap;
     QPixmap hoverpixmap;
-    QBitmap maskbitmap;
     QColor textcolor = Qt::black;
     QRect textrect;
     bool centered = true;

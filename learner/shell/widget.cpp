@@ -106,14 +106,13 @@ void Widget::setbackgrounds()
 {
     ui->stackedWidget->setpixmap(QPixmap(QStringLiteral(":/body.jpg")));
     ui->stackedWidget->setCurrentIndex(LoginPage);
-    ui->frame_15->setpixmap(QPixmap(QStringLiteral(":/yonghu.png")));
-    ui->frame_16->setpixmap(QPixmap(QStringLiteral(":/yonghu0.png")));
-    ui->frame_10->setpixmap(QPixmap(QStringLiteral(":/jihua.png")));
-    const QPixmap material(QStringLiteral(":/sucai.png"));
+    ui->frame_15->setpicture(QStringLiteral(":/yonghu.png"));
+    ui->frame_16->setpicture(QStringLiteral(":/yonghu0.png"));
+    ui->frame_10->setpicture(QStringLiteral(":/jihua.png"));
     for (QFrameEx *frame : {ui->frame_8, ui->frame_9, ui->frame_12, ui->frame_13, ui->frame_11})
-        frame->setpixmap(material);
-    ui->frame_14->setpixmap(QPixmap(QStringLiteral(":/fuxi.png")));
-    ui->frame_17->setpixmap(QPixmap(QStringLiteral(":/zjc.png")));
+        frame->setpicture(QStringLiteral(":/sucai.png"));
+    ui->frame_14->setpicture(QStringLiteral(":/fuxi.png"));
+    ui->frame_17->setpicture(QStringLiteral(":/zjc.png"));
 
     const QPixmap picture(QStringLiteral(":/default.jpg"));
     showpicture(SelfTestScene, ui->graphicsView_14, picture, 200, 150);
