@@ -1,10 +1,10 @@
 #include "textimport.h"
 
 #include "phonetickeys.h"
+#include "writefile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QTextCodec>
 
 TextImport::TextImport(Kind kind)
@@ -80,8 +80,8 @@ bool TextImport::writelisting(const QString &folder)
     for (int n = 0; n < records.size(); ++n)
         listing += prefix + QString::number(n + 1) + QLatin1Char('_') + records.at(n).first() + QStringLiteral("\r\n");
     const QByteArray bytes = listing.toUtf8();
-    QSaveFile file(folder + QDir::separator() + listingname());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    const auto raw = [&bytes](QDataStream &out) { out.writeRawData(bytes.constData(), bytes.size()); };
+    if (!writefile(folder + QDir::separator() + listingname(), raw)) {
         text = kind == Words ? QStringLiteral("无法生成单词列表") : QStringLiteral("无法生成句子列表！");
         return false;
     }
