@@ -34,6 +34,16 @@ bool TextImport::refuse(const QString &message)
     return false;
 }
 
+// Old Mac text ends its lines with a lone CR, which would read as one line.
+static bool hasbarecr(const QByteArray &bytes)
+{
+    for (int at = bytes.indexOf('\r'); at >= 0; at = bytes.indexOf('\r', at + 1)) {
+        if (at + 1 == bytes.size() || bytes.at(at + 1) != '\n')
+            return true;
+    }
+    return false;
+}
+
 bool TextImport::read(const QString &path)
 {
     records.clear();
@@ -50,6 +60,9 @@ bool TextImport::read(const QString &path)
     if (state.invalidChars > 0 || state.remainingChars > 0)
         return refuse(words ? QStringLiteral("单词文件不是UTF-8格式，请将文件另存为UTF-8格式")
                             : QStringLiteral("句子文件不是UTF-8格式，请将文件另存为UTF-8格式"));
+    if (hasbarecr(bytes))
+        return refuse(words ? QStringLiteral("单词文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式")
+                            : QStringLiteral("句子文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式"));
 
     const int size = words ? 3 : 2;
     QStringList record;

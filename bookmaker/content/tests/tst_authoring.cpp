@@ -527,6 +527,8 @@ void tst_authoring::importfile_data()
                                                        << QStringLiteral("第 2 个单词的音标格式错误，单词：[b]") << 2;
     QTest::newRow("invalid UTF-8") << QByteArray("a\n[a]\n\xC3\xB1\xD7\xD3\n")
                                    << QStringLiteral("单词文件不是UTF-8格式，请将文件另存为UTF-8格式") << 2;
+    QTest::newRow("old Mac line ends") << QByteArray("a\r[a]\r一\rb\r[b]\r二\r")
+                                       << QStringLiteral("单词文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式") << 2;
     QTest::newRow("incomplete last record") << QByteArray("a\n[a]\n一\nb\n") << QString() << 1;
     QTest::newRow("empty file") << QByteArray() << QString() << 0;
     QByteArray large;

@@ -162,6 +162,12 @@ void tst_textimport::refused_data()
     QTest::newRow("Latin-1 sentence") << int(TextImport::Sentences)
         << QByteArray("Caf\xE9\n咖啡馆\n")
         << QString::fromUtf8("句子文件不是UTF-8格式，请将文件另存为UTF-8格式");
+    QTest::newRow("CR-only words") << int(TextImport::Words)
+        << QByteArray("hat\r[h1t]\r帽子\r\n")
+        << QString::fromUtf8("单词文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式");
+    QTest::newRow("CR-only sentences, CR at the end") << int(TextImport::Sentences)
+        << QByteArray("Go!\n走！\r")
+        << QString::fromUtf8("句子文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式");
 }
 
 void tst_textimport::refused()
