@@ -85,6 +85,7 @@ void Widget::generate()
         return;
     }
     showmessage(QStringLiteral("教材已经在素材位置生成"));
+    saveproject();
     ui->stackedWidget->setCurrentIndex(0);
 }
 

@@ -39,6 +39,8 @@ void Widget::importitems(bool words)
         return;
     }
     replaceitems(words, import.items());
+    // A reported import survives a crash.
+    saveproject();
 }
 
 void Widget::on_pushButton_37_clicked()

@@ -139,13 +139,28 @@ void Widget::on_pushButton_shengchengxiangmu_clicked()
     if (QFile::exists(materialfile(ProjectFile))
         && !askok(QStringLiteral("现有项目文件无法读取！ 输入“ok”用新项目替换它")))
         return;
+    if (!QFileInfo(ui->label_sucaiweizhi->text()).isDir()) {
+        showmessage(QStringLiteral("素材位置不存在：") + ui->label_sucaiweizhi->text());
+        return;
+    }
     book.clear();
     book.setdate(ui->dateEdit->date());
     on_pushButton_baocun_clicked();
-    projectOpen = book.write(materialfile(ProjectFile), false);
-    if (!projectOpen)
+    projectOpen = saveproject();
+    if (!projectOpen) {
+        // The typed fields stay for another try.
         book.clear();
+        return;
+    }
     clearui();
+}
+
+bool Widget::saveproject()
+{
+    if (book.write(materialfile(ProjectFile), false))
+        return true;
+    showmessage(QStringLiteral("项目文件无法写入：") + materialfile(ProjectFile));
+    return false;
 }
 
 void Widget::on_pushButton_qingchuxiangmu_clicked()
@@ -163,7 +178,8 @@ void Widget::on_pushButton_genggaisucai_clicked()
 {
     if (ui->pushButton_qingchuxiangmu->isEnabled()) {
         storeedits();
-        book.write(materialfile(ProjectFile), false);
+        if (!saveproject())
+            return;
     }
     QString chosen;
     fd_Dialog chooser(this);
@@ -213,7 +229,10 @@ void Widget::closeEvent(QCloseEvent *event)
     stopsound();
     if (ui->pushButton_qingchuxiangmu->isEnabled()) {
         storeedits();
-        book.write(materialfile(ProjectFile), false);
+        if (!saveproject() && !askok(QStringLiteral("项目没有保存！ 输入“ok”放弃修改并关闭"))) {
+            event->ignore();
+            return;
+        }
     }
     event->accept();
 }

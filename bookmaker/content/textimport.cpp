@@ -1,10 +1,10 @@
 #include "textimport.h"
 
 #include "phonetickeys.h"
+#include "writefile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QTextCodec>
 
 TextImport::TextImport(Kind kind)
@@ -34,6 +34,16 @@ bool TextImport::refuse(const QString &message)
     return false;
 }
 
+// Old Mac text ends its lines with a lone CR, which would read as one line.
+static bool hasbarecr(const QByteArray &bytes)
+{
+    for (int at = bytes.indexOf('\r'); at >= 0; at = bytes.indexOf('\r', at + 1)) {
+        if (at + 1 == bytes.size() || bytes.at(at + 1) != '\n')
+            return true;
+    }
+    return false;
+}
+
 bool TextImport::read(const QString &path)
 {
     records.clear();
@@ -50,6 +60,9 @@ bool TextImport::read(const QString &path)
     if (state.invalidChars > 0 || state.remainingChars > 0)
         return refuse(words ? QStringLiteral("单词文件不是UTF-8格式，请将文件另存为UTF-8格式")
                             : QStringLiteral("句子文件不是UTF-8格式，请将文件另存为UTF-8格式"));
+    if (hasbarecr(bytes))
+        return refuse(words ? QStringLiteral("单词文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式")
+                            : QStringLiteral("句子文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式"));
 
     const int size = words ? 3 : 2;
     QStringList record;
@@ -80,8 +93,8 @@ bool TextImport::writelisting(const QString &folder)
     for (int n = 0; n < records.size(); ++n)
         listing += prefix + QString::number(n + 1) + QLatin1Char('_') + records.at(n).first() + QStringLiteral("\r\n");
     const QByteArray bytes = listing.toUtf8();
-    QSaveFile file(folder + QDir::separator() + listingname());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    const auto raw = [&bytes](QDataStream &out) { out.writeRawData(bytes.constData(), bytes.size()); };
+    if (!writefile(folder + QDir::separator() + listingname(), raw)) {
         text = kind == Words ? QStringLiteral("无法生成单词列表") : QStringLiteral("无法生成句子列表！");
         return false;
     }

@@ -206,6 +206,8 @@ private:
     // bookmaker/content/project.cpp
     void closeEvent(QCloseEvent *event) override;
     void loadproject();
+    // Writes book.pro; false after telling the author it could not.
+    bool saveproject();
     void clearui();
     void emptycontentlists();
     void emptyitemlists();

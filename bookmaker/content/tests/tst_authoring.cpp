@@ -36,6 +36,9 @@ private slots:
     void cleanup();
     void mainroad();
     void newproject();
+    void unwritableproject_data();
+    void unwritableproject();
+    void importsaved();
     void finishedfolder();
     void damagedproject();
     void clearproject();
@@ -459,6 +462,46 @@ void tst_authoring::newproject()
     QVERIFY(find<QPushButton>("pushButton_qingchuxiangmu")->isEnabled());
 }
 
+void tst_authoring::unwritableproject_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("folder named book.pro") << "folder";
+    QTest::newRow("material folder gone") << "gone";
+}
+
+// A project that cannot be created says so and keeps what was typed.
+void tst_authoring::unwritableproject()
+{
+    QFETCH(QString, how);
+    start();
+    if (how == "folder")
+        QVERIFY(QDir(path("material")).mkdir("book.pro"));
+    else
+        QVERIFY(QDir(path("material")).removeRecursively());
+    find<QLineEdit>("lineEdit_jiaocaimingcheng")->setText("title");
+    DialogDriver driver;
+    if (how == "folder")
+        answerinput(driver, "ok");
+    QString shown;
+    driver.readmessage(&shown);
+    run("pushButton_shengchengxiangmu", driver);
+    const QString expected = how == "folder" ? QStringLiteral("项目文件无法写入：") + material("book.pro")
+                                             : QStringLiteral("素材位置不存在：") + path("material");
+    QCOMPARE(shown, expected);
+    QVERIFY2(find<QLineEdit>("lineEdit_jiaocaimingcheng")->text() == "title", "the typed title was blanked");
+    QVERIFY2(find<QPushButton>("pushButton_shengchengxiangmu")->isEnabled(), "a project that was not written is open");
+}
+
+// A finished import is in book.pro before the window closes.
+void tst_authoring::importsaved()
+{
+    startproject(0, 0);
+    importwords("hat\n[h1t]\n帽子\n");
+    MBook project;
+    QVERIFY(project.readproject(material("book.pro")));
+    QVERIFY2(project.wordcount() == 1, "the imported words were not stored in book.pro");
+}
+
 void tst_authoring::finishedfolder()
 {
     MBook project;
@@ -527,6 +570,8 @@ void tst_authoring::importfile_data()
                                                        << QStringLiteral("第 2 个单词的音标格式错误，单词：[b]") << 2;
     QTest::newRow("invalid UTF-8") << QByteArray("a\n[a]\n\xC3\xB1\xD7\xD3\n")
                                    << QStringLiteral("单词文件不是UTF-8格式，请将文件另存为UTF-8格式") << 2;
+    QTest::newRow("old Mac line ends") << QByteArray("a\r[a]\r一\rb\r[b]\r二\r")
+                                       << QStringLiteral("单词文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式") << 2;
     QTest::newRow("incomplete last record") << QByteArray("a\n[a]\n一\nb\n") << QString() << 1;
     QTest::newRow("empty file") << QByteArray() << QString() << 0;
     QByteArray large;

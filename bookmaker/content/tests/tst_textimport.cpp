@@ -5,6 +5,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 // The word and sentence file formats: records, blank lines, the transcription
 // check and mapping, Chinese text, damaged files and the listing files.
 class tst_textimport : public QObject
@@ -24,6 +27,7 @@ private slots:
     void large();
     void listing();
     void unwritablelisting();
+    void fulllisting();
 
 private:
     QString write(const QByteArray &bytes);
@@ -158,6 +162,12 @@ void tst_textimport::refused_data()
     QTest::newRow("Latin-1 sentence") << int(TextImport::Sentences)
         << QByteArray("Caf\xE9\n咖啡馆\n")
         << QString::fromUtf8("句子文件不是UTF-8格式，请将文件另存为UTF-8格式");
+    QTest::newRow("CR-only words") << int(TextImport::Words)
+        << QByteArray("hat\r[h1t]\r帽子\r\n")
+        << QString::fromUtf8("单词文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式");
+    QTest::newRow("CR-only sentences, CR at the end") << int(TextImport::Sentences)
+        << QByteArray("Go!\n走！\r")
+        << QString::fromUtf8("句子文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式");
 }
 
 void tst_textimport::refused()
@@ -222,6 +232,36 @@ void tst_textimport::unwritablelisting()
     QVERIFY(import.read(write("Go!\n走！\n")));
     QVERIFY2(!import.writelisting(dir->filePath("no/such/folder")), "a listing was written nowhere");
     QCOMPARE(import.message(), QString::fromUtf8("无法生成句子列表！"));
+}
+
+// A file size limit makes the buffered bytes fail at the final flush, as a
+// full disk does.
+void tst_textimport::fulllisting()
+{
+    QByteArray file;
+    for (int i = 0; i < 200; ++i)
+        file += "word" + QByteArray::number(i) + "\n[w5:d]\n单词\n";
+    TextImport import(TextImport::Words);
+    QVERIFY(import.read(write(file)));
+    const QString path = dir->filePath("_words_.txt");
+    const QByteArray old("w1_old\r\n");
+    {
+        QFile listing(path);
+        QVERIFY(listing.open(QIODevice::WriteOnly) && listing.write(old) == old.size());
+    }
+    rlimit saved;
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    std::signal(SIGXFSZ, SIG_IGN);
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    const bool written = import.writelisting(dir->path());
+    setrlimit(RLIMIT_FSIZE, &saved);
+    QVERIFY2(!written, "a listing that could not be written was reported written");
+    QCOMPARE(import.message(), QString::fromUtf8("无法生成单词列表"));
+    QFile listing(path);
+    QVERIFY(listing.open(QIODevice::ReadOnly));
+    QVERIFY2(listing.readAll() == old, "the old listing was not kept");
 }
 
 QTEST_GUILESS_MAIN(tst_textimport)
