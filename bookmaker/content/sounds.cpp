@@ -6,13 +6,14 @@
 
 #include "fd_dialog.h"
 #include "lameencoder.h"
-#include "mythread.h"
+#include "mp3file.h"
 
 #include <QFile>
 
 namespace {
 const QString Idle = QStringLiteral("录音");
 const QString Recording = QStringLiteral("停止");
+const QString Encoding = QStringLiteral("转换中");
 } // namespace
 
 // The record button's caption tells whether its page records.
@@ -49,6 +50,8 @@ void Widget::findlame()
 void Widget::recordsound(bool words)
 {
     const ItemPage page = itempage(words);
+    if (encoder.running())
+        return;
     if (record.name().isEmpty()) {
         const int row = page.list->currentRow();
         if (row < 0)
@@ -74,13 +77,25 @@ void Widget::recordsound(bool words)
         return;
     }
     findlame();
-    if (lamepath.isEmpty())
-        return;
-    MyThread encoder;
+    if (!lamepath.isEmpty())
+        encode(words, target);
+}
+
+// Runs the encoder on the capture while the window goes on; the record button
+// says so meanwhile. Only a real MP3 is kept as the row's sound.
+void Widget::encode(bool words, const QString &target)
+{
+    const ItemPage page = itempage(words);
+    page.record->setText(Encoding);
+    page.record->setEnabled(false);
     encoder.setcmd(lamepath, record.encoderargs(target));
-    if (!encoder.execute()) {
+    const bool encoded = encoder.execute() && mp3file::valid(target);
+    page.record->setText(Idle);
+    page.record->setEnabled(true);
+    if (!encoded) {
         QFile::remove(target);
-        showmessage(QStringLiteral("lame没能把录音转换成MP3文件"));
+        if (!encoder.cancelled())
+            showmessage(QStringLiteral("lame没能把录音转换成MP3文件"));
     }
     updatesoundbuttons(words);
 }

@@ -14,6 +14,7 @@
 #include "mbook.h"
 #include "mplay.h"
 #include "mrecord.h"
+#include "mythread.h"
 
 class QCloseEvent;
 class QGraphicsScene;
@@ -193,7 +194,7 @@ private:
 
     // bookmaker/window/navigation.cpp
     void gotopage(int index);
-    // Stops playback and drops a running capture: on every page change and
+    // Stops playback and drops a running capture or encoding: on every page change and
     // when the window closes.
     void stopsound();
     void fillassociation();
@@ -255,6 +256,7 @@ private:
     bool isrecording(bool words) const;
     void findlame();
     void recordsound(bool words);
+    void encode(bool words, const QString &target);
     void importsound(bool words);
 
     // bookmaker/content/displayinfo.cpp: display infos k = 1 to 5
@@ -278,6 +280,7 @@ private:
     void generate();
 
     MRecord record;
+    MyThread encoder;
     // ==== end of bookmaker/content ====
 
     Ui::Widget *ui;

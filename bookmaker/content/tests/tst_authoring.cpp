@@ -55,6 +55,7 @@ private slots:
     void findencoder();
     void recordrefused_data();
     void recordrefused();
+    void encodingclosed();
     void rawunwritable();
     void pagechangestopsrecording();
     void missingsound();
@@ -897,7 +898,14 @@ void tst_authoring::recordrefused_data()
 {
     QTest::addColumn<QString>("encoder");
     QTest::addColumn<QString>("message");
-    QTest::newRow("failing encoder") << "exit 3" << QStringLiteral("lame没能把录音转换成MP3文件");
+    const QString unconverted = QStringLiteral("lame没能把录音转换成MP3文件");
+    const QString target = QStringLiteral("for a; do t=$a; done; ");
+    QTest::newRow("failing encoder") << "exit 3" << unconverted;
+    QTest::newRow("no output") << "exit 0" << unconverted;
+    QTest::newRow("empty output") << target + ": > \"$t\"" << unconverted;
+    QTest::newRow("junk output") << target + "head -c 102400 /dev/zero | tr '\\0' x > \"$t\"" << unconverted;
+    QTest::newRow("zeros") << target + "head -c 102400 /dev/zero > \"$t\"" << unconverted;
+    QTest::newRow("oversized") << target + "printf '\\377\\373\\220\\144' > \"$t\"; truncate -s 65M \"$t\"" << unconverted;
     QTest::newRow("encoder gone before the stop") << "" << QStringLiteral("需要使用lame才能录音");
 }
 
@@ -929,6 +937,53 @@ void tst_authoring::recordrefused()
     QVERIFY2(!QFile::exists(material("w1.mp3")), "a failed encoding left an MP3");
     QVERIFY2(find<QPushButton>("pushButton_32")->isEnabled() && find<QPushButton>("pushButton_46")->isEnabled(),
              "recording and import are not offered again");
+}
+
+// Whether the process is gone or a zombie no one reaps.
+static bool ended(const QByteArray &pid)
+{
+    QFile stat("/proc/" + QString::fromLatin1(pid) + "/stat");
+    return !stat.open(QIODevice::ReadOnly) || stat.readAll().contains(") Z ");
+}
+
+// A hanging encoder leaves the window working and showing that it encodes;
+// closing the window ends the encoder and the process it started.
+void tst_authoring::encodingclosed()
+{
+    const QString lame = path("sources/bin/lame");
+    const QString childpid = path("child.pid");
+    QVERIFY(QDir().mkpath(path("sources/bin")));
+    QVERIFY(writefile(lame, ("#!/bin/sh\nsleep 600 &\necho $! > '" + childpid + "'\nexec sleep 600\n").toUtf8()));
+    QFile::setPermissions(lame, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    startproject(1, 0, lame);
+    click("pushButton_23");
+    click("pushButton_32");
+    const QString raw = QCoreApplication::applicationDirPath() + "/temp.raw";
+    QTRY_VERIFY2(QFileInfo(raw).size() > 0, "nothing was captured");
+    QString caption;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, window.data(), [&] {
+        if (!QFileInfo(childpid).size())
+            return;
+        caption = find<QPushButton>("pushButton_32")->text();
+        watch.stop();
+        window->close();
+    });
+    watch.start(20);
+    QElapsedTimer encoding;
+    encoding.start();
+    QString shown;
+    DialogDriver driver;
+    driver.readmessage(&shown);
+    textbookfixture::run(window.data(), "pushButton_32", driver);
+    QVERIFY2(encoding.elapsed() < 60000, "closing the window did not end the encoder");
+    QCOMPARE(caption, QStringLiteral("转换中"));
+    QVERIFY2(shown.isEmpty(), qPrintable("a closed window still showed " + shown));
+    QFile pidfile(childpid);
+    QVERIFY(pidfile.open(QIODevice::ReadOnly));
+    const QByteArray pid = pidfile.readAll().trimmed();
+    QTRY_VERIFY2(ended(pid), "the encoder's child outlived the close");
+    QVERIFY2(!QFile::exists(material("w1.mp3")), "a cancelled encoding left an MP3");
 }
 
 // A raw file that cannot be written refuses the recording.
