@@ -24,6 +24,8 @@ public:
     void setmaskpixmap(const QBitmap &mask);
     // The caption area: m pixels in from the left and right at the current size.
     void settextmargin(int m);
+    // Where the caption is drawn.
+    QRect textarea() const;
     void setcentered(bool centered);
     void settextcolor(const QColor &color);
 

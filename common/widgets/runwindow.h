@@ -1,12 +1,15 @@
 #ifndef RUNWINDOW_H
 #define RUNWINDOW_H
 
+#include "chinesedefaults.h"
+
 #include <QApplication>
 #include <QTextCodec>
 
 // A program's life: the application, its one window shown with show, and the
 // event loop. The pages are laid out for point sizes at 96 dots per inch,
-// unless QT_FONT_DPI says otherwise; texts of the locale are UTF-8.
+// unless QT_FONT_DPI says otherwise; texts of the locale are UTF-8;
+// dates and numbers are Chinese.
 template<typename Window>
 int runwindow(int &argc, char **argv, void (QWidget::*show)())
 {
@@ -14,6 +17,7 @@ int runwindow(int &argc, char **argv, void (QWidget::*show)())
         qputenv("QT_FONT_DPI", "96");
     QApplication app(argc, argv);
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("utf-8"));
+    usechinesedefaults();
     Window window;
     (window.*show)();
     return app.exec();
