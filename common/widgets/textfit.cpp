@@ -4,6 +4,7 @@
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -74,6 +75,16 @@ QRect editarea(const QWidget *edit, bool frame)
     return edit->rect().adjusted(inset, 1, -inset, -1);
 }
 
+// A date field fits its widest date, so that no date set later is cut off.
+QString widesttext(const QAbstractSpinBox *spinbox)
+{
+    const auto *dates = qobject_cast<const QDateTimeEdit *>(spinbox);
+    if (!dates)
+        return spinbox->text();
+    const QDateTime widest(QDate(2088, 12, 28), QTime(23, 58, 58));
+    return spinbox->locale().toString(widest, dates->displayFormat());
+}
+
 bool spinboxfits(const QAbstractSpinBox *spinbox)
 {
     QStyleOptionSpinBox option;
@@ -85,7 +96,7 @@ bool spinboxfits(const QAbstractSpinBox *spinbox)
     option.buttonSymbols = spinbox->buttonSymbols();
     const QRect field = spinbox->style()->subControlRect(QStyle::CC_SpinBox, &option,
                                                          QStyle::SC_SpinBoxEditField, spinbox);
-    return fitsline(spinbox, spinbox->text(), field.adjusted(2, 0, -2, 0));
+    return fitsline(spinbox, widesttext(spinbox), field.adjusted(2, 0, -2, 0));
 }
 
 bool comboboxfits(const QComboBox *combo)
