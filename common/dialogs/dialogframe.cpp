@@ -1,6 +1,7 @@
 #include "dialogframe.h"
 
 #include "drawstretched.h"
+#include "textfit.h"
 
 #include <QDialog>
 #include <QGuiApplication>
@@ -52,9 +53,7 @@ void DialogFrame::scaledescendants(QWidget *root, float scale, int pointsize)
     const QList<QWidget *> descendants = root->findChildren<QWidget *>();
     for (QWidget *widget : descendants) {
         widget->setGeometry(scaledrect(scale, widget->geometry()));
-        QFont font = widget->font();
-        font.setPointSize(pointsize);
-        widget->setFont(font);
+        TextFit::fit(widget, pointsize);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "qpushbuttonex.h"
 
 #include "drawstretched.h"
+#include "textfit.h"
 
 #include <QPainter>
 
@@ -46,6 +47,12 @@ void QPushButtonEx::setmaskpixmap(const QBitmap &mask)
 void QPushButtonEx::settextmargin(int m)
 {
     textrect = QRect(QPoint(m, 0), QPoint(width() - 1 - m, height() - 1));
+    TextFit::refit(this);
+}
+
+QRect QPushButtonEx::textarea() const
+{
+    return textrect.isValid() ? textrect : rect();
 }
 
 void QPushButtonEx::setcentered(bool value)

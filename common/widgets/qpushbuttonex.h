@@ -27,6 +27,8 @@ public:
     static QRegion fittedoutline(const QBitmap &mask, const QSize &size);
     // The caption area: m pixels in from the left and right at the current size.
     void settextmargin(int m);
+    // Where the caption is drawn.
+    QRect textarea() const;
     void setcentered(bool centered);
     void settextcolor(const QColor &color);
 

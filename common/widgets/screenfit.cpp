@@ -9,6 +9,7 @@
 #include <iterator>
 
 static const double DesignWidth = 912.0;
+static QSize chosenscreen;
 
 struct WindowSize {
     int width;
@@ -41,8 +42,14 @@ ScreenFit ScreenFit::choose(const QSize &screen, int designheight)
 
 ScreenFit ScreenFit::fit(QWidget *stack)
 {
-    const ScreenFit fit = choose(QGuiApplication::primaryScreen()->size(), stack->height());
+    const QSize screen = chosenscreen.isEmpty() ? QGuiApplication::primaryScreen()->size() : chosenscreen;
+    const ScreenFit fit = choose(screen, stack->height());
     stack->setGeometry(fit.stack);
     DialogFrame::scaledescendants(stack, fit.scale, fit.fontsize);
     return fit;
+}
+
+void ScreenFit::setscreen(const QSize &size)
+{
+    chosenscreen = size;
 }

@@ -16,6 +16,8 @@ public:
     // Fits a page stack to the primary screen: its geometry, then every
     // descendant's geometry and point size.
     static ScreenFit fit(QWidget *stack);
+    // Fits to this size instead of the primary screen's (an empty size ends that).
+    static void setscreen(const QSize &size);
 
     QRect stack;
     float scale = 1.0f;
