@@ -38,7 +38,7 @@ void Widget::showpicture(QGraphicsScene *scene, QGraphicsView *view, const QPixm
 
 bool Widget::askok(const QString &prompt)
 {
-    return inputDlg::confirm(this, prompt, scale, fontsize);
+    return inputDlg::confirm(this, prompt, scale, fontsize, QString(), QStringLiteral("Zembrix show: 教材工具"));
 }
 
 void Widget::loadproject()

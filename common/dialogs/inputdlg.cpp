@@ -30,10 +30,12 @@ void inputDlg::showdlg(float scale, int pointsize, const QString &prompt, const 
 }
 
 bool inputDlg::confirm(QWidget *parent, const QString &prompt, float scale, int pointsize,
-                       const QString &text)
+                       const QString &text, const QString &title)
 {
     QString answer;
     inputDlg dialog(parent);
+    if (!title.isEmpty())
+        dialog.setWindowTitle(title);
     dialog.result = &answer;
     dialog.showdlg(scale, pointsize, prompt, text);
     return answer.trimmed() == QLatin1String("ok");

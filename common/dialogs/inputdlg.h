@@ -22,8 +22,9 @@ public:
     void showdlg(float scale, int pointsize, const QString &prompt, const QString &text);
     // Asks over parent for "ok" before something that cannot be undone, the
     // line starting with text: true only for "ok" as typed, outer blanks aside.
+    // A title given replaces the program's.
     static bool confirm(QWidget *parent, const QString &prompt, float scale, int pointsize,
-                        const QString &text = QString());
+                        const QString &text = QString(), const QString &title = QString());
 
     QString *result = nullptr;
 

@@ -12,7 +12,7 @@ void Widget::on_stackedWidget_currentChanged(int index)
     hctimer->stop();
     jgtimer->stop();
     ddtimer->stop();
-    player.stop();
+    endrepeat();
 
     const QList<QFrameEx *> frames = {ui->frame, ui->frame_2, ui->frame_3, ui->frame_4,
                                       ui->frame_5, ui->frame_6, ui->frame_7};
@@ -125,4 +125,14 @@ void Widget::on_pushButton_53_clicked()
 void Widget::on_pushButton_34_clicked()
 {
     previousrow(ui->listWidget_4);
+}
+
+// Makes a run's first row current and shows it. The focus entering the list
+// may have made the row current already, and a page change stops its sound.
+void Widget::showfirstrow(QListWidget *list)
+{
+    if (list->currentRow() == 0)
+        emit list->currentRowChanged(0);
+    else
+        list->setCurrentRow(0);
 }

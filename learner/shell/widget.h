@@ -332,9 +332,12 @@ private:
     void shownextpicture(int scene, QGraphicsView *view, QLabel *caption);
     // The next banner picture into a page's banner frame, its link into adlink.
     void shownextbanner(QFrameEx *frame);
-    // Sound 0 read times times, advanced by playsound; resetrepeat stops any reading.
+    // Sound 0 read times times, advanced by playsound; endrepeat stops any
+    // reading, resetrepeat also unloads the sounds.
     void startrepeat(int times);
+    void endrepeat();
     void resetrepeat();
+    void showfirstrow(QListWidget *list);
     void learnrepeat();
     void reviewrepeat();
     static QString difficultytext(int value);

@@ -36,13 +36,19 @@ void Widget::startrepeat(int times)
     player.playindex(repeatlist.value(0));
 }
 
-void Widget::resetrepeat()
+// The read-aloud in progress ends; the sounds stay loaded.
+void Widget::endrepeat()
 {
     player.stop();
     repeatpos = -1;
     repeatlist.clear();
-    jgtimer->stop();
     repeatdone = true;
+}
+
+void Widget::resetrepeat()
+{
+    endrepeat();
+    jgtimer->stop();
     player.clearsounds();
 }
 

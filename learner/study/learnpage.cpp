@@ -102,10 +102,8 @@ void Widget::jgupdate()
         return;
     if (row < list->count() - 1)
         list->setCurrentRow(row + 1);
-    else if (list->count() == 1)
-        on_listWidget_currentRowChanged(0);
     else
-        list->setCurrentRow(0);
+        showfirstrow(list);
 }
 
 // A sound has played to its end: the next reading of the repeat list, or,

@@ -99,7 +99,7 @@ void Widget::fillwordrun()
     loadsheet2();
     ui->stackedWidget->setCurrentIndex(LearnPage);
     if (ui->listWidget->count() > 0)
-        ui->listWidget->setCurrentRow(0);
+        showfirstrow(ui->listWidget);
 }
 
 void Widget::fillknowledgerun(int mode)
@@ -132,7 +132,7 @@ void Widget::startlesson(int threshold)
         return;
     }
     ui->stackedWidget->setCurrentIndex(SentencePage);
-    list->setCurrentRow(0);
+    showfirstrow(list);
     on_checkBox_9_clicked();
     on_checkBox_7_clicked();
 }

@@ -97,8 +97,8 @@ void Widget::on_checkBox_8_clicked()
     ui->label_96->setVisible(ui->checkBox_8->isChecked());
 }
 
-// All cards known: each entry gets one easier, as far as 1, and the plan page
-// returns. Otherwise the score is shown.
+// All cards known: each entry gets one easier (the setter keeps 0 at 0), and
+// the plan page returns. Otherwise the score is shown.
 void Widget::on_pushButton_54_clicked()
 {
     QListWidget *list = ui->listWidget_4;
@@ -119,9 +119,7 @@ void Widget::on_pushButton_54_clicked()
     if (knowledgemode()) {
         for (int i = 0; i < list->count(); ++i) {
             const int k = user.workitem(i);
-            const int d = knowledgediff(k);
-            if (d > 1)
-                setknowledgediff(k, d - 1);
+            setknowledgediff(k, knowledgediff(k) - 1);
         }
     }
     ui->stackedWidget->setCurrentIndex(PlanPage);

@@ -76,10 +76,7 @@ void Widget::on_lineEdit_2_returnPressed()
         return;
     }
     showmessage(QStringLiteral("已进行至最后一个，将重新开始"));
-    list->setCurrentRow(0);
-    // A one-row list keeps its row: show the sentence again.
-    if (row == 0)
-        emit list->currentRowChanged(0);
+    showfirstrow(list);
 }
 
 void Widget::on_pushButton_52_clicked()

@@ -55,8 +55,10 @@ void answerchooser(DialogDriver &driver, const QString &path)
 
 void answerinput(DialogDriver &driver, const QString &text)
 {
+    // A prompt under another title gets no answer.
     driver.add(QStringLiteral("inputDlg"), [text](QDialog *dialog) {
-        dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setText(text);
+        if (dialog->windowTitle() == QStringLiteral("Zembrix show: 教材工具"))
+            dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setText(text);
         DialogDriver::clickbutton(dialog, QStringLiteral("pushButton"));
     });
 }

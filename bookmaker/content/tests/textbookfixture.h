@@ -22,7 +22,7 @@ QByteArray wordfile(int n);
 QByteArray sentencefile(int n);
 bool writefile(const QString &path, const QByteArray &bytes);
 
-// Dialog answers: the chooser returns path, the input box text.
+// Dialog answers: the chooser returns path, the typed-"ok" prompt text.
 void answerchooser(DialogDriver &driver, const QString &path);
 void answerinput(DialogDriver &driver, const QString &text);
 // Clicks the window's button and answers the dialogs it opens; false when

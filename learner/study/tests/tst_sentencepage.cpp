@@ -1,4 +1,5 @@
 #include "muser.h"
+#include "soundends.h"
 #include "studywindow.h"
 #include "widget.h"
 
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QtTest>
 
@@ -33,6 +35,9 @@ private slots:
     void emptyanswer();
     void nosentence_data();
     void nosentence();
+    void firstsound_data();
+    void firstsound();
+    void readaloudleft();
 
 private:
     QString label(const char *name) const { return w.find<QLabel>(name)->text(); }
@@ -319,3 +324,48 @@ void tst_sentencepage::nosentence()
 
 QTEST_MAIN(tst_sentencepage)
 #include "tst_sentencepage.moc"
+
+void tst_sentencepage::firstsound_data()
+{
+    QTest::addColumn<bool>("focused");
+    QTest::newRow("focus on the start button") << true;
+    QTest::newRow("no focus") << false;
+}
+
+// The run's first sentence is heard once, whatever had the focus.
+void tst_sentencepage::firstsound()
+{
+    QFETCH(bool, focused);
+    QVERIFY2(w.start(), "could not log in");
+    if (focused) {
+        w.window()->show();
+        QApplication::setActiveWindow(w.window());
+        auto *button = w.find<QPushButton>("pushButton_3");
+        button->setFocus();
+        QTRY_VERIFY2(button->hasFocus(), "the start button did not take the focus");
+    }
+    SoundEnds ends;
+    QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 1}}), QStringList());
+    QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 1, 10000);
+    QCOMPARE(w.clickmessages("pushButton_52"), QStringList());
+    QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 2, 10000);
+}
+
+// A read-aloud left on the learning page does not repeat the lesson's sentence.
+void tst_sentencepage::readaloudleft()
+{
+    QVERIFY2(w.start(), "could not log in");
+    QCOMPARE(w.startrun("radioButton_6", {{"spinBox_4", 1}, {"spinBox_5", 3}}), QStringList());
+    QCOMPARE(w.page(), 2);
+    w.find<QSpinBox>("spinBox_11")->setValue(4);
+    SoundEnds ends;
+    w.find<QCheckBox>("checkBox_5")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 1, 10000);
+    w.find<QStackedWidget>("stackedWidget")->setCurrentIndex(1);
+    QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 1}}), QStringList());
+    QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 2, 10000);
+    QCOMPARE(w.clickmessages("pushButton_52"), QStringList());
+    QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 3, 10000);
+    QCOMPARE(w.clickmessages("pushButton_52"), QStringList());
+    QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 4, 10000);
+}
