@@ -1,0 +1,111 @@
+#include "readpicture.h"
+#include "testpictures.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+QByteArray peakmemory()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return QByteArray::number(qint64(usage.ru_maxrss) / 1024) + " MB peak";
+}
+
+// A one-pixel frame on a 16383x16383 logical screen.
+QByteArray gifbomb()
+{
+    return QByteArray::fromHex("474946383961ff3fff3f800000000000ffffff2c00000000010001000002024401003b");
+}
+
+QByteArray bigpng()
+{
+    QImage image(8000, 8000, QImage::Format_Mono);
+    image.fill(0);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return buffer.data();
+}
+
+// A 16x16 directory entry holding an 8000x8000 PNG.
+QByteArray icobomb()
+{
+    const QByteArray png = bigpng();
+    QByteArray ico = QByteArray::fromHex("000001000100" "1010000000000100" "2000");
+    uchar sizes[8];
+    qToLittleEndian<quint32>(quint32(png.size()), sizes);
+    qToLittleEndian<quint32>(22, sizes + 4);
+    return ico + QByteArray(reinterpret_cast<const char *>(sizes), 8) + png;
+}
+
+QByteArray svgbomb()
+{
+    return "<svg xmlns='http://www.w3.org/2000/svg' width='100' height='100'>"
+           "<image width='100' height='100' href='data:image/gif;base64,"
+        + gifbomb().toBase64() + "'/></svg>";
+}
+} // namespace
+
+class tst_ReadPicture : public QObject
+{
+    Q_OBJECT
+private slots:
+    void bomb_data();
+    void bomb();
+    void specialfile();
+    void largephoto();
+};
+
+void tst_ReadPicture::bomb_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("GIF logical screen") << gifbomb();
+    QTest::newRow("ICO embedded PNG") << icobomb();
+    QTest::newRow("SVG embedded picture") << svgbomb();
+}
+
+void tst_ReadPicture::bomb()
+{
+    QFETCH(QByteArray, bytes);
+    QVERIFY2(readpicturebytes(bytes).isNull(), "a picture larger than the cap was decoded");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.jpg");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    QVERIFY2(readpicture(path).isNull(), "a picture file larger than the cap was decoded");
+    QVERIFY2(peakmemory().toLongLong() < 400, "decoding allocated far beyond the cap: " + peakmemory());
+}
+
+void tst_ReadPicture::specialfile()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("x.jpg");
+    QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QVERIFY2(readpicture(fifo).isNull(), "a FIFO was read as a picture");
+    QVERIFY2(readpicture("/dev/zero").isNull(), "a device was read as a picture");
+}
+
+void tst_ReadPicture::largephoto()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("photo.jpg");
+    QFile file(path);
+    const QByteArray photo = testpictures::encoded(6000, 4000, Qt::darkCyan, "JPG");
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(photo) == photo.size());
+    file.close();
+    const QPixmap picture = readpicture(path);
+    QVERIFY2(!picture.isNull(), "a valid large photo was dropped");
+    QVERIFY2(picture.width() <= 4096 && qAbs(picture.width() * 2 - picture.height() * 3) <= 3,
+             "the photo was not scaled down keeping its shape");
+}
+
+QTEST_MAIN(tst_ReadPicture)
+#include "tst_readpicture.moc"
