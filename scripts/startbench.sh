@@ -25,15 +25,17 @@ if [ -z "${STARTBENCH_DISPLAY:-}" ]; then
     STARTBENCH_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$runs" "$which" "$program"
 fi
 
+unset QT_XCB_GL_INTEGRATION
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 now() { date +%s%N; }
 
-# startonce NAME TITLE GL PROGRAM: one start; appends "ms kB" to $work/NAME.
+# startonce NAME TITLE GL PROGRAM: one start, with QT_XCB_GL_INTEGRATION=GL
+# unless GL is empty (the program chooses); appends "ms kB" to $work/NAME.
 # Returns 2 when the X server refused the connection, 1 on another failure.
 startonce() {
     start=$(now)
-    QT_XCB_GL_INTEGRATION=$3 /usr/bin/time -f %M -o "$work/rss" "$4" >/dev/null 2>"$work/err" &
+    env ${3:+QT_XCB_GL_INTEGRATION=$3} /usr/bin/time -f %M -o "$work/rss" "$4" >/dev/null 2>"$work/err" &
     timer=$!
     until xwininfo -name "$2" 2>/dev/null | grep -q IsViewable; do
         if ! kill -0 "$timer" 2>/dev/null; then
@@ -66,7 +68,7 @@ measure() {
 for run in $(seq "$runs"); do
     measure bare "barewindow" none "$bare"
     measure baregl "barewindow" xcb_glx "$bare"
-    measure "$which" "$title" none "$program"
+    measure "$which" "$title" "" "$program"
     echo "round $run done" >&2
 done
 
