@@ -39,6 +39,7 @@ private slots:
     void unwritableproject_data();
     void unwritableproject();
     void importsaved();
+    void unreadablesave();
     void finishedfolder();
     void halfgenerated();
     void damagedproject();
@@ -501,6 +502,22 @@ void tst_authoring::importsaved()
     MBook project;
     QVERIFY(project.readproject(material("book.pro")));
     QVERIFY2(project.wordcount() == 1, "the imported words were not stored in book.pro");
+}
+
+// A word past the reader's string ceiling is never saved into book.pro.
+void tst_authoring::unreadablesave()
+{
+    startproject(1, 0);
+    DialogDriver driver;
+    answerinput(driver, "ok");
+    QVERIFY(writefile(path("sources/words.txt"), QByteArray(524289, 'a') + "\n[a]\n一\n"));
+    answerchooser(driver, path("sources/words.txt"));
+    QString shown;
+    driver.readmessage(&shown);
+    run("pushButton_37", driver);
+    QCOMPARE(shown, QStringLiteral("项目文件无法写入：") + material("book.pro"));
+    MBook project;
+    QVERIFY2(project.readproject(material("book.pro")), "a book.pro its reader refuses was written");
 }
 
 void tst_authoring::finishedfolder()
