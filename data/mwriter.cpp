@@ -1,5 +1,6 @@
 #include "mwriter.h"
 
+#include "mreader.h"
 #include "writefile.h"
 
 #include <QDataStream>
@@ -37,6 +38,7 @@ void MWriter::writestring(const QString &text, const QString &key)
         return;
     }
     const int units = text.size();
+    readable = readable && units * qint64(2) <= MReader::stringlimit;
     put32(quint32(units) * 2);
     const int start = bytes.size();
     bytes.resize(start + units * 2);
@@ -62,6 +64,7 @@ void MWriter::writebytes(const QByteArray &value)
         put32(nulllength);
         return;
     }
+    readable = readable && value.size() <= MReader::byteslimit;
     put32(quint32(value.size()));
     bytes += value;
 }
@@ -73,6 +76,7 @@ void MWriter::writedate(const QDate &value)
 
 void MWriter::writestrings(const QStringList &list, const QString &key)
 {
+    readable = readable && list.size() <= MReader::countlimit;
     put32(quint32(list.size()));
     for (const QString &text : list)
         writestring(text, key);
@@ -80,6 +84,7 @@ void MWriter::writestrings(const QStringList &list, const QString &key)
 
 void MWriter::writeints(const QList<int> &list)
 {
+    readable = readable && list.size() <= MReader::countlimit;
     put32(quint32(list.size()));
     for (int value : list)
         put32(quint32(value));
@@ -87,6 +92,7 @@ void MWriter::writeints(const QList<int> &list)
 
 void MWriter::writedatetimes(const QList<QDateTime> &list)
 {
+    readable = readable && list.size() <= MReader::countlimit;
     put32(quint32(list.size()));
     for (const QDateTime &value : list)
         writestreamed(value);
@@ -94,6 +100,9 @@ void MWriter::writedatetimes(const QList<QDateTime> &list)
 
 bool MWriter::save(const QString &path) const
 {
+    // A file the reader would refuse is never committed.
+    if (!readable || bytes.size() > MReader::filelimit)
+        return false;
     return writefile(path, [this](QDataStream &out) {
         out.writeRawData(bytes.constData(), bytes.size());
     });

@@ -20,6 +20,7 @@ public:
     void writeints(const QList<int> &list);
     void writedatetimes(const QList<QDateTime> &list);
 
+    // False, with nothing written, when the reader would refuse the file.
     bool save(const QString &path) const;
 
 private:
@@ -28,6 +29,8 @@ private:
     void writestreamed(const T &value);
 
     QByteArray bytes;
+    // False once a field passes a ceiling of MReader.
+    bool readable = true;
 };
 
 #endif

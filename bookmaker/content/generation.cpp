@@ -45,10 +45,21 @@ bool Widget::checksounds()
     return true;
 }
 
+// rand.zemBook is written first: alone, it is what an interrupted generation
+// left, and is removed so that the project can be edited again.
+bool Widget::finishedbook()
+{
+    const bool random = QFile::exists(materialfile(RandomFile));
+    const bool natural = QFile::exists(materialfile(NaturalFile));
+    if (random != natural && QFile::remove(materialfile(random ? RandomFile : NaturalFile)))
+        return false;
+    return random || natural;
+}
+
 void Widget::generate()
 {
     // A second generation would give the learners' progress a new order.
-    if (QFile::exists(materialfile(NaturalFile)) || QFile::exists(materialfile(RandomFile))) {
+    if (finishedbook()) {
         showmessage(QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
         return;
     }

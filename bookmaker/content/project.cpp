@@ -43,8 +43,7 @@ bool Widget::askok(const QString &prompt)
 
 void Widget::loadproject()
 {
-    finishedBookHere = QFile::exists(materialfile(QStringLiteral("book.zemBook")))
-        || QFile::exists(materialfile(QStringLiteral("rand.zemBook")));
+    finishedBookHere = finishedbook();
     const QString project = materialfile(ProjectFile);
     if (finishedBookHere || !QFile::exists(project) || !book.readproject(project)) {
         showpicture(coverscene, ui->graphicsView, defaultpicture, true);

@@ -123,9 +123,7 @@ void Widget::filllessons()
 void Widget::gotopage(int index)
 {
     if (index != ProjectPage) {
-        const QDir folder(ui->label_sucaiweizhi->text());
-        if (QFileInfo::exists(folder.filePath(QStringLiteral("book.zemBook")))
-            || QFileInfo::exists(folder.filePath(QStringLiteral("rand.zemBook")))) {
+        if (finishedbook()) {
             showmessage(QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
             return;
         }

@@ -207,6 +207,8 @@ private:
     // bookmaker/content/project.cpp
     void closeEvent(QCloseEvent *event) override;
     void loadproject();
+    // Whether both textbook files are in the material folder; one alone is removed.
+    bool finishedbook();
     // Writes book.pro; false after telling the author it could not.
     bool saveproject();
     void clearui();

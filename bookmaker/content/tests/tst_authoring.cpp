@@ -39,7 +39,9 @@ private slots:
     void unwritableproject_data();
     void unwritableproject();
     void importsaved();
+    void unreadablesave();
     void finishedfolder();
+    void halfgenerated();
     void damagedproject();
     void clearproject();
     void importfile_data();
@@ -503,11 +505,28 @@ void tst_authoring::importsaved()
     QVERIFY2(project.wordcount() == 1, "the imported words were not stored in book.pro");
 }
 
+// A word past the reader's string ceiling is never saved into book.pro.
+void tst_authoring::unreadablesave()
+{
+    startproject(1, 0);
+    DialogDriver driver;
+    answerinput(driver, "ok");
+    QVERIFY(writefile(path("sources/words.txt"), QByteArray(524289, 'a') + "\n[a]\n一\n"));
+    answerchooser(driver, path("sources/words.txt"));
+    QString shown;
+    driver.readmessage(&shown);
+    run("pushButton_37", driver);
+    QCOMPARE(shown, QStringLiteral("项目文件无法写入：") + material("book.pro"));
+    MBook project;
+    QVERIFY2(project.readproject(material("book.pro")), "a book.pro its reader refuses was written");
+}
+
 void tst_authoring::finishedfolder()
 {
     MBook project;
     QVERIFY(project.write(material("book.pro"), false));
     QVERIFY(project.write(material("rand.zemBook"), true));
+    QVERIFY(project.write(material("book.zemBook"), true));
     const QByteArray before = readall(material("book.pro"));
     start();
     QVERIFY2(find<QPushButton>("pushButton_shengchengxiangmu")->isEnabled(), "create is not offered");
@@ -516,6 +535,20 @@ void tst_authoring::finishedfolder()
     QCOMPARE(page(), 0);
     window->close();
     QCOMPARE(readall(material("book.pro")), before);
+}
+
+// An interrupted generation leaves rand.zemBook alone; the folder opens for editing.
+void tst_authoring::halfgenerated()
+{
+    MBook project;
+    project.setinfo(QStringList() << "title" << "" << "" << "" << "" << "");
+    QVERIFY(project.write(material("book.pro"), false));
+    QVERIFY(project.write(material("rand.zemBook"), true));
+    start();
+    QVERIFY2(!QFile::exists(material("rand.zemBook")), "the half textbook was left in the folder");
+    QVERIFY2(find<QPushButton>("pushButton_qingchuxiangmu")->isEnabled(), "the project was not opened");
+    click("pushButton_23");
+    QVERIFY2(page() == 4, "the word page is locked");
 }
 
 // A project file that cannot be read is replaced only after "ok".
@@ -1035,13 +1068,13 @@ void tst_authoring::generatedonce()
     startproject(0, 0);
     click("pushButton_22");
     MBook other;
-    QVERIFY(other.write(material("rand.zemBook"), true));
+    QVERIFY(other.write(material("rand.zemBook"), true) && other.write(material("book.zemBook"), true));
     const QByteArray before = readall(material("rand.zemBook"));
     QCOMPARE(clickmessage("pushButton_wancheng_5"), QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
     QCOMPARE(readall(material("rand.zemBook")), before);
-    QVERIFY(!QFile::exists(material("book.zemBook")));
+    QCOMPARE(readall(material("book.zemBook")), before);
 
-    QVERIFY(QFile::remove(material("rand.zemBook")));
+    QVERIFY(QFile::remove(material("rand.zemBook")) && QFile::remove(material("book.zemBook")));
     QCOMPARE(clickmessage("pushButton_wancheng_5"), QStringLiteral("教材已经在素材位置生成"));
     QCOMPARE(page(), 0);
     QCOMPARE(textbook("book.zemBook").wordcount(), 0);
