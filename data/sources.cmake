@@ -11,6 +11,7 @@ set(DATA_SOURCES
     muserschedule.cpp
     mwriter.cpp mwriter.h
     randomorder.cpp randomorder.h
+    saveleftovers.cpp saveleftovers.h
     writefile.cpp writefile.h
 )
 list(TRANSFORM DATA_SOURCES PREPEND "${CMAKE_CURRENT_LIST_DIR}/")

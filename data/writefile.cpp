@@ -1,9 +1,12 @@
 #include "writefile.h"
 
+#include "saveleftovers.h"
+
 #include <QSaveFile>
 
 bool writefile(const QString &path, const std::function<void(QDataStream &)> &write)
 {
+    removesaveleftovers(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

@@ -52,7 +52,7 @@ bool MRecord::start(const QString &target)
         return fail(QStringLiteral("没有可以录音的设备"));
     rawfile.setFileName(rawpath);
     if (!rawfile.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return fail(QStringLiteral("无法写入录音文件") + rawpath);
+        return fail(unwritable());
     format = QAudioFormat();
     format.setSampleRate(8000);
     format.setChannelCount(2);
@@ -63,22 +63,55 @@ bool MRecord::start(const QString &target)
     if (!device.isFormatSupported(format))
         format = device.nearestFormat(format);
     audio = new QAudioInput(device, format);
-    audio->start(&rawfile);
-    if (audio->error() != QAudio::NoError)
+    source = audio->start();
+    if (!source || audio->error() != QAudio::NoError)
         return fail(QStringLiteral("录音失败"));
+    connect(source, &QIODevice::readyRead, this, &MRecord::take);
+    written = 0;
+    writefailed = false;
+    clock.start();
     mp3name = target;
     return true;
+}
+
+QString MRecord::unwritable() const
+{
+    return QStringLiteral("无法写入录音文件") + rawpath;
+}
+
+qint64 MRecord::capturedms() const
+{
+    return mp3name.isEmpty() ? 0 : format.durationForBytes(qint32(written)) / 1000;
+}
+
+// Only the newest samples that fit the time since the start are kept.
+void MRecord::take()
+{
+    QByteArray data = source->readAll();
+    const int frame = format.bytesPerFrame();
+    const qint64 due = format.bytesForDuration(clock.nsecsElapsed() / 1000);
+    const qint64 room = qMax<qint64>(0, (due - written) / frame * frame);
+    if (data.size() > room)
+        data = data.right(int(room));
+    if (data.isEmpty())
+        return;
+    if (rawfile.write(data) != data.size())
+        writefailed = true;
+    written += data.size();
 }
 
 bool MRecord::stop()
 {
     if (mp3name.isEmpty())
         return false;
+    take();
     audio->stop();
     const bool failed = audio->error() != QAudio::NoError && audio->error() != QAudio::UnderrunError;
-    rawfile.flush();
-    const bool empty = rawfile.size() == 0;
+    const bool unwritten = !rawfile.flush() || writefailed;
+    const bool empty = written == 0;
     end();
+    if (unwritten)
+        return fail(unwritable());
     if (failed)
         return fail(QStringLiteral("录音失败"));
     if (empty)
@@ -97,6 +130,7 @@ void MRecord::end()
         audio->stop();
         delete audio;
         audio = nullptr;
+        source = nullptr;
     }
     rawfile.close();
     mp3name.clear();

@@ -2,6 +2,7 @@
 #define MRECORD_H
 
 #include <QAudioFormat>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QObject>
 #include <QString>
@@ -11,7 +12,9 @@ class QAudioInput;
 
 // Records the default audio input as raw PCM samples into one file, the
 // capture of one word's or sentence's sound. start() and stop() tell whether
-// they worked; error() then gives the message to show.
+// they worked; error() then gives the message to show. The file never holds
+// more than the time the capture ran: samples a sound server had queued
+// before the start are dropped.
 class MRecord : public QObject
 {
 public:
@@ -33,6 +36,8 @@ public:
     // Ends the capture and drops it.
     void abort();
     QString error() const;
+    // Milliseconds of sound written into the raw file by the running capture.
+    qint64 capturedms() const;
 
     // The encoder's arguments for the format actually captured: raw input
     // from the raw file, the MP3 to the target.
@@ -41,8 +46,15 @@ public:
 private:
     bool fail(const QString &message);
     void end();
+    // Moves what the input has delivered into the raw file.
+    void take();
+    QString unwritable() const;
 
     QAudioInput *audio = nullptr;
+    QIODevice *source = nullptr;
+    QElapsedTimer clock;
+    qint64 written = 0;
+    bool writefailed = false;
     QFile rawfile;
     QString mp3name;
     QString rawpath;

@@ -5,6 +5,7 @@
 #include "ui_widget.h"
 
 #include "dialogframe.h"
+#include "saveleftovers.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -188,6 +189,7 @@ bool Widget::saveuser()
     const QString path = slotpath(usrdefault);
     if (path.isEmpty())
         return false;
+    removesaveleftovers(usersettingspath());
     {
         QSettings settings(usersettingspath(), QSettings::IniFormat);
         for (const SpinKey &spin : bookspins(ui) + intervalspins(ui))

@@ -16,7 +16,9 @@ class tst_mrecord : public QObject
     Q_OBJECT
 private slots:
     void init();
+    void heldlength();
     void recordandencode();
+    void diskfull();
     void idle();
     void emptiedatstart();
     void unwritableraw();
@@ -78,6 +80,38 @@ void tst_mrecord::recordandencode()
     QVERIFY2(seconds > 0.6 * captured && seconds < 1.4 * captured,
              qPrintable(QString("the MP3 lasts %1 s after %2 s of recording").arg(seconds).arg(captured)));
     QVERIFY2(QFile::exists(recorder.path()), "the raw file is gone after encoding");
+}
+
+// A capture held for 2 s decodes to 2 s, whatever the source had queued
+// before the start.
+void tst_mrecord::heldlength()
+{
+    MRecord recorder;
+    recorder.setpath(dir->filePath("temp.raw"));
+    const QString target = dir->filePath("w1.mp3");
+    QElapsedTimer held;
+    QVERIFY2(recorder.start(target), qPrintable(recorder.error()));
+    held.start();
+    QTRY_VERIFY_WITH_TIMEOUT(held.elapsed() >= 2000, 5000);
+    QVERIFY2(recorder.stop(), qPrintable(recorder.error()));
+    MyThread encoder;
+    encoder.setcmd(QStringLiteral("lame"), recorder.encoderargs(target));
+    QVERIFY2(encoder.execute(), "the encoder failed");
+    const double seconds = soundcheck::seconds(target);
+    QVERIFY2(qAbs(seconds - 2.0) <= 0.3, qPrintable(QString("a 2 s capture lasts %1 s").arg(seconds)));
+}
+
+// A raw file on a full device: the capture says it could not be written.
+void tst_mrecord::diskfull()
+{
+    MRecord recorder;
+    const QString raw = dir->filePath("temp.raw");
+    QVERIFY(QFile::link("/dev/full", raw));
+    recorder.setpath(raw);
+    QVERIFY2(recorder.start(dir->filePath("w1.mp3")), qPrintable(recorder.error()));
+    QTRY_VERIFY2(recorder.capturedms() > 500, "no samples were captured");
+    QVERIFY2(!recorder.stop(), "a capture on a full disk was offered for encoding");
+    QCOMPARE(recorder.error(), QString::fromUtf8("无法写入录音文件") + raw);
 }
 
 void tst_mrecord::idle()

@@ -25,6 +25,7 @@ private slots:
     void newuser();
     void nobook();
     void roundtrip();
+    void leftoversremoved();
     void clamped();
     void sharedbasename();
 
@@ -191,6 +192,23 @@ void tst_settings::roundtrip()
     QCOMPARE(find<QSpinBox>("spinBox_9")->value(), 2);
     QCOMPARE(find<QSpinBox>("spinBox_14")->value(), 100);
     QCOMPARE(find<QSpinBox>("spinBox_21")->value(), 107);
+}
+
+// Temporaries an interrupted save of the user file or its settings left go
+// at the next save.
+void tst_settings::leftoversremoved()
+{
+    QVERIFY(testfiles::writereader(path("tom.zbu"), QStringLiteral("Tom")));
+    const QStringList planted = {"tom.zbu.Ab12Cd", "tom.ini.Ef34Gh"};
+    for (const QString &name : planted) {
+        QFile file(path(name));
+        QVERIFY2(file.open(QIODevice::WriteOnly) && file.write("x") == 1, "could not plant a leftover");
+    }
+    login(path("tom.zbu"));
+    find<QPushButton>("pushButton_4")->click();
+    QVERIFY2(QFile::exists(path("tom.ini")), "the settings were not saved");
+    for (const QString &name : planted)
+        QVERIFY2(!QFile::exists(path(name)), qPrintable(name + " stayed after the save"));
 }
 
 void tst_settings::clamped()
