@@ -3,10 +3,12 @@
 # Idempotent and non-interactive; run as root or through sudo.
 set -eu
 
+# fonts-wqy-microhei gives the one face both programs use for Chinese and Latin text.
 PACKAGES="g++ make cmake pkg-config qtbase5-dev qttools5-dev-tools qtmultimedia5-dev
 libqt5multimedia5-plugins libphonon4qt5-dev phonon4qt5-backend-vlc libvlc-bin
 pulseaudio pulseaudio-utils lame sox espeak-ng python3
-xvfb xauth x11-apps x11-utils imagemagick fonts-wqy-microhei time
+xvfb xauth x11-apps x11-utils imagemagick time
+fonts-wqy-microhei
 clang libclang-rt-14-dev"
 
 missing=""

@@ -125,24 +125,28 @@ QWidget *editowner(const QWidget *widget)
         return parent;
     return nullptr;
 }
+void setpointsize(QWidget *widget, int pointsize)
+{
+    QFont font = widget->font();
+    font.setPointSize(pointsize);
+    widget->setFont(font);
+}
 } // namespace
 
 void TextFit::fit(QWidget *widget, int pointsize)
 {
     if (QWidget *owner = editowner(widget)) {
-        widget->setFont(owner->font());
+        setpointsize(widget, owner->font().pointSize());
         return;
     }
     widget->setProperty(TableSize, pointsize);
-    QFont font = widget->font();
     for (int size = pointsize; size >= SmallestSize; --size) {
-        font.setPointSize(size);
-        widget->setFont(font);
+        setpointsize(widget, size);
         if (fits(widget))
             break;
     }
     if (QLineEdit *inner = widget->findChild<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly))
-        inner->setFont(font);
+        setpointsize(inner, widget->font().pointSize());
 }
 
 void TextFit::refit(QWidget *widget)
