@@ -88,7 +88,7 @@ void Widget::on_pushButton_55_clicked()
     testmode = 2;
     ui->stackedWidget->setCurrentIndex(ChoicePage);
     if (ui->listWidget_3->count() > 0)
-        ui->listWidget_3->setCurrentRow(0);
+        showfirstrow(ui->listWidget_3);
 }
 
 void Widget::nextrow(QListWidget *list)

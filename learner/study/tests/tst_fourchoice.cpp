@@ -25,6 +25,7 @@ private slots:
     void right();
     void wrong_data();
     void wrong();
+    void leftinpause();
     void wrap_data();
     void wrap();
     void fewwords_data();
@@ -182,6 +183,19 @@ void tst_fourchoice::wrong()
     QCOMPARE(pauseend(), QStringList());
     QCOMPARE(list()->currentRow(), 1);
     QVERIFY2(!answers().contains(QString()), "four answers again");
+}
+
+// The page left during the pause after a wrong answer shows four answers
+// again when it comes back.
+void tst_fourchoice::leftinpause()
+{
+    choose(3);
+    button(false)->click();
+    QVERIFY2(answers().contains(QString()), "a wrong answer left all four answers");
+    w.find<QStackedWidget>("stackedWidget")->setCurrentIndex(2);
+    QCOMPARE(w.click("pushButton_55"), QStringList());
+    QCOMPARE(list()->currentRow(), 0);
+    QVERIFY2(!answers().contains(QString()), "answers missing after coming back");
 }
 
 void tst_fourchoice::wrap_data()
