@@ -20,11 +20,20 @@ bool plainname(const QString &name)
         && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 
+// The tree must be a QDirModel, deprecated since Qt 5.15; only its construction warns.
+QDirModel *dirmodel()
+{
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    return new QDirModel;
+    QT_WARNING_POP
+}
+
 } // namespace
 
 fd_Dialog::fd_Dialog(QWidget *parent)
     : QDialog(parent)
-    , model(new QDirModel)
+    , model(dirmodel())
     , scene(new QGraphicsScene)
     , ui(new Ui::fd_Dialog)
 {

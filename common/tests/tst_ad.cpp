@@ -277,8 +277,8 @@ void tst_Ad::undecodable()
 {
     QFETCH(QByteArray, body);
     serveall("1\nhttp://one.example/\nhttp://a.example/\n");
-    for (const QString &name : {"one", "two", "c0"})
-        server->setbody("/show/ad/" + name + ".htm", body);
+    for (const char *name : {"one", "two", "c0"})
+        server->setbody(QStringLiteral("/show/ad/") + name + ".htm", body);
     ad banner(nullptr, server->url(), dir->path());
     waitfor({"info.txt", "one.htm", "two.htm", "c0.htm"});
     QVERIFY2(isdefault(banner.getone(), ":/one.jpg"), "getone gives default picture one");
@@ -308,8 +308,8 @@ void tst_Ad::boundedpictures()
     const QByteArray large = testpictures::encoded(side, side, Qt::darkGreen, "PNG");
     QVERIFY2(large.size() < 200 * 1024, "the served pictures are small");
     serveall("10\nhttp://one.example/\n");
-    for (const QString &name : {"one", "two", "c0", "c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9"})
-        server->setbody("/show/ad/" + name + ".htm", large);
+    for (const char *name : {"one", "two", "c0", "c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9"})
+        server->setbody(QStringLiteral("/show/ad/") + name + ".htm", large);
     ad banner(nullptr, server->url(), dir->path());
     QStringList all{"info.txt", "one.htm", "two.htm"};
     for (int k = 0; k < 10; ++k)

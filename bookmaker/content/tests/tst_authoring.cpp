@@ -1051,7 +1051,7 @@ void tst_authoring::pagechangestopsrecording()
 void tst_authoring::missingsound()
 {
     startproject(2, 3);
-    for (const QString &name : {"w1.mp3", "w2.mp3", "s1.mp3", "s2.mp3"})
+    for (const char *name : {"w1.mp3", "w2.mp3", "s1.mp3", "s2.mp3"})
         QVERIFY(QFile::copy(makemp3("tone.mp3"), material(name)) || QFile::exists(material(name)));
     QFile::remove(material("w2.mp3"));
     QCOMPARE(clickmessage("pushButton_wancheng_5"), QStringLiteral("声音文件缺失： w2.mp3"));

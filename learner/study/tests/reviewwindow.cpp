@@ -148,3 +148,8 @@ bool ReviewWindow::reload(MUser &user) const
 {
     return user.load(path);
 }
+
+QList<int> ReviewWindow::Group::standardintervals()
+{
+    return {20, 60, 1, 2, 5, 15, 30, 60};
+}

@@ -25,7 +25,8 @@ public:
         int size;
         QDateTime start;
         int stage;
-        QList<int> intervals = {20, 60, 1, 2, 5, 15, 30, 60};
+        QList<int> intervals = standardintervals();
+        static QList<int> standardintervals();
     };
     struct Setup {
         learnbook::Book book;

@@ -39,7 +39,11 @@ const QDateTime t0(QDate(2026, 3, 2), QTime(8, 0));
 
 ReviewWindow::Group group(int size, const QDateTime &start, int stage = 0)
 {
-    return {size, start, stage};
+    ReviewWindow::Group g;
+    g.size = size;
+    g.start = start;
+    g.stage = stage;
+    return g;
 }
 }
 
