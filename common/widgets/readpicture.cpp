@@ -8,6 +8,8 @@
 
 namespace {
 const int maxside = 4096;
+// Far above any camera's photo; a larger JPEG is refused, not scaled.
+const qint64 maxscaledpixels = qint64(1) << 27;
 
 bool toolarge(const QSize &size, qint64 maxpixels)
 {
@@ -39,7 +41,7 @@ QSize decodedsize(QImageReader &reader)
 // A JPEG too large to keep is decoded scaled down, which it does cheaply.
 bool scaledown(QImageReader &reader, const QSize &size, qint64 maxpixels)
 {
-    if (reader.format() != "jpeg")
+    if (reader.format() != "jpeg" || qint64(size.width()) * size.height() > maxscaledpixels)
         return false;
     QSize fitted = size.scaled(maxside, maxside, Qt::KeepAspectRatio);
     while (toolarge(fitted, maxpixels) && fitted.width() > 1 && fitted.height() > 1)

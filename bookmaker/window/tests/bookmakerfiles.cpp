@@ -52,9 +52,11 @@ bool writeproject(const QString &folder, int words, int sentences, int lessons, 
     return numbered(words, sentences, lessons, title).write(QDir(folder).filePath(QStringLiteral("book.pro")), false);
 }
 
-bool writefinished(const QString &folder, const QString &name)
+bool writefinished(const QString &folder)
 {
-    return numbered(2, 2, 0, QStringLiteral("Finished")).write(QDir(folder).filePath(name), true);
+    const MBook book = numbered(2, 2, 0, QStringLiteral("Finished"));
+    return book.write(QDir(folder).filePath(QStringLiteral("rand.zemBook")), true)
+        && book.write(QDir(folder).filePath(QStringLiteral("book.zemBook")), true);
 }
 
 }

@@ -19,8 +19,8 @@ void setmaterial(const QString &folder);
 // "Sentence 1."... and lessons "Lesson 1"...; the title block names it title.
 bool writeproject(const QString &folder, int words, int sentences, int lessons,
                   const QString &title = QStringLiteral("Book"));
-// A finished textbook of the given name (book.zemBook or rand.zemBook) in folder.
-bool writefinished(const QString &folder, const QString &name);
+// A finished textbook in folder: book.zemBook and rand.zemBook.
+bool writefinished(const QString &folder);
 
 }
 
