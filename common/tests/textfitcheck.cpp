@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSize>
+#include <QTest>
 #include <QWidget>
 
 namespace textfitcheck {
@@ -48,5 +49,12 @@ QString clipped(const QWidget *root)
                           .arg(widget->width()).arg(widget->height());
     }
     return report;
+}
+
+void addsizerows()
+{
+    QTest::addColumn<QSize>("screen");
+    for (const auto &size : sizes())
+        QTest::newRow(qPrintable(size.first)) << size.second;
 }
 } // namespace textfitcheck

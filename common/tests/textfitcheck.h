@@ -14,6 +14,8 @@ QVector<QPair<QString, QSize>> sizes();
 // Names, texts and point sizes of root's descendants whose text is cut off;
 // empty when every text fits or is empty.
 QString clipped(const QWidget *root);
+// The column "screen" with a row for each of the seven sizes.
+void addsizerows();
 }
 
 #endif

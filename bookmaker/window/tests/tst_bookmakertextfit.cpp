@@ -32,9 +32,7 @@ void tst_bookmakertextfit::cleanupTestCase()
 
 void tst_bookmakertextfit::window_data()
 {
-    QTest::addColumn<QSize>("screen");
-    for (const auto &size : textfitcheck::sizes())
-        QTest::newRow(qPrintable(size.first)) << size.second;
+    textfitcheck::addsizerows();
 }
 
 void tst_bookmakertextfit::window()

@@ -29,9 +29,7 @@ void tst_textfit::cleanupTestCase()
 
 void tst_textfit::window_data()
 {
-    QTest::addColumn<QSize>("screen");
-    for (const auto &size : textfitcheck::sizes())
-        QTest::newRow(qPrintable(size.first)) << size.second;
+    textfitcheck::addsizerows();
 }
 
 void tst_textfit::window()
