@@ -21,6 +21,8 @@
 #include <QStackedWidget>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 // A user file whose name leaves no room for the temporary file it is written
 // through: it reads, but is never replaced.
 static const QString Unreplaceable = QString(246, QLatin1Char('u')) + QStringLiteral(".zbu");
@@ -67,6 +69,7 @@ private slots:
     void leisuretyping();
     void returnelsewhere();
     void difficulty();
+    void missingsound_data();
     void missingsound();
     void shortitem();
     void soundnames_data();
@@ -862,13 +865,38 @@ void tst_learning::difficulty()
     QCOMPARE(user->sentdiff(sentence), 1);
 }
 
-// A missing sound file of the current word: the message, then logout with
-// the progress saved.
+void tst_learning::missingsound_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("no file") << "none";
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("link to a device") << "device";
+    QTest::newRow("file far above any recording") << "huge";
+}
+
+// Puts a file of the given kind where the sound is looked for.
+static bool plantsound(const QString &kind, const QString &path)
+{
+    if (kind == "fifo")
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    if (kind == "device")
+        return QFile::link(QStringLiteral("/dev/zero"), path);
+    if (kind == "huge") {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.resize(qint64(65) << 20);
+    }
+    return true;
+}
+
+// A sound file of the current word that is missing, or is no regular file of
+// a recording's size: the message, then logout with the progress saved.
 void tst_learning::missingsound()
 {
+    QFETCH(QString, kind);
     learnbook::Book book;
     book.missing = QStringList{"w3.mp3"};
     QVERIFY(writeuser(book));
+    QVERIFY2(plantsound(kind, path("w3.mp3")), "the sound file could not be planted");
     open();
     QVERIFY(login());
     QStringList messages = startrun("radioButton_6", {{"spinBox_4", 1}, {"spinBox_5", 8}}, 1);
