@@ -6,7 +6,16 @@
 GroupProcess::GroupProcess(QObject *parent)
     : QProcess(parent)
 {
-    connect(this, &QProcess::started, this, [this] { group = processId(); });
+}
+
+// The group is set on both sides of the fork, so that it exists before a
+// kill can follow, however late the child runs; started() may come later still.
+void GroupProcess::startgroup(const QString &program, const QStringList &arguments)
+{
+    start(program, arguments);
+    group = processId();
+    if (group > 0)
+        ::setpgid(pid_t(group), pid_t(group));
 }
 
 GroupProcess::~GroupProcess()

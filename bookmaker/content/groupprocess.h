@@ -11,6 +11,9 @@ public:
     explicit GroupProcess(QObject *parent = nullptr);
     ~GroupProcess() override;
 
+    // Starts program as the leader of a new group.
+    void startgroup(const QString &program, const QStringList &arguments);
+
     // Kills the whole group, even after its leader has ended, and waits for
     // the leader; nothing when no process was started.
     void killgroup();

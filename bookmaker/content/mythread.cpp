@@ -57,7 +57,7 @@ bool MyThread::execute(int timeout)
     connect(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), &loop,
             [&loop](int code, QProcess::ExitStatus status) { loop.exit(status == QProcess::NormalExit && code == 0 ? 0 : 1); });
     connect(&process, &QProcess::started, &process, &QProcess::closeWriteChannel);
-    process.start(program, args);
+    process.startgroup(program, args);
     const bool ok = loop.exec() == 0;
     waiting.clear();
     process.killgroup();
