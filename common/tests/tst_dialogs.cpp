@@ -286,16 +286,20 @@ void tst_Dialogs::longmessage()
         const int needed = label->heightForWidth(label->width());
         QVERIFY2(needed <= label->height(),
                  qPrintable(QString("the text needs %1 pixels, the label has %2").arg(needed).arg(label->height())));
-        QVERIFY2(label->fontMetrics().horizontalAdvance(text.left(3)) < label->width(), "the font is too large to read");
-        QVERIFY2(frame->rect().contains(label->geometry()), qPrintable("the label lies outside its frame: " + rectangle(label->geometry())));
-        QVERIFY2(dialog->rect().contains(frame->geometry()), qPrintable("the frame lies outside the box: " + rectangle(frame->geometry())));
+        QVERIFY2(label->fontMetrics().horizontalAdvance(text.left(3)) < label->width(),
+                 "the font is too large to read");
+        QVERIFY2(frame->rect().contains(label->geometry()),
+                 qPrintable("the label lies outside its frame: " + rectangle(label->geometry())));
+        QVERIFY2(dialog->rect().contains(frame->geometry()),
+                 qPrintable("the frame lies outside the box: " + rectangle(frame->geometry())));
         QVERIFY2(dialog->rect().contains(button->geometry()) && button->y() > frame->geometry().bottom(),
                  qPrintable("the button lies outside the box or over the text: " + rectangle(button->geometry())));
         QVERIFY2(dialog->width() == DialogFrame::scaled(scale, 383), "the box did not keep its width");
         QVERIFY2(dialog->minimumSize() == dialog->size() && dialog->maximumSize() == dialog->size(),
                  "the box can be resized");
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QVERIFY2(screen.contains(dialog->geometry()), qPrintable("the box is off the screen: " + rectangle(dialog->geometry())));
+        QVERIFY2(screen.contains(dialog->geometry()),
+                 qPrintable("the box is off the screen: " + rectangle(dialog->geometry())));
         DialogDriver::clickbutton(dialog, "pushButton");
     });
     driver->start();
@@ -405,7 +409,7 @@ void tst_Dialogs::buttonplaces()
         QVERIFY2(chooser->filter == "*." + ext.toLower(), "the filter is not lower case");
         auto *folderbutton = child<QPushButton>(dialog, "pushButton");
         auto *filebutton = child<QPushButton>(dialog, "pushButton_4");
-        QVERIFY2(filebutton->isVisible() == newfile, "the new-file button shows though not asked for, or hides though asked for");
+        QVERIFY2(filebutton->isVisible() == newfile, "the new-file button is not as asked");
         QVERIFY2((filebutton->y() == 60) == newfileontop && (folderbutton->y() == 60) != newfileontop,
                  "the wrong button is on top");
         QVERIFY2(folderbutton->text() == "新建\n文件夹" && filebutton->text() == "新建\n文件",
@@ -519,7 +523,8 @@ void tst_Dialogs::choosefile()
         auto *chooser = static_cast<fd_Dialog *>(dialog);
         QVERIFY2(chooser->showfile && chooser->filter == "*.zbu", "the chooser does not show files of the asked kind");
         QVERIFY2(chooser->path == at(""), "the chooser did not open at the asked folder");
-        QVERIFY2(child<QPushButton>(dialog, "pushButton_4")->isVisible() == newfile, "the new-file button is not as asked");
+        QVERIFY2(child<QPushButton>(dialog, "pushButton_4")->isVisible() == newfile,
+                 "the new-file button is not as asked");
         QVERIFY2(child<QLabel>(dialog, "label")->text() == "请选择用户文件", "the chooser does not show the caller's title");
         if (button.isEmpty()) {
             dialog->close();
@@ -577,7 +582,7 @@ void tst_Dialogs::newfolder()
     QVERIFY2(shown == (refused ? "无法在当前项下创建此文件夹" : ""), qPrintable("wrong message: " + shown));
     const QStringList after = QDir(at("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const bool made = !refused && !name.isEmpty();
-    QVERIFY2(after.size() == before.size() + (made ? 1 : 0), "a folder was made from a bad name, or none from a good one");
+    QVERIFY2(after.size() == before.size() + (made ? 1 : 0), "wrong number of entries after making a folder");
     QVERIFY2(!made || QFileInfo(at(name)).isDir(), "the folder was not made untrimmed in the current folder");
     QVERIFY2(!QFileInfo::exists(dir->path() + "/../x"), "something was made outside the folder");
 }
@@ -668,7 +673,7 @@ void tst_Dialogs::preview()
         for (const QString &name : clicks)
             QVERIFY(clickitem(dialog, at(name)));
         auto *view = child<QGraphicsView>(dialog, "graphicsView");
-        QVERIFY2(view->isVisible() == shown, "the preview shows for something other than a readable .jpg, or not for one");
+        QVERIFY2(view->isVisible() == shown, "the preview does not show exactly for a readable .jpg");
         if (shown) {
             const QList<QGraphicsItem *> items = view->scene()->items();
             QVERIFY2(items.size() == 1, "not exactly one preview picture");
@@ -748,7 +753,7 @@ void tst_Dialogs::treeheader()
         QVERIFY2(int(header->sectionResizeMode(0)) == mode, "wrong resize mode of the name column");
         QScrollBar *sideways = tree(dialog)->horizontalScrollBar();
         QVERIFY2((sideways->maximum() > 0) != bookmaker,
-                 "the tree scrolls sideways for a long name only in the bookmaker, or not in the learner");
+                 "the tree's sideways scrolling for a long name is wrong for this program");
         DialogDriver::clickbutton(dialog, "pushButton_3");
     });
     QString result;

@@ -127,7 +127,7 @@ void tst_PictureWidgets::statepicture()
     QVERIFY2(shown == expected, qPrintable(QString("shows %1, expected %2")
                                                 .arg(shown.name(), expected.name())));
     const bool clicked = steps.contains(Release);
-    QVERIFY2(clicks.count() == (clicked ? 1 : 0), "a click came from something other than a left press and release, or none from one");
+    QVERIFY2(clicks.count() == (clicked ? 1 : 0), "wrong number of clicks for these steps");
 }
 
 void tst_PictureWidgets::unskinned()
@@ -289,7 +289,7 @@ void tst_PictureWidgets::scenepicture()
     QVERIFY2(items.size() == 1, "the old content is still there");
     const auto *item = qgraphicsitem_cast<QGraphicsPixmapItem *>(items.first());
     QVERIFY2(item && item->pixmap().size() == shown, "the picture is not at the asked size");
-    QVERIFY2(scalepixmap(picture, 30, 20).isNull() == picture.isNull(), "a null picture did not stay null, or a picture became null");
+    QVERIFY2(scalepixmap(picture, 30, 20).isNull() == picture.isNull(), "scaling changed whether the picture is null");
 }
 
 void tst_PictureWidgets::viewclick()

@@ -119,7 +119,8 @@ void tst_mbook::order()
     QSet<int> seen;
     for (int p = 0; p < n; ++p) {
         const int w = book.rawword(p);
-        QVERIFY2(w >= 0 && w < n && !seen.contains(w), qPrintable(QString("position %1 holds a wrong or repeated word").arg(p)));
+        QVERIFY2(w >= 0 && w < n && !seen.contains(w),
+                 qPrintable(QString("position %1 holds a wrong or repeated word").arg(p)));
         seen.insert(w);
         QCOMPARE(book.word(p), testword(w));
         if (!random)
@@ -139,7 +140,7 @@ void tst_mbook::links()
     QVERIFY2(book.setlink(1, 2), "a valid link was refused");
     QCOMPARE(book.haslink(1), 1);
     QCOMPARE(book.wordsentence(1), 2);
-    QVERIFY2(!book.unlink(1, 0), "unlinking another sentence was taken");
+    QVERIFY2(!book.unlink(1, 0), "unlinking another sentence was accepted");
     QCOMPARE(book.wordsentence(1), 2);
     QVERIFY2(book.unlink(1, 2), "the link was not removed");
     QCOMPARE(book.wordsentence(1), -1);

@@ -342,7 +342,7 @@ void tst_mbookfile::outofmemory()
     const bool read = book.readbook(path);
     setrlimit(RLIMIT_AS, &saved);
     QVERIFY2(!read, "the file was taken though memory ran out");
-    QVERIFY2(book.readbook(path), "the file did not read with memory enough");
+    QVERIFY2(book.readbook(path), "the file did not read once memory was back");
     QVERIFY2(book == big, "the record read is not whole");
 }
 

@@ -127,7 +127,7 @@ bool tst_muserfile::fill(MUser &user, const QString &bookpath)
     user.setname(QString::fromUtf8("李四 \xF0\x9F\x98\x80"));
     user.setpassword(QString::fromUtf8("密码"));
     user.setavatar(testjpeg(32, 32));
-    QVERIFY_RETURN(user.adoptbook(bookpath), "the book was not adopted");
+    QVERIFY_RETURN(user.adoptbook(bookpath), "the textbook was not adopted");
     user.setworddiff(3, 0);
     user.setsentdiff(1, 20);
     user.newgroup(4);
@@ -275,7 +275,8 @@ void tst_muserfile::loadwithbook()
     two.adoptbook(second);
     two.save(folder.path("two.zbu"));
     MUser user;
-    QVERIFY2(user.load(folder.path("one.zbu")) && user.load(folder.path("two.zbu")), "the two user files did not both load");
+    QVERIFY2(user.load(folder.path("one.zbu")) && user.load(folder.path("two.zbu")),
+             "the two user files did not both load");
     QCOMPARE(user.item(0), testword(0));
     QVERIFY2(!user.israndom(), "the textbook is not the second user's");
     QCOMPARE(user.groupcount(), 0);
@@ -334,9 +335,9 @@ void tst_muserfile::loadspecialbook()
     bool bookok = true;
     QVERIFY2(user.load(writebookuser(folder.path("u.zbu"), target), &bookok),
              "the user file did not load");
-    QVERIFY2(!bookok, "the textbook was taken");
+    QVERIFY2(!bookok, "a special file was taken as the textbook");
     MBook book;
-    QVERIFY2(!book.readbook(target), "the textbook was taken when read directly");
+    QVERIFY2(!book.readbook(target), "a special file was read as a textbook");
 }
 
 void tst_muserfile::loadmissing()

@@ -193,7 +193,8 @@ void tst_BookmakerWindow::blackAroundThePages()
 {
     const QImage shown = window->grab().toImage();
     for (const QPoint &at : {QPoint(0, 0), QPoint(400, 25), QPoint(799, 599), QPoint(10, 560)})
-        QVERIFY2(shown.pixelColor(at) == QColor(Qt::black), qPrintable("the window is " + shown.pixelColor(at).name() + " around the pages, not black"));
+        QVERIFY2(shown.pixelColor(at) == QColor(Qt::black),
+                 qPrintable("the window is " + shown.pixelColor(at).name() + " around the pages, not black"));
     QVERIFY2(shown.pixelColor(400, 300) != QColor(Qt::black), "the pages are black");
     QCOMPARE(find(QStringLiteral("page"))->geometry(), QRect(0, 0, 800, 500));
 }
