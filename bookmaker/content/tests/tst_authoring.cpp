@@ -166,11 +166,8 @@ bool tst_authoring::startproject(int words, int sentences, const QString &lame)
     if (!click("pushButton_23"))
         return false;
     QCOMPARE_RETURN(page(), 4);
-    if (words > 0 && !importwords(wordfile(words)))
-        return false;
-    if (!click("pushButton_22"))
-        return false;
-    return sentences <= 0 || importsentences(sentencefile(sentences));
+    return (words <= 0 || importwords(wordfile(words))) && click("pushButton_22")
+           && (sentences <= 0 || importsentences(sentencefile(sentences)));
 }
 
 void tst_authoring::clickview(const char *view)
