@@ -1,5 +1,7 @@
 #include "dialogdriver.h"
 
+#include "checkreturn.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -54,11 +56,12 @@ bool DialogDriver::done() const
     return steps.isEmpty();
 }
 
-void DialogDriver::clickbutton(QDialog *dialog, const QString &button)
+bool DialogDriver::clickbutton(QDialog *dialog, const QString &button)
 {
     auto *target = dialog->findChild<QPushButton *>(button);
-    QVERIFY2(target, qPrintable("no button " + button));
+    QVERIFY_RETURN(target, qPrintable("no button " + button));
     QTest::mouseClick(target, Qt::LeftButton);
+    return true;
 }
 
 void DialogDriver::poll()

@@ -30,7 +30,8 @@ public:
     void start();
     bool done() const;
 
-    static void clickbutton(QDialog *dialog, const QString &button);
+    // False, with the failure recorded, when the dialog has no such button.
+    static bool clickbutton(QDialog *dialog, const QString &button);
 
 private:
     void poll();

@@ -1,5 +1,7 @@
 #include "formcheck.h"
 
+#include "checkreturn.h"
+
 #include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
@@ -79,7 +81,7 @@ int addtablerows(const QString &path, bool looks)
     return rows;
 }
 
-void checkobject(QWidget *form)
+bool checkobject(QWidget *form)
 {
     QFETCH(QString, classname);
     QFETCH(QString, parent);
@@ -89,31 +91,33 @@ void checkobject(QWidget *form)
     const QString name = QTest::currentDataTag();
 
     QWidget *w = form->findChild<QWidget *>(name);
-    QVERIFY2(w, qPrintable(name + " does not exist"));
-    QCOMPARE(QString(w->metaObject()->className()), classname);
-    QVERIFY2(w->parentWidget(), qPrintable(name + " has no parent"));
-    QCOMPARE(w->parentWidget()->objectName(), parent);
-    QCOMPARE(w->geometry(), geometry);
+    QVERIFY_RETURN(w, qPrintable(name + " does not exist"));
+    QCOMPARE_RETURN(QString(w->metaObject()->className()), classname);
+    QVERIFY_RETURN(w->parentWidget(), qPrintable(name + " has no parent"));
+    QCOMPARE_RETURN(w->parentWidget()->objectName(), parent);
+    QCOMPARE_RETURN(w->geometry(), geometry);
     if (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w))
-        QCOMPARE(w->property("text").toString(), text);
+        QCOMPARE_RETURN(w->property("text").toString(), text);
     else
-        QVERIFY2(text.isEmpty(), qPrintable(name + " has no caption"));
-    QCOMPARE(w->toolTip(), tooltip);
+        QVERIFY_RETURN(text.isEmpty(), qPrintable(name + " has no caption"));
+    QCOMPARE_RETURN(w->toolTip(), tooltip);
+    return true;
 }
 
-void checktabchain(QWidget *form, const QStringList &chain)
+bool checktabchain(QWidget *form, const QStringList &chain)
 {
     for (int i = 0; i + 1 < chain.size(); ++i) {
         QWidget *from = form->findChild<QWidget *>(chain.at(i));
-        QVERIFY2(from, qPrintable(chain.at(i)));
+        QVERIFY_RETURN(from, qPrintable("no widget " + chain.at(i)));
         QWidget *next = from->nextInFocusChain();
         // Tab skips a compound widget's inner parts and widgets that take no focus.
         while (next != from && (from->isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus)))
             next = next->nextInFocusChain();
-        QVERIFY2(next->objectName() == chain.at(i + 1),
-                 qPrintable(QString("%1 is followed by %2, not %3")
-                                .arg(chain.at(i), next->objectName(), chain.at(i + 1))));
+        QVERIFY_RETURN(next->objectName() == chain.at(i + 1),
+                       qPrintable(QString("%1 is followed by %2, not %3")
+                                      .arg(chain.at(i), next->objectName(), chain.at(i + 1))));
     }
+    return true;
 }
 
 }

@@ -26,10 +26,10 @@ int addtablerows(const QString &path, bool looks);
 
 // The widget named by the current row's tag has the row's class, parent,
 // geometry, caption and tooltip.
-void checkobject(QWidget *form);
+bool checkobject(QWidget *form);
 
 // Tab leads from each widget of chain to the next.
-void checktabchain(QWidget *form, const QStringList &chain);
+bool checktabchain(QWidget *form, const QStringList &chain);
 
 }
 

@@ -1,5 +1,6 @@
 #include "skincheck.h"
 
+#include "checkreturn.h"
 #include "qpushbuttonex.h"
 
 #include <QCoreApplication>
@@ -145,28 +146,30 @@ QString fault(QPushButtonEx *button, const QString &set, const QStringList &sets
     return QString();
 }
 
-void addrows(const QMap<QString, QStringList> &buttons, int count)
+bool addrows(const QMap<QString, QStringList> &buttons, int count)
 {
     QTest::addColumn<QString>("set");
     QMap<QString, QString> setof;
     for (auto it = buttons.cbegin(); it != buttons.cend(); ++it) {
         for (const QString &name : it.value()) {
-            QVERIFY2(!setof.contains(name), qPrintable(name + " twice"));
+            QVERIFY_RETURN(!setof.contains(name), qPrintable(name + " is in two sets"));
             setof.insert(name, it.key());
         }
     }
-    QCOMPARE(setof.size(), count);
+    QCOMPARE_RETURN(setof.size(), count);
     for (auto it = setof.cbegin(); it != setof.cend(); ++it)
         QTest::newRow(qPrintable(it.key())) << it.value();
+    return true;
 }
 
-void checkrow(QWidget *window, const QStringList &sets)
+bool checkrow(QWidget *window, const QStringList &sets)
 {
     QFETCH(QString, set);
     auto *button = window->findChild<QPushButtonEx *>(QTest::currentDataTag());
-    QVERIFY2(button, QTest::currentDataTag());
+    QVERIFY_RETURN(button, qPrintable(QString("no button ") + QTest::currentDataTag()));
     const QString problem = fault(button, set, sets);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QVERIFY_RETURN(problem.isEmpty(), qPrintable(problem));
+    return true;
 }
 
 }

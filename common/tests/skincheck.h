@@ -20,10 +20,10 @@ QString fault(QPushButtonEx *button, const QString &set, const QStringList &sets
 // Adds a test row "set" per button, tagged with the button's name, from the
 // buttons of each set; a button in two sets fails, and so does a count other
 // than count.
-void addrows(const QMap<QString, QStringList> &buttons, int count);
+bool addrows(const QMap<QString, QStringList> &buttons, int count);
 
 // The button of window named by the current row's tag wears the row's set.
-void checkrow(QWidget *window, const QStringList &sets);
+bool checkrow(QWidget *window, const QStringList &sets);
 
 }
 

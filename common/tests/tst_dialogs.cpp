@@ -1,3 +1,4 @@
+#include "checkreturn.h"
 #include "dialogdriver.h"
 #include "dialogframe.h"
 #include "fd_dialog.h"
@@ -42,15 +43,16 @@ QDirModel *model(QDialog *dialog)
     return qobject_cast<QDirModel *>(tree(dialog)->model());
 }
 
-void clickitem(QDialog *dialog, const QString &path)
+bool clickitem(QDialog *dialog, const QString &path)
 {
     QTreeView *view = tree(dialog);
     const QModelIndex index = model(dialog)->index(path);
-    QVERIFY2(index.isValid(), qPrintable("not in the tree: " + path));
+    QVERIFY_RETURN(index.isValid(), qPrintable("not in the tree: " + path));
     view->scrollTo(index);
     const QRect rect = view->visualRect(index);
-    QVERIFY2(rect.isValid(), qPrintable("not shown in the tree: " + path));
+    QVERIFY_RETURN(rect.isValid(), qPrintable("not shown in the tree: " + path));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    return true;
 }
 
 bool hashelpbutton(QDialog *dialog)
@@ -119,7 +121,7 @@ private slots:
     void currentinview();
 
 private:
-    void write(const QString &name, const QByteArray &bytes);
+    bool write(const QString &name, const QByteArray &bytes);
     QString at(const QString &name) const;
     void runchooser(bool showfile, const QString &path, QString *result, const QString &ext = "zbu",
                     bool newfile = false, float scale = 1.0f);
@@ -131,32 +133,33 @@ private:
 void tst_Dialogs::init()
 {
     dir = new QTemporaryDir;
-    QVERIFY2(dir->isValid(), "temporary folder");
+    QVERIFY2(dir->isValid(), "no temporary folder");
     QVERIFY(QDir(dir->path()).mkdir("users"));
-    write("a.zbu", "user");
-    write("b.txt", "text");
+    QVERIFY(write("a.zbu", "user"));
+    QVERIFY(write("b.txt", "text"));
     QImage photo(40, 30, QImage::Format_RGB32);
     photo.fill(Qt::blue);
     QVERIFY(photo.save(at("photo.JPG"), "JPG"));
     QVERIFY(photo.save(at("photo.jpeg"), "JPG"));
-    write("huge.jpg", testpictures::oversizedjpeg());
-    write("broken.jpg", QByteArray("\xFF\xD8\xFF\xE0 no picture", 16));
+    QVERIFY(write("huge.jpg", testpictures::oversizedjpeg()));
+    QVERIFY(write("broken.jpg", QByteArray("\xFF\xD8\xFF\xE0 no picture", 16)));
     driver = new DialogDriver;
 }
 
 void tst_Dialogs::cleanup()
 {
-    QVERIFY2(driver->done(), "every expected dialog step ran");
+    QVERIFY2(driver->done(), "an expected dialog step did not run");
     delete driver;
     delete dir;
     DialogFrame::setbookmaker(false);
 }
 
-void tst_Dialogs::write(const QString &name, const QByteArray &bytes)
+bool tst_Dialogs::write(const QString &name, const QByteArray &bytes)
 {
     QFile file(at(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY_RETURN(file.open(QIODevice::WriteOnly), qPrintable("could not write " + name));
     file.write(bytes);
+    return true;
 }
 
 QString tst_Dialogs::at(const QString &name) const
@@ -203,23 +206,23 @@ void tst_Dialogs::messagebox()
     const int ownsize = box.font().pointSize();
     driver->add("mb_Dialog", [&](QDialog *dialog) {
         QVERIFY2(QRect(dialog->pos(), dialog->size()) == geometry,
-                 qPrintable(QString("the box is scaled and centred: %1,%2 %3x%4").arg(dialog->x())
+                 qPrintable(QString("the box is not scaled and centred: %1,%2 %3x%4").arg(dialog->x())
                                 .arg(dialog->y()).arg(dialog->width()).arg(dialog->height())));
         QVERIFY2(dialog->minimumSize() == geometry.size() && dialog->maximumSize() == geometry.size(),
-                 "the box cannot be resized");
-        QVERIFY2(!hashelpbutton(dialog), "no help button");
-        QVERIFY2(dialog->windowTitle() == "Zembrix show", "the learner's title");
-        QVERIFY2(child<QPushButton>(dialog, "pushButton")->geometry() == button, "the button is scaled");
+                 "the box can be resized");
+        QVERIFY2(!hashelpbutton(dialog), "the dialog has a help button");
+        QVERIFY2(dialog->windowTitle() == "Zembrix show", "the box does not have the learner's title");
+        QVERIFY2(child<QPushButton>(dialog, "pushButton")->geometry() == button, "the button is not scaled");
         QLabel *text = child<QLabel>(dialog, "label");
-        QVERIFY2(text->geometry() == label, "the label is scaled inside its frame");
-        QVERIFY2(text->text() == "素材不存在：w1.mp3" && text->wordWrap(), "the message, wrapped");
-        QVERIFY2(text->font().pointSize() == pointsize, "descendants get the point size");
-        QVERIFY2(dialog->font().pointSize() == ownsize, "the box keeps its own font");
+        QVERIFY2(text->geometry() == label, "the label is not scaled inside its frame");
+        QVERIFY2(text->text() == "素材不存在：w1.mp3" && text->wordWrap(), "the message is wrong or not wrapped");
+        QVERIFY2(text->font().pointSize() == pointsize, "the descendants did not get the point size");
+        QVERIFY2(dialog->font().pointSize() == ownsize, "the box did not keep its own font");
         DialogDriver::clickbutton(dialog, "pushButton");
     });
     driver->start();
     box.showdlg(scale, pointsize);
-    QVERIFY2(!box.isVisible(), "OK closes the box");
+    QVERIFY2(!box.isVisible(), "OK did not close the box");
 }
 
 void tst_Dialogs::messageclose()
@@ -229,7 +232,7 @@ void tst_Dialogs::messageclose()
     driver->titleclose("mb_Dialog");
     driver->start();
     box.showdlg(1.0f, 9);
-    QVERIFY2(!box.isVisible(), "the title bar's close button ends the box");
+    QVERIFY2(!box.isVisible(), "the title bar's close button did not end the box");
 }
 
 // The one-call box: the text over its parent, scaled, closed by OK.
@@ -237,9 +240,9 @@ void tst_Dialogs::showtext()
 {
     QWidget parent;
     driver->add("mb_Dialog", [&](QDialog *dialog) {
-        QVERIFY2(dialog->parentWidget() == &parent, "over its parent");
-        QVERIFY2(child<QLabel>(dialog, "label")->text() == "素材不存在：w1.mp3", "the text");
-        QVERIFY2(child<QLabel>(dialog, "label")->font().pointSize() == 12, "the point size");
+        QVERIFY2(dialog->parentWidget() == &parent, "the box is not over its parent");
+        QVERIFY2(child<QLabel>(dialog, "label")->text() == "素材不存在：w1.mp3", "the box shows the wrong text");
+        QVERIFY2(child<QLabel>(dialog, "label")->font().pointSize() == 12, "the text has the wrong point size");
         DialogDriver::clickbutton(dialog, "pushButton");
     });
     driver->start();
@@ -279,20 +282,24 @@ void tst_Dialogs::longmessage()
         auto *label = child<QLabel>(dialog, "label");
         auto *frame = child<QWidget>(dialog, "frame");
         auto *button = child<QPushButton>(dialog, "pushButton");
-        QVERIFY2(label->text() == text, "the whole text is in the label");
+        QVERIFY2(label->text() == text, "the label does not hold the whole text");
         const int needed = label->heightForWidth(label->width());
         QVERIFY2(needed <= label->height(),
                  qPrintable(QString("the text needs %1 pixels, the label has %2").arg(needed).arg(label->height())));
-        QVERIFY2(label->fontMetrics().horizontalAdvance(text.left(3)) < label->width(), "the font is readable");
-        QVERIFY2(frame->rect().contains(label->geometry()), qPrintable("label " + rectangle(label->geometry())));
-        QVERIFY2(dialog->rect().contains(frame->geometry()), qPrintable("frame " + rectangle(frame->geometry())));
+        QVERIFY2(label->fontMetrics().horizontalAdvance(text.left(3)) < label->width(),
+                 "the font is too large to read");
+        QVERIFY2(frame->rect().contains(label->geometry()),
+                 qPrintable("the label lies outside its frame: " + rectangle(label->geometry())));
+        QVERIFY2(dialog->rect().contains(frame->geometry()),
+                 qPrintable("the frame lies outside the box: " + rectangle(frame->geometry())));
         QVERIFY2(dialog->rect().contains(button->geometry()) && button->y() > frame->geometry().bottom(),
-                 qPrintable("button " + rectangle(button->geometry())));
-        QVERIFY2(dialog->width() == DialogFrame::scaled(scale, 383), "the box keeps its width");
+                 qPrintable("the button lies outside the box or over the text: " + rectangle(button->geometry())));
+        QVERIFY2(dialog->width() == DialogFrame::scaled(scale, 383), "the box did not keep its width");
         QVERIFY2(dialog->minimumSize() == dialog->size() && dialog->maximumSize() == dialog->size(),
-                 "the box cannot be resized");
+                 "the box can be resized");
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QVERIFY2(screen.contains(dialog->geometry()), qPrintable("on the screen: " + rectangle(dialog->geometry())));
+        QVERIFY2(screen.contains(dialog->geometry()),
+                 qPrintable("the box is off the screen: " + rectangle(dialog->geometry())));
         DialogDriver::clickbutton(dialog, "pushButton");
     });
     driver->start();
@@ -307,8 +314,8 @@ void tst_Dialogs::plaintext()
     box.settext(text);
     driver->add("mb_Dialog", [&](QDialog *dialog) {
         auto *label = child<QLabel>(dialog, "label");
-        QVERIFY2(label->textFormat() == Qt::PlainText, "plain text");
-        QVERIFY2(label->text() == text, "the text as typed");
+        QVERIFY2(label->textFormat() == Qt::PlainText, "the text is not shown as plain text");
+        QVERIFY2(label->text() == text, "the text is not shown as typed");
         DialogDriver::clickbutton(dialog, "pushButton");
     });
     driver->start();
@@ -323,9 +330,9 @@ void tst_Dialogs::titles()
         inputDlg prompt;
         fd_Dialog chooser;
         const QString tool = QStringLiteral("Zembrix Rozo（教材工具）");
-        QVERIFY2(box.windowTitle() == (bookmaker ? tool : "Zembrix show"), "message box title");
-        QVERIFY2(prompt.windowTitle() == (bookmaker ? tool : "Zembrix Rozo"), "input prompt title");
-        QVERIFY2(chooser.windowTitle() == (bookmaker ? tool : "Zembrix Rozo"), "chooser title");
+        QVERIFY2(box.windowTitle() == (bookmaker ? tool : "Zembrix show"), "wrong message box title");
+        QVERIFY2(prompt.windowTitle() == (bookmaker ? tool : "Zembrix Rozo"), "wrong input prompt title");
+        QVERIFY2(chooser.windowTitle() == (bookmaker ? tool : "Zembrix Rozo"), "wrong chooser title");
     }
 }
 
@@ -355,11 +362,11 @@ void tst_Dialogs::input()
     prompt.result = &answer;
     driver->add("inputDlg", [&](QDialog *dialog) {
         auto *line = child<QLineEdit>(dialog, "lineEdit");
-        QVERIFY2(line->geometry() == QRect(40, 70, 742, 40), "the line edit is scaled in its frame");
-        QVERIFY2(dialog->size() == QSize(862, 262), "the prompt is scaled");
-        QVERIFY2(line->alignment() == Qt::AlignCenter, "the text is centred");
-        QVERIFY2(line->selectedText() == initial, "the initial text is selected");
-        QVERIFY2(child<QLabel>(dialog, "label")->text() == "请输入", "the prompt is shown");
+        QVERIFY2(line->geometry() == QRect(40, 70, 742, 40), "the line edit is not scaled in its frame");
+        QVERIFY2(dialog->size() == QSize(862, 262), "the prompt is not scaled");
+        QVERIFY2(line->alignment() == Qt::AlignCenter, "the text is not centred");
+        QVERIFY2(line->selectedText() == initial, "the initial text is not selected");
+        QVERIFY2(child<QLabel>(dialog, "label")->text() == "请输入", "the prompt is not shown");
         if (!typed.isEmpty())
             QTest::keyClicks(line, typed);
         if (button.isEmpty())
@@ -369,7 +376,7 @@ void tst_Dialogs::input()
     });
     driver->start();
     prompt.showdlg(2.0f, 12, "请输入", initial);
-    QVERIFY2(answer == expected, qPrintable("got \"" + answer + "\""));
+    QVERIFY2(answer == expected, qPrintable("wrong answer \"" + answer + "\""));
 }
 
 void tst_Dialogs::inputwithoutresult()
@@ -378,7 +385,7 @@ void tst_Dialogs::inputwithoutresult()
     driver->click("inputDlg", "pushButton");
     driver->start();
     prompt.showdlg(1.0f, 9, "请输入", "text");
-    QVERIFY2(!prompt.isVisible(), "OK without a result pointer just closes");
+    QVERIFY2(!prompt.isVisible(), "OK without a result pointer did not close the prompt");
 }
 
 void tst_Dialogs::buttonplaces_data()
@@ -399,19 +406,19 @@ void tst_Dialogs::buttonplaces()
     QString result = keep;
     driver->add("fd_Dialog", [&](QDialog *dialog) {
         auto *chooser = static_cast<fd_Dialog *>(dialog);
-        QVERIFY2(chooser->filter == "*." + ext.toLower(), "the filter is lower case");
+        QVERIFY2(chooser->filter == "*." + ext.toLower(), "the filter is not lower case");
         auto *folderbutton = child<QPushButton>(dialog, "pushButton");
         auto *filebutton = child<QPushButton>(dialog, "pushButton_4");
-        QVERIFY2(filebutton->isVisible() == newfile, "the new-file button shows only when asked for");
+        QVERIFY2(filebutton->isVisible() == newfile, "the new-file button is not as asked");
         QVERIFY2((filebutton->y() == 60) == newfileontop && (folderbutton->y() == 60) != newfileontop,
-                 "the right button is on top");
+                 "the wrong button is on top");
         QVERIFY2(folderbutton->text() == "新建\n文件夹" && filebutton->text() == "新建\n文件",
-                 "two-line captions");
-        QVERIFY2(!hashelpbutton(dialog), "no help button");
+                 "the captions are not on two lines");
+        QVERIFY2(!hashelpbutton(dialog), "the dialog has a help button");
         DialogDriver::clickbutton(dialog, "pushButton_3");
     });
     runchooser(true, at(""), &result, ext, newfile);
-    QVERIFY2(result.isEmpty(), "Cancel gives the empty string");
+    QVERIFY2(result.isEmpty(), "Cancel did not give the empty string");
 }
 
 void tst_Dialogs::listing()
@@ -425,8 +432,8 @@ void tst_Dialogs::listing()
             for (int row = 0; row < dirs->rowCount(top); ++row)
                 names << dirs->fileName(dirs->index(row, 0, top));
             const QStringList expected = showfile ? QStringList{"users", "a.zbu"} : QStringList{"users"};
-            QVERIFY2(names == expected, qPrintable("listed: " + names.join(',')));
-            QVERIFY2(tree(dialog)->currentIndex() == top, "the tree opens at the path");
+            QVERIFY2(names == expected, qPrintable("wrong listing: " + names.join(',')));
+            QVERIFY2(tree(dialog)->currentIndex() == top, "the tree did not open at the path");
             DialogDriver::clickbutton(dialog, "pushButton_3");
         });
         runchooser(showfile, at(""), &result);
@@ -460,7 +467,7 @@ void tst_Dialogs::choose()
     QString shown;
     driver->add("fd_Dialog", [&](QDialog *dialog) {
         if (!click.isEmpty())
-            clickitem(dialog, at(click));
+            QVERIFY(clickitem(dialog, at(click)));
         DialogDriver::clickbutton(dialog, "pushButton_2");
     });
     if (!message.isEmpty()) {
@@ -469,9 +476,9 @@ void tst_Dialogs::choose()
     }
     QString result = keep;
     runchooser(showfile, path == none ? QString() : at(path), &result);
-    QVERIFY2(shown == message, qPrintable("message: " + shown));
+    QVERIFY2(shown == message, qPrintable("wrong message: " + shown));
     const QString want = expected == none ? QString() : at(expected);
-    QVERIFY2(result == want, qPrintable("result: " + result));
+    QVERIFY2(result == want, qPrintable("wrong result: " + result));
 }
 
 void tst_Dialogs::cancelandclose_data()
@@ -492,7 +499,7 @@ void tst_Dialogs::cancelandclose()
         driver->titleclose("fd_Dialog");
     QString result = keep;
     runchooser(true, at("a.zbu"), &result);
-    QVERIFY2(result == expected, qPrintable("result: " + result));
+    QVERIFY2(result == expected, qPrintable("wrong result: " + result));
 }
 
 void tst_Dialogs::choosefile_data()
@@ -514,21 +521,22 @@ void tst_Dialogs::choosefile()
     QFETCH(QString, expected);
     driver->add("fd_Dialog", [&](QDialog *dialog) {
         auto *chooser = static_cast<fd_Dialog *>(dialog);
-        QVERIFY2(chooser->showfile && chooser->filter == "*.zbu", "files of the asked kind");
-        QVERIFY2(chooser->path == at(""), "opens at the asked folder");
-        QVERIFY2(child<QPushButton>(dialog, "pushButton_4")->isVisible() == newfile, "new-file button as asked");
-        QVERIFY2(child<QLabel>(dialog, "label")->text() == "请选择用户文件", "the caller's title");
+        QVERIFY2(chooser->showfile && chooser->filter == "*.zbu", "the chooser does not show files of the asked kind");
+        QVERIFY2(chooser->path == at(""), "the chooser did not open at the asked folder");
+        QVERIFY2(child<QPushButton>(dialog, "pushButton_4")->isVisible() == newfile,
+                 "the new-file button is not as asked");
+        QVERIFY2(child<QLabel>(dialog, "label")->text() == "请选择用户文件", "the chooser does not show the caller's title");
         if (button.isEmpty()) {
             dialog->close();
             return;
         }
-        clickitem(dialog, at("a.zbu"));
+        QVERIFY(clickitem(dialog, at("a.zbu")));
         DialogDriver::clickbutton(dialog, button);
     });
     driver->start();
     const QString chosen = fd_Dialog::choosefile(nullptr, at(""), "zbu", newfile, "请选择用户文件", 1.0f, 9);
     const QString want = expected == none ? QString() : at(expected);
-    QVERIFY2(chosen == want, qPrintable("chosen: " + chosen));
+    QVERIFY2(chosen == want, qPrintable("wrong choice: " + chosen));
 }
 
 void tst_Dialogs::newfolder_data()
@@ -555,8 +563,8 @@ void tst_Dialogs::newfolder()
     QString shown;
     driver->click("fd_Dialog", "pushButton");
     driver->add("inputDlg", [&](QDialog *dialog) {
-        QVERIFY2(dialog->windowTitle() == "Zembrix show", "the new-folder prompt's title");
-        QVERIFY2(child<QLabel>(dialog, "label")->text() == "请输入要创建的文件夹名称", "its prompt");
+        QVERIFY2(dialog->windowTitle() == "Zembrix show", "wrong title of the new-folder prompt");
+        QVERIFY2(child<QLabel>(dialog, "label")->text() == "请输入要创建的文件夹名称", "wrong prompt text");
         QTest::keyClicks(child<QLineEdit>(dialog, "lineEdit"), name);
         DialogDriver::clickbutton(dialog, name.isEmpty() ? "pushButton_2" : "pushButton");
     });
@@ -564,19 +572,19 @@ void tst_Dialogs::newfolder()
         driver->readmessage(&shown);
     driver->add("fd_Dialog", [&](QDialog *dialog) {
         QVERIFY2(tree(dialog)->currentIndex() == model(dialog)->index(at(path)),
-                 "the selection does not change");
+                 "the selection changed");
         dialog->close();
     });
     const QStringList before = QDir(at("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     QString result = keep;
     runchooser(true, at(path), &result);
-    QVERIFY2(result == keep, "making a folder gives no result");
-    QVERIFY2(shown == (refused ? "无法在当前项下创建此文件夹" : ""), qPrintable("message: " + shown));
+    QVERIFY2(result == keep, "making a folder gave a result");
+    QVERIFY2(shown == (refused ? "无法在当前项下创建此文件夹" : ""), qPrintable("wrong message: " + shown));
     const QStringList after = QDir(at("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const bool made = !refused && !name.isEmpty();
-    QVERIFY2(after.size() == before.size() + (made ? 1 : 0), "only a good name makes a folder");
-    QVERIFY2(!made || QFileInfo(at(name)).isDir(), "the folder is made untrimmed in the current folder");
-    QVERIFY2(!QFileInfo::exists(dir->path() + "/../x"), "nothing is made outside");
+    QVERIFY2(after.size() == before.size() + (made ? 1 : 0), "wrong number of entries after making a folder");
+    QVERIFY2(!made || QFileInfo(at(name)).isDir(), "the folder was not made untrimmed in the current folder");
+    QVERIFY2(!QFileInfo::exists(dir->path() + "/../x"), "something was made outside the folder");
 }
 
 void tst_Dialogs::nocurrentitem_data()
@@ -590,13 +598,13 @@ void tst_Dialogs::nocurrentitem()
 {
     QFETCH(QString, button);
     driver->add("fd_Dialog", [&](QDialog *dialog) {
-        DialogDriver::clickbutton(dialog, button);
-        QVERIFY2(QApplication::activeModalWidget() == dialog, "no prompt opens without a current item");
+        QVERIFY(DialogDriver::clickbutton(dialog, button));
+        QVERIFY2(QApplication::activeModalWidget() == dialog, "a prompt opened without a current item");
         DialogDriver::clickbutton(dialog, "pushButton_3");
     });
     QString result = keep;
     runchooser(true, QString(), &result, "zbu", true);
-    QVERIFY2(result.isEmpty(), "Cancel afterwards");
+    QVERIFY2(result.isEmpty(), "Cancel afterwards did not give the empty string");
 }
 
 void tst_Dialogs::newfile_data()
@@ -625,9 +633,9 @@ void tst_Dialogs::newfile()
     driver->click("fd_Dialog", "pushButton_4");
     if (name != none) {
         driver->add("inputDlg", [&](QDialog *dialog) {
-            QVERIFY2(dialog->windowTitle() == "this is user's title.", "the new-file prompt's title");
+            QVERIFY2(dialog->windowTitle() == "this is user's title.", "wrong title of the new-file prompt");
             QVERIFY2(child<QLabel>(dialog, "label")->text() == "请输入要创建的文件名称（不要包含扩展名）",
-                     "its prompt");
+                     "wrong prompt text");
             QTest::keyClicks(child<QLineEdit>(dialog, "lineEdit"), name);
             DialogDriver::clickbutton(dialog, name.isEmpty() ? "pushButton_2" : "pushButton");
         });
@@ -638,10 +646,10 @@ void tst_Dialogs::newfile()
         driver->titleclose("fd_Dialog");
     QString result = keep;
     runchooser(true, at(path), &result, "zbu", true);
-    QVERIFY2(shown == message, qPrintable("message: " + shown));
+    QVERIFY2(shown == message, qPrintable("wrong message: " + shown));
     const QString want = expected == keep ? keep : at(expected);
-    QVERIFY2(result == want, qPrintable("result: " + result));
-    QVERIFY2(expected == keep || !QFileInfo::exists(result), "the new file is not made");
+    QVERIFY2(result == want, qPrintable("wrong result: " + result));
+    QVERIFY2(expected == keep || !QFileInfo::exists(result), "the new file was made");
 }
 
 void tst_Dialogs::preview_data()
@@ -661,16 +669,16 @@ void tst_Dialogs::preview()
     QFETCH(QStringList, clicks);
     QFETCH(bool, shown);
     driver->add("fd_Dialog", [&](QDialog *dialog) {
-        QVERIFY2(!child<QGraphicsView>(dialog, "graphicsView")->isVisible(), "no preview at first");
+        QVERIFY2(!child<QGraphicsView>(dialog, "graphicsView")->isVisible(), "a preview shows at first");
         for (const QString &name : clicks)
-            clickitem(dialog, at(name));
+            QVERIFY(clickitem(dialog, at(name)));
         auto *view = child<QGraphicsView>(dialog, "graphicsView");
-        QVERIFY2(view->isVisible() == shown, "preview shown only for a readable .jpg");
+        QVERIFY2(view->isVisible() == shown, "the preview does not show exactly for a readable .jpg");
         if (shown) {
             const QList<QGraphicsItem *> items = view->scene()->items();
-            QVERIFY2(items.size() == 1, "one preview picture");
+            QVERIFY2(items.size() == 1, "not exactly one preview picture");
             const QSize size = static_cast<QGraphicsPixmapItem *>(items.first())->pixmap().size();
-            QVERIFY2(size == QSize(150, 112), "the preview is 100×75 scaled and truncated");
+            QVERIFY2(size == QSize(150, 112), "the preview is not 100×75 scaled and truncated");
         }
         DialogDriver::clickbutton(dialog, "pushButton_3");
     });
@@ -682,10 +690,10 @@ void tst_Dialogs::foldertoggle()
 {
     driver->add("fd_Dialog", [&](QDialog *dialog) {
         const QModelIndex users = model(dialog)->index(at("users"));
-        clickitem(dialog, at("users"));
-        QVERIFY2(tree(dialog)->isExpanded(users), "a click opens a folder");
-        clickitem(dialog, at("users"));
-        QVERIFY2(!tree(dialog)->isExpanded(users), "a second click closes it");
+        QVERIFY(clickitem(dialog, at("users")));
+        QVERIFY2(tree(dialog)->isExpanded(users), "a click did not open the folder");
+        QVERIFY(clickitem(dialog, at("users")));
+        QVERIFY2(!tree(dialog)->isExpanded(users), "a second click did not close the folder");
         DialogDriver::clickbutton(dialog, "pushButton_3");
     });
     QString result;
@@ -697,32 +705,33 @@ void tst_Dialogs::skins()
     const auto masked = [](QDialog *dialog, const QStringList &buttons) {
         for (const QString &name : buttons) {
             auto *button = dialog->findChild<QPushButton *>(name);
-            QVERIFY2(button && !button->mask().isEmpty(), qPrintable(name + " is skinned with its mask"));
-            QVERIFY2(!button->mask().contains(QPoint(0, 0)), qPrintable(name + " has its corners cut"));
+            QVERIFY_RETURN(button && !button->mask().isEmpty(), qPrintable(name + " is not skinned with its mask"));
+            QVERIFY_RETURN(!button->mask().contains(QPoint(0, 0)), qPrintable(name + " does not have its corners cut"));
         }
+        return true;
     };
     driver->add("fd_Dialog", [&](QDialog *dialog) {
-        masked(dialog, {"pushButton", "pushButton_2", "pushButton_3", "pushButton_4"});
+        QVERIFY(masked(dialog, {"pushButton", "pushButton_2", "pushButton_3", "pushButton_4"}));
         DialogDriver::clickbutton(dialog, "pushButton_4");
     });
     driver->add("inputDlg", [&](QDialog *dialog) {
-        masked(dialog, {"pushButton", "pushButton_2"});
+        QVERIFY(masked(dialog, {"pushButton", "pushButton_2"}));
         QTest::keyClicks(child<QLineEdit>(dialog, "lineEdit"), "a");
         DialogDriver::clickbutton(dialog, "pushButton");
     });
     driver->add("mb_Dialog", [&](QDialog *dialog) {
-        masked(dialog, {"pushButton"});
+        QVERIFY(masked(dialog, {"pushButton"}));
         const QImage shown = dialog->grab().toImage();
         const QImage band = child<QWidget>(dialog, "frame")->grab().toImage();
-        QVERIFY2(shown.pixel(2, 2) != dialog->palette().window().color().rgb(), "the background is painted");
+        QVERIFY2(shown.pixel(2, 2) != dialog->palette().window().color().rgb(), "the background is not painted");
         QVERIFY2(band.pixel(band.width() / 2, 2) != dialog->palette().window().color().rgb(),
-                 "the title band shows its picture");
+                 "the title band does not show its picture");
         DialogDriver::clickbutton(dialog, "pushButton");
     });
     driver->titleclose("fd_Dialog");
     QString result = keep;
     runchooser(true, at(""), &result, "zbu", true, 1.25f);
-    QVERIFY2(result == keep, "the refused name left the chooser open");
+    QVERIFY2(result == keep, "the refused name did not leave the chooser open");
 }
 
 void tst_Dialogs::treeheader_data()
@@ -741,10 +750,10 @@ void tst_Dialogs::treeheader()
     QVERIFY(QDir(at("")).mkdir(QString(120, 'n')));
     driver->add("fd_Dialog", [&](QDialog *dialog) {
         QHeaderView *header = tree(dialog)->header();
-        QVERIFY2(int(header->sectionResizeMode(0)) == mode, "the name column's resize mode");
+        QVERIFY2(int(header->sectionResizeMode(0)) == mode, "wrong resize mode of the name column");
         QScrollBar *sideways = tree(dialog)->horizontalScrollBar();
         QVERIFY2((sideways->maximum() > 0) != bookmaker,
-                 "only the learner's tree scrolls sideways for a long name");
+                 "the tree's sideways scrolling for a long name is wrong for this program");
         DialogDriver::clickbutton(dialog, "pushButton_3");
     });
     QString result;
@@ -771,19 +780,19 @@ void tst_Dialogs::currentinview()
     QVERIFY(top.mkpath("folders/z-last") && top.mkpath("folders/m-middle"));
     for (int i = 0; i < 30; ++i)
         QVERIFY(top.mkpath(QString("folders/f%1-").arg(i, 2, 10, QChar('0')) + QString(100, 'n')));
-    write("folders/z-last/last.zbu", "user");
+    QVERIFY(write("folders/z-last/last.zbu", "user"));
     driver->add("fd_Dialog", [&](QDialog *dialog) {
         saveshot(dialog, QString("chooser-%1").arg(QTest::currentDataTag()).replace(' ', '-').remove(','));
         QTreeView *view = tree(dialog);
         const QModelIndex current = view->currentIndex();
-        QVERIFY2(current.isValid() && current == model(dialog)->index(at(path)), "the path is current");
-        QVERIFY2(view->horizontalScrollBar()->isVisible(), "long names: the tree scrolls sideways");
+        QVERIFY2(current.isValid() && current == model(dialog)->index(at(path)), "the path is not current");
+        QVERIFY2(view->horizontalScrollBar()->isVisible(), "the tree does not scroll sideways for long names");
         const QRect item = view->visualRect(current);
         const QRect shown = view->viewport()->rect();
         QVERIFY2(item.top() >= shown.top() && item.bottom() <= shown.bottom(),
-                 qPrintable(QString("item rows %1 to %2, view rows %3 to %4")
+                 qPrintable(QString("the current item is not in view: item rows %1 to %2, view rows %3 to %4")
                                 .arg(item.top()).arg(item.bottom()).arg(shown.top()).arg(shown.bottom())));
-        QVERIFY2(item.left() >= shown.left() && item.left() < shown.right(), "the item's name starts in view");
+        QVERIFY2(item.left() >= shown.left() && item.left() < shown.right(), "the item's name does not start in view");
         DialogDriver::clickbutton(dialog, "pushButton_3");
     });
     QString result;

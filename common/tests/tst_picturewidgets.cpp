@@ -127,17 +127,17 @@ void tst_PictureWidgets::statepicture()
     QVERIFY2(shown == expected, qPrintable(QString("shows %1, expected %2")
                                                 .arg(shown.name(), expected.name())));
     const bool clicked = steps.contains(Release);
-    QVERIFY2(clicks.count() == (clicked ? 1 : 0), "only a left press and release clicks");
+    QVERIFY2(clicks.count() == (clicked ? 1 : 0), "wrong number of clicks for these steps");
 }
 
 void tst_PictureWidgets::unskinned()
 {
     QPushButtonEx button;
     button.resize(100, 30);
-    QVERIFY2(button.mask().isEmpty(), "a button that was never skinned has no mask");
+    QVERIFY2(button.mask().isEmpty(), "a button that was never skinned has a mask");
     button.setmaskpixmap(QBitmap());
-    QVERIFY2(button.mask().isEmpty(), "a null mask leaves the button unmasked");
-    QVERIFY2(!inkbounds(&button).isValid(), "no caption and no pictures draw nothing dark");
+    QVERIFY2(button.mask().isEmpty(), "a null mask masked the button");
+    QVERIFY2(!inkbounds(&button).isValid(), "a button without caption and pictures drew something dark");
 }
 
 void tst_PictureWidgets::maskfitsatsettime()
@@ -146,16 +146,16 @@ void tst_PictureWidgets::maskfitsatsettime()
     button.resize(200, 100);
     button.setmaskpixmap(ellipsemask(QSize(37, 23)));
     const QRegion shape = button.mask();
-    QVERIFY2(shape.contains(QPoint(100, 50)), "the centre of an elliptic mask is part of the button");
+    QVERIFY2(shape.contains(QPoint(100, 50)), "the centre of an elliptic mask is not part of the button");
     QVERIFY2(!shape.contains(QPoint(1, 1)) && !shape.contains(QPoint(198, 98)),
-             "the corners are cut away");
+             "the corners are not cut away");
     QVERIFY2(shape.contains(QPoint(3, 50)) && shape.contains(QPoint(196, 50)),
-             "the mask is stretched over the button's whole width");
+             "the mask is not stretched over the button's whole width");
     button.resize(400, 200);
-    QVERIFY2(button.mask() == shape, "a resize keeps the outline of the old size");
+    QVERIFY2(button.mask() == shape, "a resize did not keep the outline of the old size");
     button.setmaskpixmap(ellipsemask(QSize(37, 23)));
     QVERIFY2(button.mask().contains(QPoint(200, 100)) && button.mask().contains(QPoint(392, 100)),
-             "setting the mask again fits it to the new size");
+             "setting the mask again did not fit it to the new size");
 }
 
 void tst_PictureWidgets::skinoutlinefollowsmask()
@@ -183,20 +183,20 @@ void tst_PictureWidgets::textrect()
     button.setText("IIII");
     const QRect fromconstruction = inkbounds(&button);
     QVERIFY2(qAbs(fromconstruction.center().x() - initial.width() / 2) <= 2,
-             "without a margin the caption is centred in the size the button had when made");
+             "without a margin the caption is not centred in the size the button had when made");
 
     button.settextmargin(40);
     button.setcentered(false);
     const QRect left = inkbounds(&button);
     QVERIFY2(left.left() >= 40 && left.left() <= 46,
-             qPrintable(QString("left-aligned caption starts at %1").arg(left.left())));
-    QVERIFY2(qAbs(left.center().y() - 20) <= 2, "the caption is vertically centred");
+             qPrintable(QString("the left-aligned caption starts at %1").arg(left.left())));
+    QVERIFY2(qAbs(left.center().y() - 20) <= 2, "the caption is not vertically centred");
 
     button.setcentered(true);
     button.resize(600, 40);
     const QRect centred = inkbounds(&button);
     QVERIFY2(qAbs(centred.center().x() - 150) <= 2,
-             "the caption rectangle does not follow a later resize");
+             "the caption rectangle followed a later resize");
 }
 
 void tst_PictureWidgets::textcolor()
@@ -219,8 +219,8 @@ void tst_PictureWidgets::textcolor()
             sawred |= r.red() > 200 && r.green() < 60 && r.blue() < 60;
         }
     }
-    QVERIFY2(sawblack, "the caption is black by default");
-    QVERIFY2(sawred, "the caption takes the chosen colour");
+    QVERIFY2(sawblack, "the caption is not black by default");
+    QVERIFY2(sawred, "the caption did not take the chosen colour");
 }
 
 void tst_PictureWidgets::framepicture()
@@ -230,11 +230,11 @@ void tst_PictureWidgets::framepicture()
     frame.setFrameShape(QFrame::Box);
     frame.setLineWidth(3);
     const QColor plain = frame.grab().toImage().pixelColor(1, 1);
-    QVERIFY2(plain != QColor(Qt::magenta), "a frame without a picture shows its frame");
+    QVERIFY2(plain != QColor(Qt::magenta), "a frame without a picture does not show its frame");
     frame.setpixmap(solid(Qt::magenta, QSize(4, 4)));
     const QImage shown = frame.grab().toImage();
-    QVERIFY2(shown.pixelColor(1, 1) == QColor(Qt::magenta), "the picture covers the frame lines");
-    QVERIFY2(shown.pixelColor(79, 39) == QColor(Qt::magenta), "the picture is stretched over the frame");
+    QVERIFY2(shown.pixelColor(1, 1) == QColor(Qt::magenta), "the picture does not cover the frame lines");
+    QVERIFY2(shown.pixelColor(79, 39) == QColor(Qt::magenta), "the picture is not stretched over the frame");
 }
 
 void tst_PictureWidgets::framepicturefile()
@@ -264,7 +264,7 @@ void tst_PictureWidgets::stackpicture()
     stack.setpixmap(solid(Qt::cyan, QSize(3, 3)));
     const QImage shown = stack.grab().toImage();
     QVERIFY2(shown.pixelColor(0, 0) == QColor(Qt::cyan) && shown.pixelColor(119, 59) == QColor(Qt::cyan),
-             "the stack's picture shows behind a page that paints nothing");
+             "the stack's picture does not show behind a page that paints nothing");
 }
 
 void tst_PictureWidgets::scenepicture_data()
@@ -284,12 +284,12 @@ void tst_PictureWidgets::scenepicture()
     scene.addRect(0, 0, 5, 5);
     QGraphicsView view;
     showinscene(&scene, &view, picture, 30, 20);
-    QVERIFY2(view.scene() == &scene, "the view shows the scene");
+    QVERIFY2(view.scene() == &scene, "the view does not show the scene");
     const QList<QGraphicsItem *> items = scene.items();
-    QVERIFY2(items.size() == 1, "the old content is gone");
+    QVERIFY2(items.size() == 1, "the old content is still there");
     const auto *item = qgraphicsitem_cast<QGraphicsPixmapItem *>(items.first());
-    QVERIFY2(item && item->pixmap().size() == shown, "the picture at the asked size");
-    QVERIFY2(scalepixmap(picture, 30, 20).isNull() == picture.isNull(), "a null picture stays null");
+    QVERIFY2(item && item->pixmap().size() == shown, "the picture is not at the asked size");
+    QVERIFY2(scalepixmap(picture, 30, 20).isNull() == picture.isNull(), "scaling changed whether the picture is null");
 }
 
 void tst_PictureWidgets::viewclick()
@@ -305,10 +305,10 @@ void tst_PictureWidgets::viewclick()
     QSignalSpy clicks(&view, &QGraphicsViewEx::click);
     const QPoint middle = view.viewport()->rect().center();
     QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, middle);
-    QVERIFY2(clicks.count() == 1, "one press gives one click()");
+    QVERIFY2(clicks.count() == 1, "one press did not give one click()");
     QTest::mouseClick(view.viewport(), Qt::RightButton, Qt::NoModifier, middle);
-    QVERIFY2(clicks.count() == 2, "any mouse button gives click()");
-    QVERIFY2(!item->isSelected(), "the scene receives no press");
+    QVERIFY2(clicks.count() == 2, "the right mouse button did not give click()");
+    QVERIFY2(!item->isSelected(), "the scene received the press");
 }
 
 QTEST_MAIN(tst_PictureWidgets)

@@ -28,12 +28,12 @@ void tst_mbook::newrecord()
 {
     MBook book;
     QCOMPARE(book.getordermode(), -1);
-    QVERIFY2(book.getdate().isNull(), "a new record has no date");
+    QVERIFY2(book.getdate().isNull(), "a new record has a date");
     QCOMPARE(book.wordcount(), 0);
     QCOMPARE(book.sentcount(), 0);
     QCOMPARE(book.lessoncount(), 0);
-    QVERIFY2(book.getinfopic().isNull(), "a new record has no picture");
-    QVERIFY2(book.word(0).isEmpty(), "no word at position 0");
+    QVERIFY2(book.getinfopic().isNull(), "a new record has a picture");
+    QVERIFY2(book.word(0).isEmpty(), "a new record has a word at position 0");
     QCOMPARE(book.rawword(0), -1);
 }
 
@@ -42,7 +42,7 @@ void tst_mbook::repairedtexts()
     MBook book;
     MBook untouched;
     QCOMPARE(book.getinfo(), QStringList() << "" << "" << "" << "" << "" << "");
-    QVERIFY2(book != untouched, "the getter keeps the repaired title block in the record");
+    QVERIFY2(book != untouched, "the getter did not keep the repaired title block in the record");
     QCOMPARE(book.showtext4().size(), 3);
     book.setinfo(QStringList() << "a" << "b" << "c" << "d" << "e" << "f");
     book.setinfo(QStringList() << "x");
@@ -72,19 +72,19 @@ void tst_mbook::setters()
     QCOMPARE(book.showtext1() == texts, taken);
     QCOMPARE(book.showtext3() == texts, taken);
     QCOMPARE(book.showtext5() == texts, taken);
-    QVERIFY2(book.showtext2() != texts, "other display infos stay");
+    QVERIFY2(book.showtext2() != texts, "another display info changed too");
     book.setshowpic2("jpeg");
     QCOMPARE(book.getshowpic2(), QByteArray("jpeg"));
-    QVERIFY2(book.getshowpic1().isEmpty(), "other pictures stay");
+    QVERIFY2(book.getshowpic1().isEmpty(), "another picture changed too");
 }
 
 void tst_mbook::words()
 {
     MBook book;
-    QVERIFY2(!book.addword(QStringList() << "a" << "b" << "c"), "three strings are refused");
+    QVERIFY2(!book.addword(QStringList() << "a" << "b" << "c"), "a word of three strings was taken");
     QCOMPARE(book.wordcount(), 0);
-    QVERIFY2(book.addword(testword(0)), "four strings are taken");
-    QVERIFY2(book.word(0).isEmpty(), "no order yet");
+    QVERIFY2(book.addword(testword(0)), "a word of four strings was refused");
+    QVERIFY2(book.word(0).isEmpty(), "a word was given out before any order was set");
     QCOMPARE(book.wordsentence(0), -1);
     book.setorder(false);
     QCOMPARE(book.word(0), testword(0));
@@ -119,7 +119,8 @@ void tst_mbook::order()
     QSet<int> seen;
     for (int p = 0; p < n; ++p) {
         const int w = book.rawword(p);
-        QVERIFY2(w >= 0 && w < n && !seen.contains(w), qPrintable(QString("position %1").arg(p)));
+        QVERIFY2(w >= 0 && w < n && !seen.contains(w),
+                 qPrintable(QString("position %1 holds a wrong or repeated word").arg(p)));
         seen.insert(w);
         QCOMPARE(book.word(p), testword(w));
         if (!random)
@@ -131,42 +132,42 @@ void tst_mbook::order()
 void tst_mbook::links()
 {
     MBook book = testbook(4, 3);
-    QVERIFY2(!book.setlink(0, 5), "sentence 5 does not exist");
-    QVERIFY2(!book.setlink(4, 0), "word 4 does not exist");
+    QVERIFY2(!book.setlink(0, 5), "a link to the missing sentence 5 was taken");
+    QVERIFY2(!book.setlink(4, 0), "a link from the missing word 4 was taken");
     QCOMPARE(book.haslink(-1), -1);
     QCOMPARE(book.haslink(book.wordcount()), -1);
     QCOMPARE(book.haslink(1), 0);
-    QVERIFY2(book.setlink(1, 2), "a valid link is taken");
+    QVERIFY2(book.setlink(1, 2), "a valid link was refused");
     QCOMPARE(book.haslink(1), 1);
     QCOMPARE(book.wordsentence(1), 2);
-    QVERIFY2(!book.unlink(1, 0), "unlinking another sentence is refused");
+    QVERIFY2(!book.unlink(1, 0), "unlinking another sentence was accepted");
     QCOMPARE(book.wordsentence(1), 2);
-    QVERIFY2(book.unlink(1, 2), "the link is removed");
+    QVERIFY2(book.unlink(1, 2), "the link was not removed");
     QCOMPARE(book.wordsentence(1), -1);
     QCOMPARE(book.sentence(2), testsentence(2));
-    QVERIFY2(book.sentence(3).isEmpty(), "no sentence 3");
+    QVERIFY2(book.sentence(3).isEmpty(), "the missing sentence 3 was given out");
 }
 
 void tst_mbook::lessons()
 {
     MBook book;
-    QVERIFY2(!book.insertlesson(0, "L1"), "no lessons without sentences");
+    QVERIFY2(!book.insertlesson(0, "L1"), "a lesson was made without sentences");
     book.addsentence(testsentence(0));
-    QVERIFY2(book.insertlesson(0, "L2"), "first lesson");
-    QVERIFY2(book.insertlesson(0, "L1"), "inserted before");
-    QVERIFY2(!book.insertlesson(-1, "bad"), "negative position refused");
-    QVERIFY2(!book.insertlesson(3, "bad"), "position past the end refused");
+    QVERIFY2(book.insertlesson(0, "L2"), "the first lesson was refused");
+    QVERIFY2(book.insertlesson(0, "L1"), "a lesson inserted before the first was refused");
+    QVERIFY2(!book.insertlesson(-1, "bad"), "a lesson at a negative position was taken");
+    QVERIFY2(!book.insertlesson(3, "bad"), "a lesson past the end was taken");
     QCOMPARE(book.lessoncount(), 2);
     QCOMPARE(book.lessontitle(0), QString("L1"));
     QCOMPARE(book.lessontitle(5), QString(""));
-    QVERIFY2(book.getlessonitems(0).isEmpty(), "a new lesson has no sentences");
-    QVERIFY2(!book.setlessonitems(0, QList<int>() << 0 << 1), "sentence 1 does not exist");
-    QVERIFY2(book.setlessonitems(1, QList<int>() << 0 << 0), "valid items");
+    QVERIFY2(book.getlessonitems(0).isEmpty(), "a new lesson has sentences");
+    QVERIFY2(!book.setlessonitems(0, QList<int>() << 0 << 1), "items naming the missing sentence 1 were taken");
+    QVERIFY2(book.setlessonitems(1, QList<int>() << 0 << 0), "valid items were refused");
     QCOMPARE(book.getlessonitems(1), QList<int>() << 0 << 0);
-    QVERIFY2(book.clearlessonitems(1), "cleared");
-    QVERIFY2(book.getlessonitems(1).isEmpty(), "no items after clearing");
-    QVERIFY2(!book.removelesson(2), "no lesson 2");
-    QVERIFY2(book.removelesson(0), "lesson removed");
+    QVERIFY2(book.clearlessonitems(1), "the lesson items were not cleared");
+    QVERIFY2(book.getlessonitems(1).isEmpty(), "items are left after clearing");
+    QVERIFY2(!book.removelesson(2), "removing the missing lesson 2 was taken");
+    QVERIFY2(book.removelesson(0), "the lesson was not removed");
     QCOMPARE(book.lessontitle(0), QString("L2"));
 }
 
@@ -183,9 +184,9 @@ void tst_mbook::lessonitems()
     QFETCH(QList<int>, items);
     MBook book = testbook(0, 8);
     book.insertlesson(0, "L");
-    QVERIFY2(book.setlessonitems(0, items), "items in range are taken");
+    QVERIFY2(book.setlessonitems(0, items), "items in range were refused");
     QCOMPARE(book.getlessonitems(0), items);
-    QVERIFY2(!book.setlessonitems(0, QList<int>() << 8), "sentcount itself is out of range");
+    QVERIFY2(!book.setlessonitems(0, QList<int>() << 8), "an item equal to sentcount was taken");
     QCOMPARE(book.getlessonitems(0), items);
 }
 
@@ -202,11 +203,11 @@ void tst_mbook::clearing()
     QCOMPARE(book.sentcount(), 0);
     QCOMPARE(book.wordsentence(0), -1);
     QCOMPARE(book.lessontitle(0), QString("L"));
-    QVERIFY2(book.getlessonitems(0).isEmpty(), "lesson items emptied");
+    QVERIFY2(book.getlessonitems(0).isEmpty(), "the lesson items were not emptied");
     book.clear();
     QCOMPARE(book.wordcount(), 0);
     QCOMPARE(book.lessoncount(), 0);
-    QVERIFY2(book.getinfopic().isEmpty(), "picture emptied");
+    QVERIFY2(book.getinfopic().isEmpty(), "the picture was not emptied");
     QCOMPARE(book.getdate(), QDate(2013, 5, 1));
     QCOMPARE(book.getordermode(), 1);
 }
@@ -226,7 +227,7 @@ void tst_mbook::scramble()
     QFETCH(QString, text);
     const QString scrambled = MBook::scramble(text, MBook::scramblekey());
     QCOMPARE(scrambled.size(), text.size());
-    QVERIFY2(scrambled != text, "the text is changed");
+    QVERIFY2(scrambled != text, "the text was not changed");
     QCOMPARE(MBook::scramble(scrambled, MBook::scramblekey()), text);
 }
 
@@ -234,8 +235,8 @@ void tst_mbook::scramblekeycycle()
 {
     const QString key = MBook::scramblekey();
     QCOMPARE(key, QString("quorvantemplisaduberkonvexo"));
-    QVERIFY2(MBook::scramble(QString(""), key).isNull(), "empty gives null");
-    QVERIFY2(MBook::scramble(QString(), key).isNull(), "null gives null");
+    QVERIFY2(MBook::scramble(QString(""), key).isNull(), "an empty text did not give a null one");
+    QVERIFY2(MBook::scramble(QString(), key).isNull(), "a null text did not give a null one");
     const QString text = key + key.left(1);
     const QString scrambled = MBook::scramble(text, key);
     QCOMPARE(scrambled, QString(28, QChar(0)));

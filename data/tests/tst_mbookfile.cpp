@@ -104,7 +104,7 @@ MBook richbook()
 
 void tst_mbookfile::init()
 {
-    QVERIFY2(folder.renew(), "temporary folder");
+    QVERIFY2(folder.renew(), "no temporary folder");
 }
 
 void tst_mbookfile::handmade()
@@ -112,7 +112,7 @@ void tst_mbookfile::handmade()
     const QByteArray bytes = fields();
     folder.write("book.zemBook", bytes);
     MBook book;
-    QVERIFY2(book.readbook(folder.path("book.zemBook")), "the hand-made textbook reads");
+    QVERIFY2(book.readbook(folder.path("book.zemBook")), "the hand-made textbook did not read");
     QCOMPARE(book.getinfo(), QStringList() << "Book" << "" << "" << "" << "" << "");
     QCOMPARE(book.getinfopic(), QByteArray("JPG"));
     QCOMPARE(book.getdate(), QDate(2013, 5, 1));
@@ -130,7 +130,7 @@ void tst_mbookfile::handmade()
     QCOMPARE(book.lessontitle(0), QString::fromUtf8("第一课"));
     QCOMPARE(book.getlessonitems(0), QList<int>() << 0);
 
-    QVERIFY2(book.write(folder.path("again.zemBook"), true), "written back");
+    QVERIFY2(book.write(folder.path("again.zemBook"), true), "the textbook was not written back");
     QCOMPARE(readall(folder.path("again.zemBook")).toHex(), bytes.toHex());
 }
 
@@ -142,11 +142,11 @@ void tst_mbookfile::otherwriter()
                  fields(Title, "00000006000000080033001a000000190000000000000000000000000000"
                                "000000000000"));
     MBook book;
-    QVERIFY2(book.readbook(folder.path("book.zemBook")), "empty strings instead of null ones read");
+    QVERIFY2(book.readbook(folder.path("book.zemBook")), "empty strings instead of null ones did not read");
     QCOMPARE(book.getinfo(), QStringList() << "Book" << "" << "" << "" << "" << "");
     folder.write("book.zemBook", fields(Items, "00000001ffffffff"));
-    QVERIFY2(book.readbook(folder.path("book.zemBook")), "a null lesson string reads");
-    QVERIFY2(book.getlessonitems(0).isEmpty(), "and gives no items");
+    QVERIFY2(book.readbook(folder.path("book.zemBook")), "a null lesson string did not read");
+    QVERIFY2(book.getlessonitems(0).isEmpty(), "a null lesson string gave items");
 }
 
 void tst_mbookfile::roundtrip_data()
@@ -164,17 +164,17 @@ void tst_mbookfile::roundtrip()
     QFETCH(bool, finished);
     QFETCH(bool, empty);
     const MBook written = empty ? MBook() : richbook();
-    QVERIFY2(empty || !written.getinfopic().isEmpty(), "the test picture is there");
-    QVERIFY2(written.write(folder.path("a"), finished), "written");
+    QVERIFY2(empty || !written.getinfopic().isEmpty(), "the test picture is missing");
+    QVERIFY2(written.write(folder.path("a"), finished), "the textbook was not written");
     const QByteArray bytes = readall(folder.path("a"));
     QCOMPARE(bytes.left(8).toHex(), QByteArray("2001101320131001"));
     QCOMPARE(bytes.mid(8, 4).toHex(), QByteArray(finished ? "00000050" : "0000004a"));
     MBook read;
     QVERIFY2(finished ? read.readbook(folder.path("a")) : read.readproject(folder.path("a")),
-             "read back");
-    QVERIFY2(read == written, "the record read equals the record written");
-    QVERIFY2(read.write(folder.path("b"), finished), "written again");
-    QVERIFY2(readall(folder.path("b")) == bytes, "the second file is byte for byte the first");
+             "the textbook did not read back");
+    QVERIFY2(read == written, "the record read differs from the record written");
+    QVERIFY2(read.write(folder.path("b"), finished), "the textbook was not written again");
+    QVERIFY2(readall(folder.path("b")) == bytes, "the second file differs from the first");
 }
 
 void tst_mbookfile::wrongkind()
@@ -184,20 +184,20 @@ void tst_mbookfile::wrongkind()
     book.write(folder.path("book.zemBook"), true);
     MBook read = richbook();
     read.setdate(QDate(2000, 1, 1));
-    QVERIFY2(!read.readbook(folder.path("book.pro")), "a project is no finished textbook");
+    QVERIFY2(!read.readbook(folder.path("book.pro")), "a project was read as a finished textbook");
     QCOMPARE(read.wordcount(), 0);
     QCOMPARE(read.getinfopic(), QByteArray());
     QCOMPARE(read.getdate(), QDate(2000, 1, 1));
     QCOMPARE(read.getordermode(), 1);
-    QVERIFY2(!read.readproject(folder.path("book.zemBook")), "a finished textbook is no project");
-    QVERIFY2(read.readproject(folder.path("book.pro")), "the project reads as a project");
+    QVERIFY2(!read.readproject(folder.path("book.zemBook")), "a finished textbook was read as a project");
+    QVERIFY2(read.readproject(folder.path("book.pro")), "the project did not read as a project");
 }
 
 void tst_mbookfile::missingfile()
 {
     MBook book = richbook();
-    QVERIFY2(!book.readbook(folder.path("none")), "a missing file is refused");
-    QVERIFY2(book == richbook(), "the record is untouched");
+    QVERIFY2(!book.readbook(folder.path("none")), "a missing file was taken");
+    QVERIFY2(book == richbook(), "the record changed");
 }
 
 void tst_mbookfile::damaged_data()
@@ -226,8 +226,8 @@ void tst_mbookfile::damaged()
     QFETCH(QByteArray, bytes);
     folder.write("book.zemBook", bytes);
     MBook book = richbook();
-    QVERIFY2(!book.readbook(folder.path("book.zemBook")), "a damaged file is refused");
-    QVERIFY2(!book.readproject(folder.path("book.zemBook")), "and refused as a project too");
+    QVERIFY2(!book.readbook(folder.path("book.zemBook")), "a damaged file was taken");
+    QVERIFY2(!book.readproject(folder.path("book.zemBook")), "a damaged file was taken as a project");
     QCOMPARE(book.wordcount(), 0);
     QCOMPARE(book.sentcount(), 0);
     QCOMPARE(book.lessoncount(), 0);
@@ -252,24 +252,24 @@ void tst_mbookfile::writefailure()
     MBook big = richbook();
     big.setshowpic3(QByteArray(picture, 'x'));
     rlimit saved;
-    QVERIFY2(getrlimit(RLIMIT_FSIZE, &saved) == 0, "file size limit");
+    QVERIFY2(getrlimit(RLIMIT_FSIZE, &saved) == 0, "the file size limit is unknown");
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;
     small.rlim_cur = rlim_t(limit);
     setrlimit(RLIMIT_FSIZE, &small);
     const bool written = big.write(folder.path("book.zemBook"), true);
     setrlimit(RLIMIT_FSIZE, &saved);
-    QVERIFY2(!written, "the failed write is reported");
-    QVERIFY2(readall(folder.path("book.zemBook")) == old, "the old file is kept");
+    QVERIFY2(!written, "the failed write was reported as success");
+    QVERIFY2(readall(folder.path("book.zemBook")) == old, "the old file was not kept");
     QCOMPARE(QDir(folder.root()).entryList(QDir::Files), QStringList() << "book.zemBook");
 }
 
 void tst_mbookfile::unwritable()
 {
     QVERIFY2(!richbook().write(folder.path("no/such/folder/book.pro"), false),
-             "no folder, no file");
-    QVERIFY2(!richbook().write(folder.root(), true), "a folder is not replaced");
-    QVERIFY2(QFileInfo(folder.root()).isDir(), "the folder stays");
+             "a file was written into a missing folder");
+    QVERIFY2(!richbook().write(folder.root(), true), "a folder was replaced");
+    QVERIFY2(QFileInfo(folder.root()).isDir(), "the folder is gone");
 }
 
 // Files that claim more than any real one, made sparse: refused at once and
@@ -300,13 +300,13 @@ void tst_mbookfile::hostile()
     const QString path = folder.sparse("book.zemBook", head, size);
     const qint64 peak = memorystatus("VmHWM");
     MBook book = richbook();
-    QVERIFY2(!book.readbook(path), "refused as a textbook");
-    QVERIFY2(!book.readproject(path), "refused as a project");
+    QVERIFY2(!book.readbook(path), "a hostile file was taken as a textbook");
+    QVERIFY2(!book.readproject(path), "a hostile file was taken as a project");
 
     MUser user;
     bool bookok = true;
-    QVERIFY2(user.load(writebookuser(folder.path("u.zbu"), path), &bookok), "the user file loads");
-    QVERIFY2(!bookok, "its textbook is refused");
+    QVERIFY2(user.load(writebookuser(folder.path("u.zbu"), path), &bookok), "the user file did not load");
+    QVERIFY2(!bookok, "the hostile textbook was taken");
     const qint64 grown = memorystatus("VmHWM") - peak;
     QVERIFY2(grown < 64 << 20, qPrintable(QString("reading took %1 MiB").arg(grown >> 20)));
 }
@@ -319,7 +319,7 @@ void tst_mbookfile::countceiling()
     MBook book;
     QVERIFY2(book.readbook(folder.sparse("book.zemBook", head, head.size() + 4 * qint64(count)
                                                                    + afterwords)),
-             "the textbook reads");
+             "the textbook did not read");
     QCOMPARE(book.wordcount(), int(count));
     QCOMPARE(book.getdate(), QDate(2013, 5, 1));
 }
@@ -332,18 +332,18 @@ void tst_mbookfile::outofmemory()
     big.setshowpic1(QByteArray(15 << 20, 'b'));
     big.setshowpic2(QByteArray(15 << 20, 'c'));
     const QString path = folder.path("big.zemBook");
-    QVERIFY2(big.write(path, true), "written");
+    QVERIFY2(big.write(path, true), "the textbook was not written");
     rlimit saved;
-    QVERIFY2(getrlimit(RLIMIT_AS, &saved) == 0, "address space limit");
+    QVERIFY2(getrlimit(RLIMIT_AS, &saved) == 0, "the address space limit is unknown");
     rlimit small = saved;
     small.rlim_cur = rlim_t(memorystatus("VmSize") + (16 << 20));
     setrlimit(RLIMIT_AS, &small);
     MBook book;
     const bool read = book.readbook(path);
     setrlimit(RLIMIT_AS, &saved);
-    QVERIFY2(!read, "refused when memory runs out");
-    QVERIFY2(book.readbook(path), "read when there is memory");
-    QVERIFY2(book == big, "whole");
+    QVERIFY2(!read, "the file was taken though memory ran out");
+    QVERIFY2(book.readbook(path), "the file did not read once memory was back");
+    QVERIFY2(book == big, "the record read is not whole");
 }
 
 QTEST_GUILESS_MAIN(tst_mbookfile)

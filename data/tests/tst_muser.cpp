@@ -32,7 +32,7 @@ private:
 
 void tst_muser::init()
 {
-    QVERIFY2(folder.renew(), "temporary folder");
+    QVERIFY2(folder.renew(), "no temporary folder");
 }
 
 QString tst_muser::bookfile(const MBook &book, const QString &name)
@@ -46,13 +46,13 @@ QString tst_muser::bookfile(const MBook &book, const QString &name)
 void tst_muser::newuser()
 {
     MUser user;
-    QVERIFY2(user.parent() == nullptr, "no parent");
+    QVERIFY2(user.parent() == nullptr, "a new user has a parent");
     QCOMPARE(QString(user.metaObject()->className()), QString("MUser"));
-    QVERIFY2(user.getname().isEmpty() && user.getbookpath().isEmpty(), "no identity");
+    QVERIFY2(user.getname().isEmpty() && user.getbookpath().isEmpty(), "a new user has a name or a textbook");
     QCOMPARE(user.wordcount(), 0);
     QCOMPARE(user.groupcount(), 0);
     QCOMPARE(user.lessoncount(), 0);
-    QVERIFY2(user.israndom(), "no textbook counts as random order");
+    QVERIFY2(user.israndom(), "a user without textbook does not count as random order");
 }
 
 void tst_muser::password_data()
@@ -71,30 +71,30 @@ void tst_muser::password()
     QFETCH(QString, digest);
     MUser user;
     user.setpassword(password);
-    QVERIFY2(user.checkpassword(password), "the same password is accepted");
-    QVERIFY2(!user.checkpassword(password + "x"), "another password is refused");
+    QVERIFY2(user.checkpassword(password), "the same password was refused");
+    QVERIFY2(!user.checkpassword(password + "x"), "another password was accepted");
     if (password != password.toUpper())
-        QVERIFY2(!user.checkpassword(password.toUpper()), "letter case counts");
+        QVERIFY2(!user.checkpassword(password.toUpper()), "a password in other letter case was accepted");
     // The digest lands in the saved file; read it back through the head.
     const QString path = folder.path("u.zbu");
-    QVERIFY2(user.save(path), "saved");
+    QVERIFY2(user.save(path), "the user was not saved");
     MUser other;
     other.readhead(path);
-    QVERIFY2(other.checkpassword(password), "the stored digest checks");
+    QVERIFY2(other.checkpassword(password), "the stored digest did not check");
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     const QByteArray bytes = file.readAll();
     QByteArray field = QByteArray::fromHex("00000040");
     for (QChar c : MBook::scramble(digest, MBook::scramblekey()))
         field += char(c.unicode() >> 8) + QByteArray(1, char(c.unicode() & 0xFF));
-    QVERIFY2(bytes.contains(field), "the file holds the scrambled lower-case hex MD5");
+    QVERIFY2(bytes.contains(field), "the file does not hold the scrambled lower-case hex MD5");
 }
 
 void tst_muser::adopt()
 {
     MUser user;
     const QString path = bookfile(testbook(30, 12, true));
-    QVERIFY2(user.adoptbook(path), "the textbook is adopted");
+    QVERIFY2(user.adoptbook(path), "the textbook was not adopted");
     QCOMPARE(user.getbookpath(), path);
     QCOMPARE(user.wordcount(), 30);
     QCOMPARE(user.sentcount(), 12);
@@ -103,17 +103,17 @@ void tst_muser::adopt()
     QCOMPARE(user.sentdiff(11), 10);
     QCOMPARE(user.groupcount(), 0);
     QCOMPARE(user.keycount(), 0);
-    QVERIFY2(user.israndom(), "random order");
+    QVERIFY2(user.israndom(), "the order is not random");
 }
 
 void tst_muser::adoptrefused()
 {
     MUser user;
-    QVERIFY2(user.adoptbook(bookfile(testbook(3, 1))), "first textbook");
+    QVERIFY2(user.adoptbook(bookfile(testbook(3, 1))), "the first textbook was not adopted");
     user.setworddiff(0, 20);
     user.newgroup(2);
     user.addkey("k", "c", 0, 1);
-    QVERIFY2(!user.adoptbook(bookfile(testbook(5, 5), "other.zemBook")), "one at a time");
+    QVERIFY2(!user.adoptbook(bookfile(testbook(5, 5), "other.zemBook")), "a second textbook was adopted");
     QCOMPARE(user.worddiff(0), 20);
     QCOMPARE(user.wordcount(), 3);
     QCOMPARE(user.groupcount(), 1);
@@ -127,10 +127,10 @@ void tst_muser::adoptunreadable()
     user.addkey("k", "c", 0, 1);
     const MBook book = testbook(3, 1);
     book.write(folder.path("book.pro"), false);
-    QVERIFY2(!user.adoptbook(folder.path("book.pro")), "a project is not adopted");
-    QVERIFY2(!user.adoptbook(folder.path("missing")), "a missing file is not adopted");
+    QVERIFY2(!user.adoptbook(folder.path("book.pro")), "a project was adopted");
+    QVERIFY2(!user.adoptbook(folder.path("missing")), "a missing file was adopted");
     QCOMPARE(user.keycount(), 1);
-    QVERIFY2(user.getbookpath().isEmpty(), "no book path");
+    QVERIFY2(user.getbookpath().isEmpty(), "a book path is left");
 }
 
 void tst_muser::dropandreset()
@@ -139,25 +139,25 @@ void tst_muser::dropandreset()
     user.setname("n");
     user.setpassword("p");
     user.setavatar("jpg");
-    QVERIFY2(user.adoptbook(bookfile(testbook(4, 2))), "adopted");
+    QVERIFY2(user.adoptbook(bookfile(testbook(4, 2))), "the textbook was not adopted");
     user.newgroup(2);
     user.reset();
-    QVERIFY2(user.getname().isEmpty() && user.getbookpath().isEmpty(), "identity emptied");
-    QVERIFY2(user.getavatar().isEmpty(), "avatar emptied");
-    QVERIFY2(!user.checkpassword("p"), "digest emptied");
+    QVERIFY2(user.getname().isEmpty() && user.getbookpath().isEmpty(), "the identity was not emptied");
+    QVERIFY2(user.getavatar().isEmpty(), "the avatar was not emptied");
+    QVERIFY2(!user.checkpassword("p"), "the digest was not emptied");
     QCOMPARE(user.lessoncount(), 0);
     QCOMPARE(user.wordcount(), 4);
     QCOMPARE(user.groupcount(), 1);
 
     user.setname("n");
     user.setpassword("p");
-    QVERIFY2(user.adoptbook(bookfile(testbook(4, 2))), "adopted again");
+    QVERIFY2(user.adoptbook(bookfile(testbook(4, 2))), "the textbook was not adopted again");
     user.dropbook();
     QCOMPARE(user.getname(), QString("n"));
-    QVERIFY2(user.checkpassword("p"), "digest kept");
+    QVERIFY2(user.checkpassword("p"), "the digest was not kept");
     QCOMPARE(user.wordcount(), 0);
     QCOMPARE(user.groupcount(), 0);
-    QVERIFY2(user.item(0).isEmpty(), "the textbook is gone");
+    QVERIFY2(user.item(0).isEmpty(), "the textbook is still there");
 }
 
 void tst_muser::bookviews()
@@ -172,7 +172,7 @@ void tst_muser::bookviews()
     book.insertlesson(0, "L1");
     book.setlessonitems(0, QList<int>() << 2 << 0);
     MUser user;
-    QVERIFY2(user.adoptbook(bookfile(book)), "adopted");
+    QVERIFY2(user.adoptbook(bookfile(book)), "the textbook was not adopted");
     QCOMPARE(user.bookdate(), QDate(2013, 5, 1));
     QCOMPARE(user.bookinfo().first(), QString("N"));
     QCOMPARE(user.bookpic(), QByteArray("title"));
@@ -180,9 +180,9 @@ void tst_muser::bookviews()
     QCOMPARE(user.showtext(7).first(), QString("five"));
     QCOMPARE(user.showtext(-1).first(), QString("five"));
     QCOMPARE(user.showpic(3), QByteArray("four"));
-    QVERIFY2(!user.israndom(), "natural order");
+    QVERIFY2(!user.israndom(), "the order is not natural");
     QCOMPARE(user.lessontitle(0), QString("L1"));
-    QVERIFY2(user.lessontitle(1).isNull(), "null title out of range");
+    QVERIFY2(user.lessontitle(1).isNull(), "a title out of range is not null");
     QCOMPARE(user.lessonitems(0), QList<int>() << 2 << 0);
     QCOMPARE(user.lessonsize(0), 2);
     QCOMPARE(user.lessonsize(1), -1);
@@ -208,7 +208,7 @@ void tst_muser::coefficients()
     QFETCH(int, value);
     QFETCH(int, expected);
     MUser user;
-    QVERIFY2(user.adoptbook(bookfile(testbook(3, 3))), "adopted");
+    QVERIFY2(user.adoptbook(bookfile(testbook(3, 3))), "the textbook was not adopted");
     user.addphonetic("p", "c", 0, 2);
     user.addphonetic("p", "c", 0, 2);
     user.addphonetic("p", "c", 0, 2);
@@ -242,7 +242,7 @@ void tst_muser::easewords()
     QFETCH(int, to);
     QFETCH(QList<int>, expected);
     MUser user;
-    QVERIFY2(user.adoptbook(bookfile(testbook(4, 0))), "adopted");
+    QVERIFY2(user.adoptbook(bookfile(testbook(4, 0))), "the textbook was not adopted");
     const QList<int> start = QList<int>() << 3 << 2 << 1 << 0;
     for (int p = 0; p < 4; ++p)
         user.setworddiff(p, start.at(p));
@@ -282,7 +282,7 @@ void tst_muser::knowledge()
     QCOMPARE(user.keyforsentence(7).contains(1), type == 3);
     QCOMPARE(user.keyforword(3), QList<int>() << 0);
     QVERIFY2(user.keytitle(2).isEmpty() && user.keytext(-1).isEmpty()
-                 && user.keylink(5).isEmpty(), "empty out of range");
+                 && user.keylink(5).isEmpty(), "an entry out of range is not empty");
 }
 
 void tst_muser::linkscans()

@@ -1,5 +1,6 @@
 #include "mreader.h"
 #include "muser.h"
+#include "checkreturn.h"
 #include "testbook.h"
 
 #include <QtTest>
@@ -67,9 +68,9 @@ private slots:
     void avatarceiling();
 
 private:
-    void fill(MUser &user, const QString &bookpath);
+    bool fill(MUser &user, const QString &bookpath);
     QString bookfile();
-    QString saveuser(MUser &user);
+    bool saveuser(MUser &user);
 
     TestFolder folder;
 };
@@ -102,7 +103,7 @@ int headsize()
 
 void tst_muserfile::init()
 {
-    QVERIFY2(folder.renew(), "temporary folder");
+    QVERIFY2(folder.renew(), "no temporary folder");
 }
 
 QString tst_muserfile::bookfile()
@@ -112,21 +113,21 @@ QString tst_muserfile::bookfile()
     return bookpath;
 }
 
-// A user with progress and knowledge entries on bookfile(), saved as u.zbu.
-QString tst_muserfile::saveuser(MUser &user)
+// Saves a user with progress and knowledge entries on bookfile() as u.zbu.
+bool tst_muserfile::saveuser(MUser &user)
 {
-    fill(user, bookfile());
-    if (!user.save(folder.path("u.zbu")))
-        qFatal("cannot save the user");
-    return folder.path("u.zbu");
+    if (!fill(user, bookfile()))
+        return false;
+    QVERIFY_RETURN(user.save(folder.path("u.zbu")), "the user was not saved");
+    return true;
 }
 
-void tst_muserfile::fill(MUser &user, const QString &bookpath)
+bool tst_muserfile::fill(MUser &user, const QString &bookpath)
 {
     user.setname(QString::fromUtf8("李四 \xF0\x9F\x98\x80"));
     user.setpassword(QString::fromUtf8("密码"));
     user.setavatar(testjpeg(32, 32));
-    QVERIFY2(user.adoptbook(bookpath), "adopted");
+    QVERIFY_RETURN(user.adoptbook(bookpath), "the textbook was not adopted");
     user.setworddiff(3, 0);
     user.setsentdiff(1, 20);
     user.newgroup(4);
@@ -138,17 +139,18 @@ void tst_muserfile::fill(MUser &user, const QString &bookpath)
     user.addphonetic(QString::fromUtf8("音标"), "", 2, 1);
     user.addkey("quo", QString(), 1, 3);
     user.addkey("", "c", 0, 2);
+    return true;
 }
 
 void tst_muserfile::handmade()
 {
     const QString file = folder.write("u.zbu", fields());
     MUser user;
-    QVERIFY2(user.load(file), "the hand-made user file loads");
+    QVERIFY2(user.load(file), "the hand-made user file did not load");
     QCOMPARE(user.getname(), QString::fromUtf8("张三"));
-    QVERIFY2(user.checkpassword(QString::fromUtf8("密码")), "the digest reads");
+    QVERIFY2(user.checkpassword(QString::fromUtf8("密码")), "the digest did not read");
     QCOMPARE(user.getavatar(), QByteArray("JPG"));
-    QVERIFY2(user.getbookpath().isEmpty(), "no textbook");
+    QVERIFY2(user.getbookpath().isEmpty(), "a textbook path was read where there is none");
     QCOMPARE(user.wordcount(), 2);
     QCOMPARE(user.worddiff(1), 9);
     QCOMPARE(user.groupcount(), 1);
@@ -165,7 +167,7 @@ void tst_muserfile::handmade()
     QCOMPARE(user.keytitle(0), QString("k"));
     QCOMPARE(user.keylink(0), QString("j0"));
     QCOMPARE(user.keydiff(0), 10);
-    QVERIFY2(user.save(folder.path("again.zbu")), "saved back");
+    QVERIFY2(user.save(folder.path("again.zbu")), "the user was not saved back");
     QCOMPARE(readall(folder.path("again.zbu")).toHex(), fields().toHex());
 }
 
@@ -185,28 +187,28 @@ void tst_muserfile::otherwriter()
     QFETCH(int, field);
     QFETCH(QByteArray, replacement);
     MUser user;
-    QVERIFY2(user.load(folder.write("u.zbu", fields(field, replacement.constData()))), "loads");
+    QVERIFY2(user.load(folder.write("u.zbu", fields(field, replacement.constData()))), "the user file did not load");
     QCOMPARE(user.groupstart(0), QDateTime(QDate(2026, 3, 2), QTime(9, 0)));
-    QVERIFY2(user.getbookpath().isEmpty(), "no textbook");
+    QVERIFY2(user.getbookpath().isEmpty(), "a textbook path was read where there is none");
 }
 
 void tst_muserfile::roundtrip()
 {
     const QString bookpath = folder.path(QString::fromUtf8("教材.zemBook"));
-    QVERIFY2(testbook(10, 3, true).write(bookpath, true), "textbook written");
+    QVERIFY2(testbook(10, 3, true).write(bookpath, true), "the textbook was not written");
     MUser user;
-    fill(user, bookpath);
-    QVERIFY2(user.save(folder.path("u.zbu")), "saved");
+    QVERIFY(fill(user, bookpath));
+    QVERIFY2(user.save(folder.path("u.zbu")), "the user was not saved");
     const QByteArray bytes = readall(folder.path("u.zbu"));
     QCOMPARE(bytes.left(4).toHex(), QByteArray("12345678"));
-    QVERIFY2(!bytes.contains(QByteArray::fromHex("674e")), "the name is not stored plain");
+    QVERIFY2(!bytes.contains(QByteArray::fromHex("674e")), "the name is stored plain");
     QVERIFY2(bytes.contains(QByteArray::fromHex("00000006006c97f36807")),
-             "knowledge titles are stored plain with their prefix");
+             "knowledge titles are not stored plain with their prefix");
 
     MUser loaded;
     bool bookok = false;
-    QVERIFY2(loaded.load(folder.path("u.zbu"), &bookok), "loaded");
-    QVERIFY2(bookok, "the textbook was read");
+    QVERIFY2(loaded.load(folder.path("u.zbu"), &bookok), "the user file did not load");
+    QVERIFY2(bookok, "the textbook was not read");
     QCOMPARE(loaded.getname(), user.getname());
     QCOMPARE(loaded.getbookpath(), bookpath);
     QCOMPARE(loaded.wordcount(), 10);
@@ -221,27 +223,27 @@ void tst_muserfile::roundtrip()
     QCOMPARE(loaded.keylink(0), QString("j1"));
     QCOMPARE(loaded.phonetictitle(0), QString::fromUtf8("音标"));
     QCOMPARE(loaded.item(0), user.item(0));
-    QVERIFY2(loaded.save(folder.path("again.zbu")), "saved again");
+    QVERIFY2(loaded.save(folder.path("again.zbu")), "the user was not saved again");
     QVERIFY2(readall(folder.path("again.zbu")) == bytes,
-             "the second file is byte for byte the first");
+             "the second file differs from the first");
 }
 
 void tst_muserfile::head()
 {
     MUser saved;
-    saveuser(saved);
+    QVERIFY(saveuser(saved));
     const QString bookpath = saved.getbookpath();
     MUser user;
     user.addkey("mine", "", 0, 2);
-    QVERIFY2(user.readhead(folder.path("u.zbu")), "the head reads");
+    QVERIFY2(user.readhead(folder.path("u.zbu")), "the head did not read");
     QCOMPARE(user.getname(), saved.getname());
     QCOMPARE(user.getavatar(), saved.getavatar());
     QCOMPARE(user.getbookpath(), bookpath);
-    QVERIFY2(user.checkpassword(QString::fromUtf8("密码")), "digest");
+    QVERIFY2(user.checkpassword(QString::fromUtf8("密码")), "the digest did not read from the head");
     QCOMPARE(user.keycount(), 1);
     QCOMPARE(user.wordcount(), 0);
     QVERIFY2(user.readhead(folder.write("u.zbu", fields().left(headsize()))),
-             "a head alone is enough");
+             "a head alone did not read");
     QCOMPARE(user.getname(), QString::fromUtf8("张三"));
 }
 
@@ -249,15 +251,15 @@ void tst_muserfile::emptyname()
 {
     const QString file = folder.path("u.zbu");
     MUser user;
-    QVERIFY2(user.save(file), "saved");
+    QVERIFY2(user.save(file), "the user was not saved");
     QCOMPARE(readall(file).mid(4, 12).toHex(), QByteArray("ffffffffffffffffffffffff"));
     user.reset();
-    QVERIFY2(user.save(file), "saved after reset");
+    QVERIFY2(user.save(file), "the user was not saved after reset");
     QCOMPARE(readall(file).mid(4, 12).toHex(), QByteArray("00000000ffffffffffffffff"));
     MUser loaded;
     loaded.setname("someone");
-    QVERIFY2(loaded.load(file), "loaded");
-    QVERIFY2(loaded.getname().isEmpty(), "empty name");
+    QVERIFY2(loaded.load(file), "the user file did not load");
+    QVERIFY2(loaded.getname().isEmpty(), "the name of a user saved after reset is not empty");
 }
 
 void tst_muserfile::loadwithbook()
@@ -267,15 +269,16 @@ void tst_muserfile::loadwithbook()
     testbook(10, 3, true).write(first, true);
     testbook(6, 1, false).write(second, true);
     MUser one;
-    fill(one, first);
+    QVERIFY(fill(one, first));
     one.save(folder.path("one.zbu"));
     MUser two;
     two.adoptbook(second);
     two.save(folder.path("two.zbu"));
     MUser user;
-    QVERIFY2(user.load(folder.path("one.zbu")) && user.load(folder.path("two.zbu")), "both load");
+    QVERIFY2(user.load(folder.path("one.zbu")) && user.load(folder.path("two.zbu")),
+             "the two user files did not both load");
     QCOMPARE(user.item(0), testword(0));
-    QVERIFY2(!user.israndom(), "the second user's textbook");
+    QVERIFY2(!user.israndom(), "the textbook is not the second user's");
     QCOMPARE(user.groupcount(), 0);
     QCOMPARE(user.keycount(), 0);
 }
@@ -284,31 +287,31 @@ void tst_muserfile::loadwithbook()
 void tst_muserfile::loadunreadablebook()
 {
     MUser saved;
-    saveuser(saved);
+    QVERIFY(saveuser(saved));
     const QString bookpath = saved.getbookpath();
     MUser user;
-    QVERIFY2(user.load(folder.path("u.zbu")), "loaded with its textbook");
+    QVERIFY2(user.load(folder.path("u.zbu")), "the user file did not load with its textbook");
     QFile::remove(bookpath);
     bool bookok = true;
-    QVERIFY2(user.load(folder.path("u.zbu"), &bookok), "the user file still loads");
-    QVERIFY2(!bookok, "the caller learns that the textbook was not read");
+    QVERIFY2(user.load(folder.path("u.zbu"), &bookok), "the user file no longer loads without its textbook");
+    QVERIFY2(!bookok, "the missing textbook was reported as read");
     QCOMPARE(user.groupcount(), 2);
     QCOMPARE(user.lessoncount(), 0);
-    QVERIFY2(user.item(0).isEmpty(), "no textbook is kept");
+    QVERIFY2(user.item(0).isEmpty(), "a textbook was kept");
     QCOMPARE(user.getbookpath(), bookpath);
 }
 
 void tst_muserfile::loadwithoutbook()
 {
     MUser user;
-    fill(user, bookfile());
+    QVERIFY(fill(user, bookfile()));
     MUser fresh;
     fresh.setname("new");
     fresh.save(folder.path("new.zbu"));
     bool bookok = false;
-    QVERIFY2(user.load(folder.path("new.zbu"), &bookok), "loaded");
-    QVERIFY2(bookok, "a file without textbook has nothing to fail");
-    QVERIFY2(user.item(0).isEmpty(), "the book is empty");
+    QVERIFY2(user.load(folder.path("new.zbu"), &bookok), "the user file did not load");
+    QVERIFY2(bookok, "a file without textbook reported a failed textbook");
+    QVERIFY2(user.item(0).isEmpty(), "the book is not empty");
     QCOMPARE(user.wordcount(), 0);
     QCOMPARE(user.getname(), QString("new"));
 }
@@ -327,22 +330,22 @@ void tst_muserfile::loadspecialbook()
     QFETCH(QString, bookpath);
     const QString target = bookpath.startsWith('/') ? bookpath : folder.path(bookpath);
     if (bookpath == "pipe")
-        QVERIFY2(mkfifo(QFile::encodeName(target).constData(), 0600) == 0, "pipe made");
+        QVERIFY2(mkfifo(QFile::encodeName(target).constData(), 0600) == 0, "the pipe was not made");
     MUser user;
     bool bookok = true;
     QVERIFY2(user.load(writebookuser(folder.path("u.zbu"), target), &bookok),
-             "the user file loads");
-    QVERIFY2(!bookok, "the textbook is refused");
+             "the user file did not load");
+    QVERIFY2(!bookok, "a special file was taken as the textbook");
     MBook book;
-    QVERIFY2(!book.readbook(target), "also when read directly");
+    QVERIFY2(!book.readbook(target), "a special file was read as a textbook");
 }
 
 void tst_muserfile::loadmissing()
 {
     MUser user;
-    QVERIFY2(user.load(folder.write("u.zbu", fields())), "loaded");
-    QVERIFY2(!user.load(folder.path("none.zbu")), "a missing file is refused");
-    QVERIFY2(!user.readhead(folder.path("none.zbu")), "also for the head");
+    QVERIFY2(user.load(folder.write("u.zbu", fields())), "the user file did not load");
+    QVERIFY2(!user.load(folder.path("none.zbu")), "a missing file was taken");
+    QVERIFY2(!user.readhead(folder.path("none.zbu")), "the head of a missing file was taken");
     QCOMPARE(user.getname(), QString::fromUtf8("张三"));
     QCOMPARE(user.wordcount(), 2);
 }
@@ -367,9 +370,9 @@ void tst_muserfile::damaged()
     QFETCH(QByteArray, bytes);
     const QString file = folder.write("u.zbu", bytes);
     MUser user;
-    fill(user, bookfile());
+    QVERIFY(fill(user, bookfile()));
     const QString name = user.getname();
-    QVERIFY2(!user.load(file), "a damaged file is refused");
+    QVERIFY2(!user.load(file), "a damaged file was taken");
     QCOMPARE(user.getname(), name);
     QCOMPARE(user.getbookpath(), folder.path("b.zemBook"));
     QCOMPARE(user.groupcount(), 2);
@@ -391,7 +394,7 @@ void tst_muserfile::headdamaged()
     QFETCH(QByteArray, bytes);
     MUser user;
     user.setname("kept");
-    QVERIFY2(!user.readhead(folder.write("u.zbu", bytes)), "a damaged head is refused");
+    QVERIFY2(!user.readhead(folder.write("u.zbu", bytes)), "a damaged head was taken");
     QCOMPARE(user.getname(), QString("kept"));
 }
 
@@ -415,7 +418,7 @@ void tst_muserfile::overlappinggroups()
     QFETCH(QByteArray, sizes);
     QFETCH(int, weak);
     MUser user;
-    QVERIFY2(user.load(folder.write("u.zbu", fields(Sizes, sizes.constData()))), "the file reads");
+    QVERIFY2(user.load(folder.write("u.zbu", fields(Sizes, sizes.constData()))), "the file did not read");
     QCOMPARE(user.pickweak(), weak);
     user.makeorder(1);
     QCOMPARE(user.workitem(0), 0);
@@ -426,9 +429,9 @@ void tst_muserfile::unwritable()
     const QByteArray old = fields();
     const QString file = folder.write("u.zbu", old);
     MUser user;
-    QVERIFY2(!user.save(folder.path("missing/u.zbu")), "no folder, no file");
-    QVERIFY2(!user.save(folder.root()), "a folder is not replaced");
-    QVERIFY2(readall(file) == old, "other files untouched");
+    QVERIFY2(!user.save(folder.path("missing/u.zbu")), "a file was written into a missing folder");
+    QVERIFY2(!user.save(folder.root()), "a folder was replaced");
+    QVERIFY2(readall(file) == old, "another file was changed");
 }
 
 // Files that claim more than any real one, made sparse: refused at once,
@@ -467,7 +470,7 @@ void tst_muserfile::hostile()
     QCOMPARE(user.readhead(file), headreads);
     if (!headreads)
         QCOMPARE(user.getname(), QString("kept"));
-    QVERIFY2(!user.load(file), "the whole file is refused");
+    QVERIFY2(!user.load(file), "the whole file was taken");
     QCOMPARE(user.groupcount(), 0);
     const qint64 grown = memorystatus("VmHWM") - peak;
     QVERIFY2(grown < 64 << 20, qPrintable(QString("reading took %1 MiB").arg(grown >> 20)));
@@ -481,9 +484,9 @@ void tst_muserfile::avatarceiling()
     const QString file = folder.sparse("u.zbu", head, head.size() + length + afteravatar().size(),
                                        afteravatar());
     MUser user;
-    QVERIFY2(user.readhead(file), "the head reads");
+    QVERIFY2(user.readhead(file), "the head did not read");
     QCOMPARE(user.getavatar().size(), int(length));
-    QVERIFY2(user.load(file), "the file loads");
+    QVERIFY2(user.load(file), "the file did not load");
     QCOMPARE(user.getname(), QString::fromUtf8("张三"));
     QCOMPARE(user.groupcount(), 1);
 }

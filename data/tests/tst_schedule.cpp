@@ -65,7 +65,7 @@ void tst_schedule::workedexample()
     ScheduleFixture f;
     const int g = f.addgroup(5, at(2, 9, 0), 0);
     f.user.setworddiff(0, 20);
-    QVERIFY2(f.user.duegroups(at(2, 9, 19, 59)).isEmpty(), "not yet due");
+    QVERIFY2(f.user.duegroups(at(2, 9, 19, 59)).isEmpty(), "the group was due too early");
     QCOMPARE(f.user.duegroups(at(2, 9, 20)), QList<int>() << g);
     f.user.completereview(g, at(2, 9, 25, 30));
     QCOMPARE(f.user.stage(g), 1);
@@ -73,21 +73,21 @@ void tst_schedule::workedexample()
     QCOMPARE(f.user.worddiff(0), 19);
     QCOMPARE(f.user.worddiff(1), 9);
 
-    QVERIFY2(f.user.duegroups(at(2, 10, 24, 59)).isEmpty(), "second review not yet due");
+    QVERIFY2(f.user.duegroups(at(2, 10, 24, 59)).isEmpty(), "the second review was due too early");
     QCOMPARE(f.user.duegroups(at(2, 10, 25)), QList<int>() << g);
     f.user.completereview(g, at(2, 11, 10));
     QCOMPARE(f.user.stage(g), 2);
     QCOMPARE(f.user.interval(g, 2), 105);
     QCOMPARE(f.user.worddiff(0), 18);
 
-    QVERIFY2(f.user.duegroups(at(2, 23, 9, 59)).isEmpty(), "third review not yet due");
+    QVERIFY2(f.user.duegroups(at(2, 23, 9, 59)).isEmpty(), "the third review was due too early");
     QCOMPARE(f.user.duegroups(at(2, 23, 10)), QList<int>() << g);
     f.user.completereview(g, at(3, 8, 0));
     QCOMPARE(f.user.stage(g), 3);
     QCOMPARE(f.user.interval(g, 3), 1);
     QCOMPARE(f.user.worddiff(0), 17);
 
-    QVERIFY2(f.user.duegroups(at(4, 23, 9, 59)).isEmpty(), "fourth review not yet due");
+    QVERIFY2(f.user.duegroups(at(4, 23, 9, 59)).isEmpty(), "the fourth review was due too early");
     QCOMPARE(f.user.duegroups(at(4, 23, 10)), QList<int>() << g);
     QCOMPARE(f.user.reviewtime(g, 1), at(2, 9, 25));
     QCOMPARE(f.user.reviewtime(g, 2), at(2, 11, 10));
@@ -120,7 +120,7 @@ void tst_schedule::neverdue()
     ScheduleFixture f;
     f.addgroup(3, at(1, 0, 0), stage);
     QVERIFY2(f.user.duegroups(QDateTime(QDate(2100, 1, 1), QTime(0, 0))).isEmpty(),
-             "never due");
+             "a group that is never due came due");
 }
 
 void tst_schedule::dueboundary_data()
@@ -140,7 +140,7 @@ void tst_schedule::dueboundary()
     QFETCH(QDateTime, due);
     ScheduleFixture f;
     const int g = f.addgroup(3, at(2, 9, 0), stage);
-    QVERIFY2(f.user.duegroups(due.addSecs(-1)).isEmpty(), "one second early");
+    QVERIFY2(f.user.duegroups(due.addSecs(-1)).isEmpty(), "the group was due one second early");
     QCOMPARE(f.user.duegroups(due), QList<int>() << g);
 }
 
@@ -213,7 +213,7 @@ void tst_schedule::oversizedgroups()
     QVERIFY2(user.load(writeuser(dir.filePath("u.zbu"), QList<int>() << 10 << 10,
                                  QList<int>() << 2147483647 << 2147483647, starts,
                                  QList<int>() << 20 << 20, QList<int>() << 0 << 0)),
-             "loaded");
+             "the user file did not load");
     user.newgroup(5);
     QCOMPARE(user.groupcount(), 3);
     QCOMPARE(user.wordsupto(2), 2147483647);
@@ -301,7 +301,7 @@ void tst_schedule::unequallists()
     QVERIFY2(user.load(writeuser(dir.filePath("u.zbu"), QList<int>() << 10 << 12 << 14,
                                  QList<int>() << 1 << 1 << 1, QList<QDateTime>() << at(1, 0, 0),
                                  QList<int>(), QList<int>() << 0 << 0)),
-             "loaded");
+             "the user file did not load");
     QCOMPARE(user.groupcount(), 3);
     QCOMPARE(user.stage(1), -1);
     QCOMPARE(user.interval(0, 1), -1);
@@ -325,9 +325,9 @@ void tst_schedule::hugeintervals()
     for (int k = 1; k <= 8; ++k)
         f.user.setinterval(g, k, 2147483647);
     QVERIFY2(f.user.duegroups(QDateTime(QDate(9999, 1, 1), QTime(0, 0))).isEmpty(),
-             "due past any date");
+             "a group with huge intervals came due");
     QVERIFY2(!f.user.reviewtime(g, 8).isValid() || f.user.reviewtime(g, 8) > at(2, 9, 0),
-             "the sum does not wrap");
+             "the review time wrapped around");
     f.user.completereview(g, at(3, 0, 0));
     QCOMPARE(f.user.stage(g), 8);
 }

@@ -24,7 +24,7 @@ QDateTime at(int day, int hour, int minute, int second = 0)
 void tst_scheduledst::initTestCase()
 {
     QVERIFY2(at(29, 1, 0).offsetFromUtc() == 3600 && at(29, 4, 0).offsetFromUtc() == 7200,
-             "the zone changes to summer time on 2026-03-29");
+             "the zone does not change to summer time on 2026-03-29");
 }
 
 void tst_scheduledst::due_data()
@@ -46,7 +46,7 @@ void tst_scheduledst::due()
     QFETCH(QDateTime, due);
     ScheduleFixture f;
     const int g = f.addgroup(3, start, stage);
-    QVERIFY2(f.user.duegroups(due.addSecs(-1)).isEmpty(), "one second early");
+    QVERIFY2(f.user.duegroups(due.addSecs(-1)).isEmpty(), "the group was due one second early");
     QCOMPARE(f.user.duegroups(due), QList<int>() << g);
 }
 

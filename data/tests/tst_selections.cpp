@@ -166,7 +166,7 @@ void tst_selections::samesecond()
         const QList<int> second = work(f.user);
         if (before.second() != QTime::currentTime().second())
             continue;
-        QVERIFY2(first == second, "two orders in one second are the same");
+        QVERIFY2(first == second, "two orders in one second differ");
         return;
     }
     QFAIL("no two draws within one second");
@@ -205,10 +205,10 @@ void tst_selections::choicesmany()
         QCOMPARE(result.size(), 5);
         QCOMPARE(result.first(), w);
         const QList<int> options = result.mid(1);
-        QVERIFY2(options.contains(w), "the right answer is among the options");
+        QVERIFY2(options.contains(w), "the right answer is not among the options");
         QCOMPARE(QSet<int>(options.begin(), options.end()).size(), 4);
         for (int q : options)
-            QVERIFY2(q >= 0 && q < 100, qPrintable(QString("option %1 is a word").arg(q)));
+            QVERIFY2(q >= 0 && q < 100, qPrintable(QString("option %1 is no word").arg(q)));
     }
 }
 
@@ -222,7 +222,7 @@ void tst_selections::item()
     const QString path = dir.filePath("rand.zemBook");
     book.write(path, true);
     MUser user;
-    QVERIFY2(user.adoptbook(path), "adopted");
+    QVERIFY2(user.adoptbook(path), "the textbook was not adopted");
     for (int p = 0; p < 50; ++p) {
         const int w = book.rawword(p);
         const QStringList texts = user.item(p);
@@ -232,7 +232,7 @@ void tst_selections::item()
         else
             QCOMPARE(texts.mid(4), testsentence(49 - w));
     }
-    QVERIFY2(user.item(50).isEmpty() && user.item(-1).isEmpty(), "empty out of range");
+    QVERIFY2(user.item(50).isEmpty() && user.item(-1).isEmpty(), "an item out of range is not empty");
 }
 
 QTEST_GUILESS_MAIN(tst_selections)

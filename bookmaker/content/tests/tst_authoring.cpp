@@ -1,4 +1,5 @@
 #include "bookmakerfiles.h"
+#include "checkreturn.h"
 #include "dialogdriver.h"
 #include "mbook.h"
 #include "muser.h"
@@ -78,12 +79,12 @@ private:
     int page() const { return find<QStackedWidget>("stackedWidget")->currentIndex(); }
     void start(const QString &lame = QString());
     // A new project with words and sentences from n-item import files.
-    void startproject(int words, int sentences, const QString &lame = QString());
-    void click(const char *button);
-    void run(const char *button, DialogDriver &driver);
+    bool startproject(int words, int sentences, const QString &lame = QString());
+    bool click(const char *button);
+    bool run(const char *button, DialogDriver &driver);
     QString clickmessage(const char *button);
-    void importwords(const QByteArray &file, const QString &confirm = QString());
-    void importsentences(const QByteArray &file, const QString &confirm = QString());
+    bool importwords(const QByteArray &file, const QString &confirm = QString());
+    bool importsentences(const QByteArray &file, const QString &confirm = QString());
     void clickview(const char *view);
     QStringList rows(const char *name) const;
     // Closes the window, which saves the project, and reads it back.
@@ -117,56 +118,56 @@ void tst_authoring::start(const QString &lame)
     window.reset(new Widget);
 }
 
-void tst_authoring::click(const char *button)
+bool tst_authoring::click(const char *button)
 {
     DialogDriver none;
-    run(button, none);
+    return run(button, none);
 }
 
-void tst_authoring::run(const char *button, DialogDriver &driver)
+bool tst_authoring::run(const char *button, DialogDriver &driver)
 {
-    QVERIFY2(find<QPushButton>(button), button);
-    QVERIFY2(textbookfixture::run(window.data(), button, driver),
-             qPrintable(QStringLiteral("dialogs left unanswered after ") + button));
+    QVERIFY_RETURN(find<QPushButton>(button), qPrintable(QStringLiteral("no button ") + button));
+    QVERIFY_RETURN(textbookfixture::run(window.data(), button, driver),
+                   qPrintable(QStringLiteral("dialogs left unanswered after ") + button));
+    return true;
 }
 
 QString tst_authoring::clickmessage(const char *button)
 {
-    return DialogDriver::message([&](DialogDriver &driver) { run(button, driver); });
+    return DialogDriver::message([&](DialogDriver &driver) { QVERIFY(run(button, driver)); });
 }
 
-void tst_authoring::importwords(const QByteArray &file, const QString &confirm)
+bool tst_authoring::importwords(const QByteArray &file, const QString &confirm)
 {
-    QVERIFY(writefile(path("sources/words.txt"), file));
+    QVERIFY_RETURN(writefile(path("sources/words.txt"), file), "the word file was not written");
     DialogDriver driver;
     if (!confirm.isEmpty())
         answerinput(driver, confirm);
     answerchooser(driver, path("sources/words.txt"));
-    run("pushButton_37", driver);
+    return run("pushButton_37", driver);
 }
 
-void tst_authoring::importsentences(const QByteArray &file, const QString &confirm)
+bool tst_authoring::importsentences(const QByteArray &file, const QString &confirm)
 {
-    QVERIFY(writefile(path("sources/sentences.txt"), file));
+    QVERIFY_RETURN(writefile(path("sources/sentences.txt"), file), "the sentence file was not written");
     DialogDriver driver;
     if (!confirm.isEmpty())
         answerinput(driver, confirm);
     answerchooser(driver, path("sources/sentences.txt"));
-    run("pushButton_151", driver);
+    return run("pushButton_151", driver);
 }
 
-void tst_authoring::startproject(int words, int sentences, const QString &lame)
+bool tst_authoring::startproject(int words, int sentences, const QString &lame)
 {
     start(lame);
-    click("pushButton_shengchengxiangmu");
-    QVERIFY2(QFile::exists(material("book.pro")), "no project created");
-    click("pushButton_23");
-    QCOMPARE(page(), 4);
-    if (words > 0)
-        importwords(wordfile(words));
-    click("pushButton_22");
-    if (sentences > 0)
-        importsentences(sentencefile(sentences));
+    if (!click("pushButton_shengchengxiangmu"))
+        return false;
+    QVERIFY_RETURN(QFile::exists(material("book.pro")), "no project created");
+    if (!click("pushButton_23"))
+        return false;
+    QCOMPARE_RETURN(page(), 4);
+    return (words <= 0 || importwords(wordfile(words))) && click("pushButton_22")
+           && (sentences <= 0 || importsentences(sentencefile(sentences)));
 }
 
 void tst_authoring::clickview(const char *view)
@@ -274,9 +275,9 @@ void tst_authoring::mainroad()
     find<QLineEdit>("lineEdit_lianjie")->setText("http://127.0.0.1:8080/book.html");
     DialogDriver cover;
     answerchooser(cover, path("sources/cover.jpg"));
-    run("pushButton_xuantu", cover);
+    QVERIFY(run("pushButton_xuantu", cover));
     QCOMPARE(text("label_tupianweizhi"), path("sources/cover.jpg"));
-    click("pushButton_shengchengxiangmu");
+    QVERIFY(click("pushButton_shengchengxiangmu"));
     QVERIFY2(find<QPushButton>("pushButton_qingchuxiangmu")->isEnabled(), "no project after creating one");
     MBook created;
     QVERIFY2(created.readproject(material("book.pro")), "book.pro does not read");
@@ -288,8 +289,8 @@ void tst_authoring::mainroad()
     shot("page0-project");
 
     // Page 4: words from a UTF-8 file, one transcription corrected through the keys.
-    click("pushButton_23");
-    importwords(QByteArray("hat\n[h1t]\n帽子\n\nthink\n[0i3k]\n想，认为\nshe\n[7i:]\n她\n"));
+    QVERIFY(click("pushButton_23"));
+    QVERIFY(importwords(QByteArray("hat\n[h1t]\n帽子\n\nthink\n[0i3k]\n想，认为\nshe\n[7i:]\n她\n")));
     QCOMPARE(rows("listWidget"), QStringList() << "w1_hat" << "w2_think" << "w3_she");
     QCOMPARE(readall(material("_words_.txt")), QByteArray("w1_hat\r\nw2_think\r\nw3_she\r\n"));
     QCOMPARE(text("label_77"), QString("hat"));
@@ -299,23 +300,23 @@ void tst_authoring::mainroad()
     QTest::keyClicks(find<QLineEdit>("lineEdit"), "7i:");
     QCOMPARE(find<QLineEdit>("lineEdit")->text(), QStringLiteral("ʃi:"));
     find<QLineEdit>("lineEdit_2")->setText(QStringLiteral(" 她（主格） "));
-    click("pushButton_baocun_7");
+    QVERIFY(click("pushButton_baocun_7"));
 
     // Word 1 recorded through the null source and the real encoder.
     list("listWidget")->setCurrentRow(0);
     QVERIFY2(find<QPushButton>("pushButton_32")->isEnabled(), "recording is not offered for a row without sound");
-    click("pushButton_32");
+    QVERIFY(click("pushButton_32"));
     QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("停止"));
     for (const char *other : {"pushButton_34", "pushButton_46", "pushButton_35"})
-        QVERIFY2(!find<QPushButton>(other)->isEnabled(), other);
+        QVERIFY2(!find<QPushButton>(other)->isEnabled(), qPrintable(QString(other) + " is offered while recording"));
     QTest::qWait(1200);
-    click("pushButton_32");
+    QVERIFY(click("pushButton_32"));
     QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("录音"));
     const double recorded = soundcheck::seconds(material("w1.mp3"));
     QVERIFY2(recorded > 0.6 && recorded < 4, qPrintable(QString("w1.mp3 lasts %1 s").arg(recorded)));
     QVERIFY2(find<QPushButton>("pushButton_34")->isEnabled() && find<QPushButton>("pushButton_35")->isEnabled(),
              "listening and deleting are not offered after recording");
-    click("pushButton_34");
+    QVERIFY(click("pushButton_34"));
     QVERIFY2(soundplays(), "listening plays nothing");
 
     // Words 2 and 3 copied in.
@@ -323,59 +324,59 @@ void tst_authoring::mainroad()
         list("listWidget")->setCurrentRow(row);
         DialogDriver copy;
         answerchooser(copy, makemp3(QString("word%1.mp3").arg(row)));
-        run("pushButton_46", copy);
+        QVERIFY(run("pushButton_46", copy));
         QCOMPARE(readall(material(QString("w%1.mp3").arg(row + 1))),
                  readall(path(QString("sources/word%1.mp3").arg(row))));
     }
     shot("page4-words");
 
     // Page 5: sentences, one copied in, one recorded.
-    click("pushButton_22");
-    importsentences(QByteArray("She thinks so.\n她是这么想的。\nA red hat.\n一顶红帽子。\n"));
+    QVERIFY(click("pushButton_22"));
+    QVERIFY(importsentences(QByteArray("She thinks so.\n她是这么想的。\nA red hat.\n一顶红帽子。\n")));
     QCOMPARE(rows("listWidget_6"), QStringList() << "s1_She thinks so." << "s2_A red hat.");
     QCOMPARE(readall(material("_sentences_.txt")), QByteArray("s1_She thinks so.\r\ns2_A red hat.\r\n"));
     DialogDriver copy;
     answerchooser(copy, makemp3("sentence1.mp3", 1));
-    run("pushButton_156", copy);
+    QVERIFY(run("pushButton_156", copy));
     list("listWidget_6")->setCurrentRow(1);
-    click("pushButton_155");
+    QVERIFY(click("pushButton_155"));
     QTest::qWait(800);
-    click("pushButton_155");
+    QVERIFY(click("pushButton_155"));
     QVERIFY2(soundcheck::seconds(material("s2.mp3")) > 0.4, "s2.mp3 does not decode");
     shot("page5-sentences");
 
     // Page 2: every word to the sentence of its number, then word 3 to sentence 1.
-    click("pushButton_3");
+    QVERIFY(click("pushButton_3"));
     QCOMPARE(rows("listWidget_danci_danci"), QStringList() << "hat" << "think" << "she");
     list("listWidget_danci_juzi")->setCurrentRow(1);
-    click("pushButton_zidongzhiding");
+    QVERIFY(click("pushButton_zidongzhiding"));
     list("listWidget_danci_danci")->setCurrentRow(2);
     QCOMPARE(text("label_xuanzeyinbiao"), QStringLiteral("[ʃi:]"));
     list("listWidget_danci_juzi")->setCurrentRow(0);
-    click("pushButton_zhiding");
+    QVERIFY(click("pushButton_zhiding"));
     QCOMPARE(text("label_8"), QStringLiteral("当前句子（已经和当前单词关联）"));
     QCOMPARE(text("label_guanlianjuzi"), QString("She thinks so."));
     shot("page2-association");
 
     // Page 3: a lesson of sentences 2 and 1.
-    click("pushButton_4");
+    QVERIFY(click("pushButton_4"));
     find<QLineEdit>("lineEdit_kewenmingcheng")->setText(QStringLiteral(" 第一课 "));
-    click("pushButton_17");
+    QVERIFY(click("pushButton_17"));
     QCOMPARE(rows("listWidget_wenzhang"), QStringList() << QStringLiteral("第一课"));
     list("listWidget_wenzhang_wei")->clearSelection();
     list("listWidget_wenzhang_wei")->item(1)->setSelected(true);
-    click("pushButton_jiaru");
+    QVERIFY(click("pushButton_jiaru"));
     list("listWidget_wenzhang_wei")->clearSelection();
     list("listWidget_wenzhang_wei")->item(0)->setSelected(true);
-    click("pushButton_jiaru");
+    QVERIFY(click("pushButton_jiaru"));
     QCOMPARE(rows("listWidget_wenzhang_han"), QStringList() << "A red hat." << "She thinks so.");
-    click("pushButton_xinjianorguanlian");
+    QVERIFY(click("pushButton_xinjianorguanlian"));
     QCOMPARE(rows("listWidget_wenzhang_han_2"), QStringList() << "A red hat." << "She thinks so.");
     QVERIFY2(rows("listWidget_wenzhang_han").isEmpty(), "candidates left after use");
     shot("page3-lessons");
 
     // Page 1: display infos 1 and 2.
-    click("pushButton_2");
+    QVERIFY(click("pushButton_2"));
     QCOMPARE(text("label_15"), QStringLiteral("当前显示第一个展示信息"));
     find<QLineEdit>("lineEdit_shuoming_2")->setText(QStringLiteral("第一个展示"));
     clickview("graphicsView_3");
@@ -384,7 +385,7 @@ void tst_authoring::mainroad()
     find<QLineEdit>("lineEdit_lianjie_2")->setText("http://127.0.0.1:8080/2.html");
     DialogDriver picture;
     answerchooser(picture, path("sources/show2.jpg"));
-    run("pushButton_xuantu_2", picture);
+    QVERIFY(run("pushButton_xuantu_2", picture));
     shot("page1-display");
 
     // Generation from page 1 stores the display info being edited.
@@ -437,9 +438,9 @@ void tst_authoring::mainroad()
     QCOMPARE(user.wordcount(), 3);
     for (int p = 0; p < user.wordcount(); ++p) {
         const QStringList item = user.item(p);
-        QVERIFY2(item.size() == 7, qPrintable(item.join('|')));
+        QVERIFY2(item.size() == 7, qPrintable("wrong item " + item.join('|')));
         QVERIFY2(QFile::exists(material(item.at(3))) && QFile::exists(material(item.at(6))),
-                 qPrintable(item.join('|')));
+                 qPrintable("a sound is missing for " + item.join('|')));
     }
     QCOMPARE(user.lessonitems(0), QList<int>() << 1 << 0);
 }
@@ -450,7 +451,7 @@ void tst_authoring::newproject()
     start();
     find<QDateEdit>("dateEdit")->setDate(QDate(2026, 1, 2));
     find<QLineEdit>("lineEdit_zhizuoren")->setText("maker");
-    click("pushButton_shengchengxiangmu");
+    QVERIFY(click("pushButton_shengchengxiangmu"));
     QVERIFY(!find<QPushButton>("pushButton_shengchengxiangmu")->isEnabled());
     MBook expected;
     expected.setdate(QDate(2026, 1, 2));
@@ -487,7 +488,7 @@ void tst_authoring::unwritableproject()
         answerinput(driver, "ok");
     QString shown;
     driver.readmessage(&shown);
-    run("pushButton_shengchengxiangmu", driver);
+    QVERIFY(run("pushButton_shengchengxiangmu", driver));
     const QString expected = how == "folder" ? QStringLiteral("项目文件无法写入：") + material("book.pro")
                                              : QStringLiteral("素材位置不存在：") + path("material");
     QCOMPARE(shown, expected);
@@ -498,8 +499,8 @@ void tst_authoring::unwritableproject()
 // A finished import is in book.pro before the window closes.
 void tst_authoring::importsaved()
 {
-    startproject(0, 0);
-    importwords("hat\n[h1t]\n帽子\n");
+    QVERIFY(startproject(0, 0));
+    QVERIFY(importwords("hat\n[h1t]\n帽子\n"));
     MBook project;
     QVERIFY(project.readproject(material("book.pro")));
     QVERIFY2(project.wordcount() == 1, "the imported words were not stored in book.pro");
@@ -508,14 +509,14 @@ void tst_authoring::importsaved()
 // A word past the reader's string ceiling is never saved into book.pro.
 void tst_authoring::unreadablesave()
 {
-    startproject(1, 0);
+    QVERIFY(startproject(1, 0));
     DialogDriver driver;
     answerinput(driver, "ok");
     QVERIFY(writefile(path("sources/words.txt"), QByteArray(524289, 'a') + "\n[a]\n一\n"));
     answerchooser(driver, path("sources/words.txt"));
     QString shown;
     driver.readmessage(&shown);
-    run("pushButton_37", driver);
+    QVERIFY(run("pushButton_37", driver));
     QCOMPARE(shown, QStringLiteral("项目文件无法写入：") + material("book.pro"));
     MBook project;
     QVERIFY2(project.readproject(material("book.pro")), "a book.pro its reader refuses was written");
@@ -547,7 +548,7 @@ void tst_authoring::halfgenerated()
     start();
     QVERIFY2(!QFile::exists(material("rand.zemBook")), "the half textbook was left in the folder");
     QVERIFY2(find<QPushButton>("pushButton_qingchuxiangmu")->isEnabled(), "the project was not opened");
-    click("pushButton_23");
+    QVERIFY(click("pushButton_23"));
     QVERIFY2(page() == 4, "the word page is locked");
 }
 
@@ -559,13 +560,13 @@ void tst_authoring::damagedproject()
     QVERIFY2(!find<QPushButton>("pushButton_qingchuxiangmu")->isEnabled(), "a damaged project was opened");
     DialogDriver refuse;
     answerinput(refuse, "OK");
-    run("pushButton_shengchengxiangmu", refuse);
+    QVERIFY(run("pushButton_shengchengxiangmu", refuse));
     QCOMPARE(readall(material("book.pro")), QByteArray("\x20\x01\x10\x13 damaged", 12));
     QVERIFY(find<QPushButton>("pushButton_shengchengxiangmu")->isEnabled());
 
     DialogDriver accept;
     answerinput(accept, " ok ");
-    run("pushButton_shengchengxiangmu", accept);
+    QVERIFY(run("pushButton_shengchengxiangmu", accept));
     MBook project;
     QVERIFY2(project.readproject(material("book.pro")), "the damaged project was not replaced");
     QVERIFY(find<QPushButton>("pushButton_qingchuxiangmu")->isEnabled());
@@ -574,15 +575,15 @@ void tst_authoring::damagedproject()
 // Clearing the project asks for "ok"; afterwards closing writes nothing.
 void tst_authoring::clearproject()
 {
-    startproject(2, 1);
-    click("pushButton");
+    QVERIFY(startproject(2, 1));
+    QVERIFY(click("pushButton"));
     DialogDriver refuse;
     answerinput(refuse, "no");
-    run("pushButton_qingchuxiangmu", refuse);
+    QVERIFY(run("pushButton_qingchuxiangmu", refuse));
     QVERIFY2(QFile::exists(material("book.pro")), "the project was cleared without ok");
     DialogDriver accept;
     answerinput(accept, "ok");
-    run("pushButton_qingchuxiangmu", accept);
+    QVERIFY(run("pushButton_qingchuxiangmu", accept));
     QVERIFY2(!QFile::exists(material("book.pro")), "the project file stays");
     QVERIFY(find<QPushButton>("pushButton_shengchengxiangmu")->isEnabled());
     QVERIFY2(list("listWidget")->count() == 0 && list("listWidget_6")->count() == 0, "the pages still list items");
@@ -619,8 +620,8 @@ void tst_authoring::importfile()
     QFETCH(QByteArray, file);
     QFETCH(QString, message);
     QFETCH(int, words);
-    startproject(2, 0);
-    click("pushButton_23");
+    QVERIFY(startproject(2, 0));
+    QVERIFY(click("pushButton_23"));
     const QByteArray listing = readall(material("_words_.txt"));
     QVERIFY(writefile(path("sources/words.txt"), file));
     DialogDriver driver;
@@ -629,7 +630,7 @@ void tst_authoring::importfile()
     QString shown;
     if (!message.isEmpty())
         driver.readmessage(&shown);
-    run("pushButton_37", driver);
+    QVERIFY(run("pushButton_37", driver));
     QCOMPARE(shown, message);
     QCOMPARE(list("listWidget")->count(), words);
     if (!message.isEmpty())
@@ -643,22 +644,22 @@ void tst_authoring::importfile()
 // Sentences over sentences ask for "ok" first; a refusal changes nothing.
 void tst_authoring::sentenceimport()
 {
-    startproject(1, 2);
+    QVERIFY(startproject(1, 2));
     DialogDriver refuse;
     answerinput(refuse, "yes");
     QVERIFY(writefile(path("sources/other.txt"), QByteArray("Other.\n别的。\n")));
-    run("pushButton_151", refuse);
+    QVERIFY(run("pushButton_151", refuse));
     QCOMPARE(rows("listWidget_6"), QStringList() << "s1_Sentence 1." << "s2_Sentence 2.");
 
     // A chooser cancelled after "ok" leaves the record as it was.
     DialogDriver cancel;
     answerinput(cancel, "ok");
     answerchooser(cancel, QString());
-    run("pushButton_151", cancel);
-    click("pushButton_152");
+    QVERIFY(run("pushButton_151", cancel));
+    QVERIFY(click("pushButton_152"));
     QCOMPARE(list("listWidget_6")->count(), 2);
 
-    importsentences(QByteArray("Other.\n别的。\n"), "ok");
+    QVERIFY(importsentences(QByteArray("Other.\n别的。\n"), "ok"));
     QCOMPARE(rows("listWidget_6"), QStringList() << "s1_Other.");
     QCOMPARE(find<QLineEdit>("lineEdit_3")->text(), QStringLiteral("别的。"));
     QCOMPARE(savedproject().sentcount(), 1);
@@ -668,13 +669,13 @@ void tst_authoring::sentenceimport()
 // deleting it asks nothing.
 void tst_authoring::reimportkeepssounds()
 {
-    startproject(2, 0);
+    QVERIFY(startproject(2, 0));
     QVERIFY(QFile::copy(makemp3("old.mp3"), material("w2.mp3")));
-    importwords(QByteArray("new\n[nju:]\n新\nnewer\n[]\n更新\n"), "ok");
+    QVERIFY(importwords(QByteArray("new\n[nju:]\n新\nnewer\n[]\n更新\n"), "ok"));
     list("listWidget")->setCurrentRow(1);
     QVERIFY2(find<QPushButton>("pushButton_34")->isEnabled(), "the old w2.mp3 is not offered for word 2");
     QVERIFY2(!find<QPushButton>("pushButton_46")->isEnabled(), "import is offered over an existing sound");
-    click("pushButton_35");
+    QVERIFY(click("pushButton_35"));
     QVERIFY2(!QFile::exists(material("w2.mp3")), "the sound was not deleted");
     QVERIFY(find<QPushButton>("pushButton_46")->isEnabled() && find<QPushButton>("pushButton_32")->isEnabled());
     QVERIFY(!find<QPushButton>("pushButton_34")->isEnabled());
@@ -682,8 +683,8 @@ void tst_authoring::reimportkeepssounds()
 
 void tst_authoring::wordediting()
 {
-    startproject(5, 0);
-    click("pushButton_23");
+    QVERIFY(startproject(5, 0));
+    QVERIFY(click("pushButton_23"));
     list("listWidget")->setCurrentRow(2);
     QLineEdit *phonetic = find<QLineEdit>("lineEdit");
     phonetic->clear();
@@ -702,13 +703,13 @@ void tst_authoring::wordediting()
     QCOMPARE(find<QLineEdit>("lineEdit_2")->text(), QString("meaning 3"));
     // Reloading drops an edit not stored.
     find<QLineEdit>("lineEdit_2")->setText("lost");
-    click("pushButton_149");
+    QVERIFY(click("pushButton_149"));
     QCOMPARE(list("listWidget")->currentRow(), 0);
     list("listWidget")->setCurrentRow(2);
     QCOMPARE(find<QLineEdit>("lineEdit_2")->text(), QString("meaning 3"));
     // An empty transcription is stored as [].
     phonetic->setText("  ");
-    click("pushButton_baocun_7");
+    QVERIFY(click("pushButton_baocun_7"));
     const MBook project = savedproject();
     QCOMPARE(project.word(2), QStringList() << "word3" << "[]" << "meaning 3" << "w3.mp3");
     QCOMPARE(project.word(3).value(1), QStringLiteral("[wæd]"));
@@ -716,20 +717,20 @@ void tst_authoring::wordediting()
 
 void tst_authoring::nextwithoutsound()
 {
-    startproject(4, 0);
+    QVERIFY(startproject(4, 0));
     for (int n : {1, 2, 4})
         QVERIFY(QFile::copy(makemp3(QString("%1.mp3").arg(n)), material(QString("w%1.mp3").arg(n))));
-    click("pushButton_149");
+    QVERIFY(click("pushButton_149"));
     list("listWidget")->setCurrentRow(3);
-    click("pushButton_baocun_4");
+    QVERIFY(click("pushButton_baocun_4"));
     QCOMPARE(list("listWidget")->currentRow(), 2);
-    click("pushButton_baocun_4");
+    QVERIFY(click("pushButton_baocun_4"));
     QCOMPARE(list("listWidget")->currentRow(), 2);
     QVERIFY(QFile::copy(path("sources/1.mp3"), material("w3.mp3")));
     QCOMPARE(clickmessage("pushButton_baocun_4"), QStringLiteral("所有单词都已经完整"));
 
-    click("pushButton_22");
-    importsentences(sentencefile(1));
+    QVERIFY(click("pushButton_22"));
+    QVERIFY(importsentences(sentencefile(1)));
     QVERIFY(QFile::copy(path("sources/1.mp3"), material("s1.mp3")));
     QCOMPARE(clickmessage("pushButton_baocun_6"), QStringLiteral("所有句子都已经完整"));
 }
@@ -738,29 +739,29 @@ void tst_authoring::nextwithoutsound()
 // sentences changed, so no row stands for an item that is gone.
 void tst_authoring::staleassociation()
 {
-    startproject(3, 3);
-    click("pushButton_3");
+    QVERIFY(startproject(3, 3));
+    QVERIFY(click("pushButton_3"));
     QCOMPARE(list("listWidget_danci_danci")->count(), 3);
-    click("pushButton_4");
+    QVERIFY(click("pushButton_4"));
     QCOMPARE(list("listWidget_wenzhang_wei")->count(), 3);
-    click("pushButton_23");
-    importwords(QByteArray("only\n[]\n唯一\n"), "ok");
-    click("pushButton_22");
+    QVERIFY(click("pushButton_23"));
+    QVERIFY(importwords(QByteArray("only\n[]\n唯一\n"), "ok"));
+    QVERIFY(click("pushButton_22"));
     DialogDriver clear;
     answerinput(clear, "ok");
-    run("pushButton_150", clear);
-    importsentences(QByteArray("One.\n一。\n"));
-    click("pushButton_3");
+    QVERIFY(run("pushButton_150", clear));
+    QVERIFY(importsentences(QByteArray("One.\n一。\n")));
+    QVERIFY(click("pushButton_3"));
     QCOMPARE(rows("listWidget_danci_danci"), QStringList() << "only");
     QCOMPARE(rows("listWidget_danci_juzi"), QStringList() << "One.");
     QCOMPARE(text("label_xuanzedanci"), QString("only"));
-    click("pushButton_zidongzhiding");
+    QVERIFY(click("pushButton_zidongzhiding"));
     QCOMPARE(savedproject().wordsentence(0), -1);
     window.reset(new Widget);
-    click("pushButton_3");
+    QVERIFY(click("pushButton_3"));
     list("listWidget_danci_juzi")->setCurrentRow(0);
-    click("pushButton_zidongzhiding");
-    click("pushButton_4");
+    QVERIFY(click("pushButton_zidongzhiding"));
+    QVERIFY(click("pushButton_4"));
     QCOMPARE(rows("listWidget_wenzhang_wei"), QStringList() << "One.");
     const MBook project = savedproject();
     QCOMPARE(project.wordsentence(0), 0);
@@ -768,8 +769,8 @@ void tst_authoring::staleassociation()
 
 void tst_authoring::association()
 {
-    startproject(5, 3);
-    click("pushButton_3");
+    QVERIFY(startproject(5, 3));
+    QVERIFY(click("pushButton_3"));
     QListWidget *words = list("listWidget_danci_danci");
     QListWidget *sentences = list("listWidget_danci_juzi");
     // The arrow keys move like a click.
@@ -784,23 +785,23 @@ void tst_authoring::association()
     QCOMPARE(text("label_guanlianjuzi"), QString("Sentence 1."));
     QCOMPARE(text("label_guanlianjuyi"), QStringLiteral("句子1"));
 
-    click("pushButton_zidongzhiding");
-    click("pushButton_xiayigedanci");
+    QVERIFY(click("pushButton_zidongzhiding"));
+    QVERIFY(click("pushButton_xiayigedanci"));
     QCOMPARE(words->currentRow(), 3);
-    click("pushButton_xiayigedanci");
+    QVERIFY(click("pushButton_xiayigedanci"));
     QCOMPARE(words->currentRow(), 4);
     sentences->setCurrentRow(2);
-    click("pushButton_zhiding");
+    QVERIFY(click("pushButton_zhiding"));
     words->setCurrentRow(3);
     sentences->setCurrentRow(2);
-    click("pushButton_zhiding");
+    QVERIFY(click("pushButton_zhiding"));
     QCOMPARE(clickmessage("pushButton_xiayigedanci"), QStringLiteral("所有的单词已经关联了句子"));
     words->setCurrentRow(0);
     QCOMPARE(sentences->currentRow(), 0);
     QCOMPARE(text("label_8"), QStringLiteral("当前句子（已经和当前单词关联）"));
     sentences->setCurrentRow(1);
     QCOMPARE(text("label_8"), QStringLiteral("当前句子"));
-    click("pushButton_quxiaozhiding");
+    QVERIFY(click("pushButton_quxiaozhiding"));
     QCOMPARE(sentences->currentRow(), -1);
     QCOMPARE(text("label_guanlianjuzi"), QString());
     const MBook project = savedproject();
@@ -811,24 +812,24 @@ void tst_authoring::association()
 
 void tst_authoring::lessons()
 {
-    startproject(0, 0);
-    click("pushButton_4");
+    QVERIFY(startproject(0, 0));
+    QVERIFY(click("pushButton_4"));
     find<QLineEdit>("lineEdit_kewenmingcheng")->setText("A");
     QCOMPARE(clickmessage("pushButton_17"), QStringLiteral("请先导入句子，再新建课文"));
     QVERIFY2(list("listWidget_wenzhang")->count() == 0, "a lesson the record refused is listed");
     find<QLineEdit>("lineEdit_kewenmingcheng")->clear();
     QCOMPARE(clickmessage("pushButton_17"), QStringLiteral("请在“课文”下面的文本框中输入课文名称"));
 
-    click("pushButton_22");
-    importsentences(sentencefile(6));
-    click("pushButton_4");
+    QVERIFY(click("pushButton_22"));
+    QVERIFY(importsentences(sentencefile(6)));
+    QVERIFY(click("pushButton_4"));
     for (const char *name : {"A", "B", "C"}) {
         find<QLineEdit>("lineEdit_kewenmingcheng")->setText(name);
-        click("pushButton_17");
+        QVERIFY(click("pushButton_17"));
     }
     list("listWidget_wenzhang")->setCurrentRow(1);
     find<QLineEdit>("lineEdit_kewenmingcheng")->setText("N");
-    click("pushButton_17");
+    QVERIFY(click("pushButton_17"));
     QCOMPARE(rows("listWidget_wenzhang"), QStringList() << "A" << "B" << "N" << "C");
     QCOMPARE(list("listWidget_wenzhang")->currentRow(), 3);
 
@@ -836,20 +837,20 @@ void tst_authoring::lessons()
     all->clearSelection();
     all->item(5)->setSelected(true);
     all->item(2)->setSelected(true);
-    click("pushButton_jiaru");
+    QVERIFY(click("pushButton_jiaru"));
     all->clearSelection();
     QCOMPARE(rows("listWidget_wenzhang_han"), QStringList() << "Sentence 3." << "Sentence 6.");
     list("listWidget_wenzhang_han")->setCurrentRow(0);
     all->item(0)->setSelected(true);
     all->item(2)->setSelected(true);
-    click("pushButton_jiaru");
+    QVERIFY(click("pushButton_jiaru"));
     QCOMPARE(rows("listWidget_wenzhang_han"),
              QStringList() << "Sentence 3." << "Sentence 1." << "Sentence 3." << "Sentence 6.");
     QCOMPARE(list("listWidget_wenzhang_han")->currentRow(), 2);
     list("listWidget_wenzhang_han")->clearSelection();
     list("listWidget_wenzhang_han")->item(3)->setSelected(true);
-    click("pushButton_quchu");
-    click("pushButton_xinjianorguanlian");
+    QVERIFY(click("pushButton_quchu"));
+    QVERIFY(click("pushButton_xinjianorguanlian"));
     QCOMPARE(rows("listWidget_wenzhang_han_2"), QStringList() << "Sentence 3." << "Sentence 1." << "Sentence 3.");
 
     find<QCheckBox>("checkBox")->setChecked(true);
@@ -859,7 +860,7 @@ void tst_authoring::lessons()
     QVERIFY2(rows("listWidget_wenzhang_han_2").isEmpty(), "lesson A lists sentences");
 
     list("listWidget_wenzhang")->setCurrentRow(2);
-    click("pushButton_shanchukewen");
+    QVERIFY(click("pushButton_shanchukewen"));
     QCOMPARE(rows("listWidget_wenzhang"), QStringList() << "A" << "B" << "C");
     const MBook project = savedproject();
     QCOMPARE(project.lessoncount(), 3);
@@ -869,8 +870,8 @@ void tst_authoring::lessons()
 void tst_authoring::displayinfos()
 {
     QVERIFY(writefile(path("sources/four.jpg"), jpegfile(Qt::green, 50, 50)));
-    startproject(0, 0);
-    click("pushButton_2");
+    QVERIFY(startproject(0, 0));
+    QVERIFY(click("pushButton_2"));
     QVERIFY2(haspicture("graphicsView_7", QSize(175, 131)), "no default picture in the big view");
     QVERIFY2(haspicture("graphicsView_4", QSize(105, 78)), "no default thumbnail");
     clickview("graphicsView_3");
@@ -879,13 +880,13 @@ void tst_authoring::displayinfos()
     QCOMPARE(text("label_15"), QStringLiteral("当前显示第四个展示信息"));
     DialogDriver picture;
     answerchooser(picture, path("sources/four.jpg"));
-    run("pushButton_xuantu_2", picture);
+    QVERIFY(run("pushButton_xuantu_2", picture));
     QCOMPARE(text("label_tupianweizhi_2"), path("sources/four.jpg"));
-    click("pushButton_baocun_2");
+    QVERIFY(click("pushButton_baocun_2"));
     clickview("graphicsView_3");
     QCOMPARE(find<QLineEdit>("lineEdit_shuoming_2")->text(), QString(" two "));
     clickview("graphicsView_5");
-    click("pushButton_shantu_2");
+    QVERIFY(click("pushButton_shantu_2"));
     QCOMPARE(text("label_tupianweizhi_2"), QString());
     const MBook project = savedproject();
     MBook copy = project;
@@ -896,30 +897,30 @@ void tst_authoring::displayinfos()
 // The encoder's folder is asked for when the remembered one is gone.
 void tst_authoring::findencoder()
 {
-    startproject(1, 0, path("sources/gone/lame"));
-    click("pushButton_23");
+    QVERIFY(startproject(1, 0, path("sources/gone/lame")));
+    QVERIFY(click("pushButton_23"));
     QString shown;
     DialogDriver nolame;
     answerchooser(nolame, path("sources"));
     nolame.readmessage(&shown);
-    run("pushButton_32", nolame);
+    QVERIFY(run("pushButton_32", nolame));
     QCOMPARE(shown, QStringLiteral("所选位置没有lame,将无法录音"));
     QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("录音"));
 
     DialogDriver cancelled;
     answerchooser(cancelled, QString());
     cancelled.readmessage(&shown);
-    run("pushButton_32", cancelled);
+    QVERIFY(run("pushButton_32", cancelled));
     QCOMPARE(shown, QStringLiteral("需要使用lame才能录音"));
 
     QVERIFY(QDir().mkpath(path("sources/bin")));
     QVERIFY(QFile::link("/usr/bin/lame", path("sources/bin/lame")));
     DialogDriver found;
     answerchooser(found, path("sources/bin"));
-    run("pushButton_32", found);
+    QVERIFY(run("pushButton_32", found));
     QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("停止"));
     QTest::qWait(500);
-    click("pushButton_32");
+    QVERIFY(click("pushButton_32"));
     QVERIFY2(soundcheck::seconds(material("w1.mp3")) > 0.2, "no MP3 through the encoder found");
     window.reset();
     QSettings settings(bookmakerfiles::settingspath(), QSettings::IniFormat);
@@ -952,9 +953,9 @@ void tst_authoring::recordrefused()
     QVERIFY(QDir().mkpath(path("sources/bin")));
     QVERIFY(writefile(lame, ("#!/bin/sh\n" + encoder + "\n").toUtf8()));
     QFile::setPermissions(lame, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    startproject(1, 0, lame);
-    click("pushButton_23");
-    click("pushButton_32");
+    QVERIFY(startproject(1, 0, lame));
+    QVERIFY(click("pushButton_23"));
+    QVERIFY(click("pushButton_32"));
     QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("停止"));
     QTest::qWait(300);
     if (encoder.isEmpty())
@@ -964,7 +965,7 @@ void tst_authoring::recordrefused()
     if (encoder.isEmpty())
         answerchooser(driver, QString());
     driver.readmessage(&shown);
-    run("pushButton_32", driver);
+    QVERIFY(run("pushButton_32", driver));
     QCOMPARE(shown, message);
     QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("录音"));
     QVERIFY2(!QFile::exists(material("w1.mp3")), "a failed encoding left an MP3");
@@ -988,9 +989,9 @@ void tst_authoring::encodingclosed()
     QVERIFY(QDir().mkpath(path("sources/bin")));
     QVERIFY(writefile(lame, ("#!/bin/sh\nsleep 600 &\necho $! > '" + childpid + "'\nexec sleep 600\n").toUtf8()));
     QFile::setPermissions(lame, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    startproject(1, 0, lame);
-    click("pushButton_23");
-    click("pushButton_32");
+    QVERIFY(startproject(1, 0, lame));
+    QVERIFY(click("pushButton_23"));
+    QVERIFY(click("pushButton_32"));
     const QString raw = QCoreApplication::applicationDirPath() + "/temp.raw";
     QTRY_VERIFY2(QFileInfo(raw).size() > 0, "nothing was captured");
     QString caption;
@@ -1025,8 +1026,8 @@ void tst_authoring::rawunwritable()
     const QString raw = QCoreApplication::applicationDirPath() + "/temp.raw";
     QFile::remove(raw);
     QVERIFY2(QDir().mkpath(raw), "no folder in the raw file's place");
-    startproject(1, 0);
-    click("pushButton_23");
+    QVERIFY(startproject(1, 0));
+    QVERIFY(click("pushButton_23"));
     const QString shown = clickmessage("pushButton_32");
     QDir(raw).removeRecursively();
     QCOMPARE(shown, QStringLiteral("无法写入录音文件") + QDir::toNativeSeparators(raw));
@@ -1037,20 +1038,20 @@ void tst_authoring::rawunwritable()
 // Leaving the page drops the capture: no MP3, the button idle again.
 void tst_authoring::pagechangestopsrecording()
 {
-    startproject(0, 1);
-    click("pushButton_155");
+    QVERIFY(startproject(0, 1));
+    QVERIFY(click("pushButton_155"));
     QCOMPARE(find<QPushButton>("pushButton_155")->text(), QStringLiteral("停止"));
     QTest::qWait(300);
-    click("pushButton_23");
+    QVERIFY(click("pushButton_23"));
     QCOMPARE(find<QPushButton>("pushButton_155")->text(), QStringLiteral("录音"));
-    click("pushButton_22");
+    QVERIFY(click("pushButton_22"));
     QVERIFY2(!QFile::exists(material("s1.mp3")), "the dropped capture became an MP3");
     QVERIFY(find<QPushButton>("pushButton_155")->isEnabled());
 }
 
 void tst_authoring::missingsound()
 {
-    startproject(2, 3);
+    QVERIFY(startproject(2, 3));
     for (const char *name : {"w1.mp3", "w2.mp3", "s1.mp3", "s2.mp3"})
         QVERIFY(QFile::copy(makemp3("tone.mp3"), material(name)) || QFile::exists(material(name)));
     QFile::remove(material("w2.mp3"));
@@ -1065,8 +1066,8 @@ void tst_authoring::missingsound()
 // A folder with a finished textbook is never generated into again.
 void tst_authoring::generatedonce()
 {
-    startproject(0, 0);
-    click("pushButton_22");
+    QVERIFY(startproject(0, 0));
+    QVERIFY(click("pushButton_22"));
     MBook other;
     QVERIFY(other.write(material("rand.zemBook"), true) && other.write(material("book.zemBook"), true));
     const QByteArray before = readall(material("rand.zemBook"));
@@ -1083,8 +1084,8 @@ void tst_authoring::generatedonce()
 // A textbook that cannot be written is reported, and no half is left.
 void tst_authoring::failedwrite()
 {
-    startproject(0, 0);
-    click("pushButton_2");
+    QVERIFY(startproject(0, 0));
+    QVERIFY(click("pushButton_2"));
     QVERIFY(QDir(path("material")).removeRecursively());
     QCOMPARE(clickmessage("pushButton_wancheng_3"), QStringLiteral("教材文件写入失败，没有生成教材"));
     QCOMPARE(page(), 1);
@@ -1103,27 +1104,27 @@ void tst_authoring::pendingedits_data()
 void tst_authoring::pendingedits()
 {
     QFETCH(QString, how);
-    startproject(1, 1);
+    QVERIFY(startproject(1, 1));
     QVERIFY(QFile::copy(makemp3("tone.mp3"), material("w1.mp3")));
     QVERIFY(QFile::copy(path("sources/tone.mp3"), material("s1.mp3")));
-    click("pushButton_23");
+    QVERIFY(click("pushButton_23"));
     find<QLineEdit>("lineEdit_2")->setText("pending meaning");
-    click("pushButton_22");
+    QVERIFY(click("pushButton_22"));
     find<QLineEdit>("lineEdit_3")->setText("pending translation");
-    click("pushButton_2");
+    QVERIFY(click("pushButton_2"));
     find<QLineEdit>("lineEdit_shuoming_2")->setText("pending display");
-    click("pushButton");
+    QVERIFY(click("pushButton"));
     find<QLineEdit>("lineEdit_jiaocaimingcheng")->setText("pending title");
 
     MBook book;
     if (how == "generate") {
-        click("pushButton_2");
+        QVERIFY(click("pushButton_2"));
         QCOMPARE(clickmessage("pushButton_wancheng_3"), QStringLiteral("教材已经在素材位置生成"));
         book = textbook("book.zemBook");
     } else if (how == "folder") {
         DialogDriver cancel;
         answerchooser(cancel, QString());
-        run("pushButton_genggaisucai", cancel);
+        QVERIFY(run("pushButton_genggaisucai", cancel));
         QVERIFY(book.readproject(material("book.pro")));
     } else {
         book = savedproject();
@@ -1145,8 +1146,8 @@ void tst_authoring::fixtureadopts()
     QCOMPARE(user.lessonitems(0), QList<int>() << 0 << 1 << 2);
     for (int p = 0; p < 4; ++p) {
         const QStringList item = user.item(p);
-        QVERIFY2(item.size() == 4 || item.size() == 7, qPrintable(item.join('|')));
-        QVERIFY2(soundcheck::seconds(path("fixture/" + item.at(3))) > 0.2, qPrintable(item.at(3)));
+        QVERIFY2(item.size() == 4 || item.size() == 7, qPrintable("wrong item " + item.join('|')));
+        QVERIFY2(soundcheck::seconds(path("fixture/" + item.at(3))) > 0.2, qPrintable(item.at(3) + " does not decode"));
     }
     MUser natural;
     QVERIFY(natural.adoptbook(path("fixture/book.zemBook")));
@@ -1161,7 +1162,7 @@ void tst_authoring::maketextbookprogram()
     maker.start(MAKETEXTBOOK, QStringList() << path("made") << "2" << "1");
     QVERIFY2(maker.waitForFinished(120000), "maketextbook did not end");
     QVERIFY2(maker.exitStatus() == QProcess::NormalExit && maker.exitCode() == 0,
-             maker.readAllStandardOutput().constData());
+             qPrintable("maketextbook failed: " + maker.readAllStandardOutput()));
     MUser user;
     QVERIFY2(user.adoptbook(path("made/book.zemBook")), "the made textbook cannot be adopted");
     QCOMPARE(user.item(0), QStringList() << "word1" << QStringLiteral("[wæd]") << QStringLiteral("词1") << "w1.mp3"

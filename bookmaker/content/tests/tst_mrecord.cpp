@@ -117,7 +117,7 @@ void tst_mrecord::diskfull()
 void tst_mrecord::idle()
 {
     MRecord recorder;
-    QVERIFY2(recorder.path().endsWith("temp.raw"), qPrintable(recorder.path()));
+    QVERIFY2(recorder.path().endsWith("temp.raw"), qPrintable("wrong default raw file " + recorder.path()));
     QVERIFY2(!recorder.stop(), "an idle recorder stopped");
     recorder.abort();
     QVERIFY(recorder.name().isEmpty());
@@ -162,8 +162,8 @@ void tst_mrecord::nodevice()
     child.start(QCoreApplication::applicationFilePath(), QStringList() << "-nodevice");
     QVERIFY2(child.waitForFinished(60000), "the child did not end");
     const QByteArray out = child.readAllStandardOutput();
-    QVERIFY2(out.contains("REFUSED:"), out.constData());
-    QVERIFY2(out.contains(QString::fromUtf8("没有可以录音的设备").toUtf8()), out.constData());
+    QVERIFY2(out.contains("REFUSED:"), qPrintable("the child was not refused: " + out));
+    QVERIFY2(out.contains(QString::fromUtf8("没有可以录音的设备").toUtf8()), qPrintable("wrong refusal: " + out));
 }
 
 void tst_mrecord::abortdrops()

@@ -1,4 +1,5 @@
 #include "bookmakerfiles.h"
+#include "checkreturn.h"
 #include "lameencoder.h"
 #include "widget.h"
 
@@ -32,16 +33,17 @@ QMap<QString, QString> probe(const QStringList &pairs = {})
     return read;
 }
 
-void makeprogram(const QString &path, bool executable)
+bool makeprogram(const QString &path, bool executable)
 {
     QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    QVERIFY_RETURN(file.open(QIODevice::WriteOnly), qPrintable("could not write " + path));
     file.write("#!/bin/sh\nexit 0\n");
     file.close();
     QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner;
     if (executable)
         permissions |= QFile::ExeOwner;
-    QVERIFY(file.setPermissions(permissions));
+    QVERIFY_RETURN(file.setPermissions(permissions), qPrintable("could not set the permissions of " + path));
+    return true;
 }
 
 } // namespace
@@ -175,7 +177,7 @@ void tst_BookmakerSettings::damagedFile()
 void tst_BookmakerSettings::standardEncoder()
 {
     const QByteArray path = qgetenv("PATH");
-    makeprogram(dir->filePath(QStringLiteral("lame")), true);
+    QVERIFY(makeprogram(dir->filePath(QStringLiteral("lame")), true));
     QDir(dir->path()).mkdir(QStringLiteral("empty"));
     qputenv("PATH", QFile::encodeName(dir->path()) + ':' + path);
     const QString first = lameencoder::standard();
@@ -207,7 +209,7 @@ void tst_BookmakerSettings::encoderInFolder()
     if (name.endsWith('/'))
         QVERIFY(QDir(dir->path()).mkdir(name));
     else
-        makeprogram(dir->filePath(name), executable);
+        QVERIFY(makeprogram(dir->filePath(name), executable));
     const QString expected = found ? dir->filePath(QStringLiteral("lame")) : QString();
     QCOMPARE(lameencoder::infolder(dir->path()), expected);
 }

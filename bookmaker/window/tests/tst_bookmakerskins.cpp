@@ -70,12 +70,12 @@ void tst_BookmakerSkins::skins_data()
         {"ljgd", {"pushButton_75", "pushButton_76", "pushButton_77", "pushButton_74", "pushButton_78",
                   "pushButton_80"}},
     };
-    skincheck::addrows(buttons, 95);
+    QVERIFY(skincheck::addrows(buttons, 95));
 }
 
 void tst_BookmakerSkins::skins()
 {
-    skincheck::checkrow(window, sets);
+    QVERIFY(skincheck::checkrow(window, sets));
 }
 
 // No picture button is left plain, and only picture buttons carry outlines.

@@ -97,7 +97,7 @@ void tst_BookmakerWindow::scalesEveryWidget()
 {
     QFETCH(QRect, design);
     QWidget *widget = find(QTest::currentDataTag());
-    QVERIFY2(widget, QTest::currentDataTag());
+    QVERIFY2(widget, qPrintable(QString("no widget ") + QTest::currentDataTag()));
     QCOMPARE(widget->geometry(), scaled(design));
     if (QByteArray(QTest::currentDataTag()) == "frame_5")
         QCOMPARE(widget->width(), 799);
@@ -137,7 +137,7 @@ void tst_BookmakerWindow::startTexts()
 {
     QFETCH(QString, text);
     auto *label = find<QLabel>(QTest::currentDataTag());
-    QVERIFY2(label, QTest::currentDataTag());
+    QVERIFY2(label, qPrintable(QString("no label ") + QTest::currentDataTag()));
     QCOMPARE(label->text(), text);
 }
 
@@ -164,7 +164,7 @@ void tst_BookmakerWindow::framePictures()
 {
     QFETCH(QString, picture);
     auto *frame = find<QFrameEx>(QTest::currentDataTag());
-    QVERIFY2(frame, QTest::currentDataTag());
+    QVERIFY2(frame, qPrintable(QString("no frame ") + QTest::currentDataTag()));
     const QImage shown = frame->grab().toImage();
     frame->setpixmap(QPixmap(picture));
     QVERIFY2(frame->grab().toImage() == shown, qPrintable(QString(QTest::currentDataTag()) + " shows another picture"));
@@ -177,14 +177,15 @@ void tst_BookmakerWindow::pagePictures()
     for (const char *name : {"graphicsView_13", "graphicsView_11", "graphicsView_12", "graphicsView_10",
                              "graphicsView_14", "graphicsView_15"}) {
         auto *view = find<QGraphicsView>(QLatin1String(name));
-        QVERIFY2(view && view->scene(), name);
+        QVERIFY2(view && view->scene(), qPrintable(QString(name) + " has no scene"));
         QCOMPARE(view->scene()->parent(), window);
         const QList<QGraphicsItem *> items = view->scene()->items();
         QCOMPARE(items.size(), 1);
         auto *item = qgraphicsitem_cast<QGraphicsPixmapItem *>(items.first());
-        QVERIFY2(item, name);
+        QVERIFY2(item, qPrintable(QString(name) + " shows no picture item"));
         QCOMPARE(item->pixmap().size(), QSize(175, 131));
-        QVERIFY2(item->pixmap().toImage().convertToFormat(QImage::Format_RGB32) == expected, name);
+        QVERIFY2(item->pixmap().toImage().convertToFormat(QImage::Format_RGB32) == expected,
+                 qPrintable(QString(name) + " does not show the default picture"));
     }
 }
 
@@ -192,7 +193,8 @@ void tst_BookmakerWindow::blackAroundThePages()
 {
     const QImage shown = window->grab().toImage();
     for (const QPoint &at : {QPoint(0, 0), QPoint(400, 25), QPoint(799, 599), QPoint(10, 560)})
-        QVERIFY2(shown.pixelColor(at) == QColor(Qt::black), qPrintable(shown.pixelColor(at).name()));
+        QVERIFY2(shown.pixelColor(at) == QColor(Qt::black),
+                 qPrintable("the window is " + shown.pixelColor(at).name() + " around the pages, not black"));
     QVERIFY2(shown.pixelColor(400, 300) != QColor(Qt::black), "the pages are black");
     QCOMPARE(find(QStringLiteral("page"))->geometry(), QRect(0, 0, 800, 500));
 }
