@@ -70,11 +70,11 @@ MUser *tst_knowledgeadders::saved()
 // both found again after logging out and in.
 void tst_knowledgeadders::sentencepage()
 {
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     QCOMPARE(w.find<QSpinBox>("spinBox_7")->maximum(), 0);
     QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 1}}), QStringList());
     w.find<QListWidget>("listWidget_5")->setCurrentRow(1);
-    QVERIFY2(w.rows("listWidget_9").isEmpty(), "nothing linked yet");
+    QVERIFY2(w.rows("listWidget_9").isEmpty(), "an entry was linked before any was added");
 
     const auto key = add("pushButton_113", QStringLiteral("  fine 的意思 "), QStringLiteral(" 好的 "));
     QCOMPARE(key.first, QStringLiteral("Zembrix Rozo：添加重点知识"));
@@ -95,7 +95,7 @@ void tst_knowledgeadders::sentencepage()
     QCOMPARE(w.find<QSpinBox>("spinBox_7")->maximum(), 2);
     QCOMPARE(w.find<QSpinBox>("spinBox_6")->maximum(), 2);
 
-    QVERIFY2(w.relogin(), "logged in again");
+    QVERIFY2(w.relogin(), "could not log in again");
     MUser *user = saved();
     QCOMPARE(user->keycount(), 2);
     QCOMPARE(user->keytitle(0), QStringLiteral("fine 的意思"));
@@ -137,7 +137,7 @@ void tst_knowledgeadders::wordpages()
     QFETCH(QString, linked);
     QFETCH(bool, ownparent);
 
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     QCOMPARE(w.startrun("radioButton_6", {{"spinBox_4", 1}, {"spinBox_5", 6}}), QStringList());
     // The learning list names each row's word; the other lists of the run
     // follow the same work list.
@@ -164,7 +164,7 @@ void tst_knowledgeadders::wordpages()
     QCOMPARE(w.find<QSpinBox>(key ? "spinBox_6" : "spinBox_2")->value(), 1);
     QCOMPARE(w.find<QSpinBox>(key ? "spinBox_3" : "spinBox_7")->maximum(), 0);
 
-    QVERIFY2(w.relogin(), "logged in again");
+    QVERIFY2(w.relogin(), "could not log in again");
     MUser *user = saved();
     QCOMPARE(key ? user->keycount() : user->phoneticcount(), 1);
     QCOMPARE(key ? user->phoneticcount() : user->keycount(), 0);
@@ -195,7 +195,7 @@ void tst_knowledgeadders::refused()
     QFETCH(QString, question);
     QFETCH(QString, answer);
     QFETCH(bool, titleclose);
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 1}}), QStringList());
     QString message;
     DialogDriver driver;
@@ -216,25 +216,25 @@ void tst_knowledgeadders::refused()
         driver.click("addone", QStringLiteral("pushButton_2"));
     }
     driver.start();
-    w.click("pushButton_113");
-    QVERIFY2(driver.done(), "dialogs answered");
+    QVERIFY(w.click("pushButton_113"));
+    QVERIFY2(driver.done(), "the dialogs were not all answered");
     QCOMPARE(message.isEmpty(), question.isNull() || titleclose);
     if (!message.isEmpty())
         QCOMPARE(message, QStringLiteral("请检查录入的信息"));
-    QVERIFY2(w.rows("listWidget_9").isEmpty(), "nothing listed");
+    QVERIFY2(w.rows("listWidget_9").isEmpty(), "a refused entry was listed");
     QCOMPARE(w.find<QSpinBox>("spinBox_7")->maximum(), 0);
-    QVERIFY2(w.relogin(), "logged in again");
+    QVERIFY2(w.relogin(), "could not log in again");
     QCOMPARE(saved()->keycount(), 0);
 }
 
 // Without a current row no dialog opens.
 void tst_knowledgeadders::norow()
 {
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     for (const char *button : {"pushButton_49", "pushButton_48", "pushButton_47", "pushButton_46",
                                "pushButton_51", "pushButton_50", "pushButton_113", "pushButton_108"})
-        QVERIFY2(!w.opensdialog(button), button);
-    QVERIFY2(w.relogin(), "logged in again");
+        QVERIFY2(!w.opensdialog(button), qPrintable(QLatin1String(button) + " opened a dialog"));
+    QVERIFY2(w.relogin(), "could not log in again");
     QCOMPARE(saved()->keycount() + saved()->phoneticcount(), 0);
 }
 
