@@ -143,7 +143,8 @@ void tst_settings::nobook()
     for (const char *name : {"spinBox", "spinBox_2", "spinBox_3", "spinBox_4", "spinBox_5",
                              "spinBox_6", "spinBox_7", "spinBox_9"}) {
         auto *box = find<QSpinBox>(name);
-        QVERIFY2(box->maximum() == 0 && box->value() == 0, qPrintable(QLatin1String("wrong range or value of ") + name));
+        QVERIFY2(box->maximum() == 0 && box->value() == 0,
+                 qPrintable(QLatin1String("wrong range or value of ") + name));
     }
     QCOMPARE(find<QComboBox>("comboBox")->count(), 0);
     QCOMPARE(find<QSpinBox>("spinBox_14")->value(), 45);

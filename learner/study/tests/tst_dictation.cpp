@@ -165,7 +165,8 @@ void tst_dictation::errorfilter()
     QVERIFY2(w.find<QCheckBox>("checkBox_15")->isChecked(), "reading was turned off");
     w.find<QCheckBox>("checkBox_6")->click();
     QCOMPARE(w.rows("listWidget_2"), answered);
-    QVERIFY2(answered.at(3).startsWith(QLatin1Char('\n')) && answered.at(3).size() > 1, "the unanswered row lost its meaning");
+    QVERIFY2(answered.at(3).startsWith(QLatin1Char('\n')) && answered.at(3).size() > 1,
+             "the unanswered row lost its meaning");
     QVERIFY2(!w.find<QCheckBox>("checkBox_15")->isChecked(), "reading stayed on");
 }
 
@@ -247,10 +248,12 @@ void tst_dictation::sentencemode()
     QVERIFY2(w.find<QLabel>("label_83")->isHidden(), "the notice showed for a linked word");
     QCOMPARE(w.find<QLabel>("label_46")->text(), learnbook::sentence(2));
     QVERIFY2(w.find<QLabel>("label_46")->isHidden(), "the sentence answer was shown");
-    QVERIFY2(w.find<QLabel>("label_45")->alignment() & Qt::AlignRight, "the word was not right-aligned in the sentence layout");
+    QVERIFY2(w.find<QLabel>("label_45")->alignment() & Qt::AlignRight,
+             "the word was not right-aligned in the sentence layout");
     list()->setCurrentRow(rowof(3));
     QVERIFY2(!w.find<QLabel>("label_83")->isHidden(), "the notice did not show for a word without a sentence");
-    QVERIFY2(w.find<QLabel>("label_45")->alignment() & Qt::AlignLeft, "the word was not left-aligned in the word layout");
+    QVERIFY2(w.find<QLabel>("label_45")->alignment() & Qt::AlignLeft,
+             "the word was not left-aligned in the word layout");
     w.type(learnbook::word(3), QString());
     QCOMPARE(list()->item(rowof(3))->text(), learnbook::word(3) + QStringLiteral("\n词3"));
     list()->setCurrentRow(rowof(2));

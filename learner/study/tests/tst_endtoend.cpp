@@ -416,7 +416,8 @@ void tst_endtoend::learnmadebook()
     for (int p = 0; p < runsize; ++p) {
         const QString word = saved.item(p).value(0);
         QVERIFY2(saved.worddiff(p) == (word == missed ? 9 : 8),
-                 qPrintable(QStringLiteral("%1: wrong difficulty %2 after the review").arg(word).arg(saved.worddiff(p))));
+                 qPrintable(QStringLiteral("%1: wrong difficulty %2 after the review")
+                                .arg(word).arg(saved.worddiff(p))));
     }
 }
 

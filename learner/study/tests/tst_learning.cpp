@@ -355,7 +355,8 @@ void tst_learning::textbook()
 
     find<QPushButton>("pushButton_69")->click();
     QCOMPARE(urls.size(), 1);
-    QVERIFY2(urls.last().startsWith("http") && urls.last().endsWith("/show/2.html"), qPrintable("wrong link " + urls.last()));
+    QVERIFY2(urls.last().startsWith("http") && urls.last().endsWith("/show/2.html"),
+             qPrintable("wrong link " + urls.last()));
 
     QString message;
     DialogDriver bad;
