@@ -63,7 +63,8 @@ private:
     QStackedWidget *stack() const { return find<QStackedWidget>("stackedWidget"); }
     void start(const QStringList &paths = {}, int current = -1);
     bool click(const char *button);
-    // Clicks a button and answers the dialogs it opens in order.
+    // Clicks a button and answers the dialogs it opens in order; false when
+    // one stayed unanswered or a step failed a check.
     bool run(const char *button, DialogDriver &driver);
     bool login(const QString &password);
     // Clicks a button that shows one message and gives its text.
@@ -119,7 +120,7 @@ bool tst_login::run(const char *button, DialogDriver &driver)
     if (!click(button))
         return false;
     QVERIFY_RETURN(driver.done(), qPrintable(QStringLiteral("dialogs left unanswered after ") + button));
-    return true;
+    return !QTest::currentTestFailed();
 }
 
 bool tst_login::login(const QString &password)
