@@ -1,3 +1,4 @@
+#include "checkreturn.h"
 #include "dialog.h"
 #include "dialogdriver.h"
 #include "qpushbuttonex.h"
@@ -54,13 +55,14 @@ QLineEdit *line(QDialog *dialog)
     return dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"));
 }
 
-void clicktokens(QDialog *dialog, const QString &tokens)
+bool clicktokens(QDialog *dialog, const QString &tokens)
 {
     for (const QString &token : tokens.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString name = keyname(token);
-        QVERIFY2(!name.isEmpty(), qPrintable("no key for " + token));
+        QVERIFY_RETURN(!name.isEmpty(), qPrintable("no key for " + token));
         DialogDriver::clickbutton(dialog, name);
     }
+    return true;
 }
 
 QString captions(QDialog *dialog)
@@ -119,12 +121,13 @@ private slots:
 
 private:
     // Runs keyboard over target at scale 1 and point size 12; action acts on
-    // the shown keyboard, which is closed after it.
-    void run(Dialog &keyboard, QLineEdit &target, const DialogDriver::Action &action,
+    // the shown keyboard, which is closed after it. False when the keyboard
+    // did not show or a check of action failed.
+    bool run(Dialog &keyboard, QLineEdit &target, const DialogDriver::Action &action,
              float scale = 1.0f, int fontsize = 12);
 };
 
-void tst_keyboard::run(Dialog &keyboard, QLineEdit &target, const DialogDriver::Action &action,
+bool tst_keyboard::run(Dialog &keyboard, QLineEdit &target, const DialogDriver::Action &action,
                        float scale, int fontsize)
 {
     DialogDriver driver;
@@ -134,7 +137,8 @@ void tst_keyboard::run(Dialog &keyboard, QLineEdit &target, const DialogDriver::
     });
     driver.start();
     keyboard.showdlg(&target, scale, fontsize);
-    QVERIFY2(driver.done(), "the keyboard did not show");
+    QVERIFY_RETURN(driver.done(), "the keyboard did not show");
+    return !QTest::currentTestFailed();
 }
 
 void tst_keyboard::form_data()
@@ -172,7 +176,7 @@ void tst_keyboard::form()
     if (auto *button = qobject_cast<QPushButtonEx *>(widget))
         QCOMPARE(button->text(), caption);
     else
-        QVERIFY2(line(&keyboard)->text().isEmpty(), "the line edit starts empty");
+        QVERIFY2(line(&keyboard)->text().isEmpty(), "the line edit did not start empty");
 }
 
 void tst_keyboard::formkeys()
@@ -180,7 +184,7 @@ void tst_keyboard::formkeys()
     Dialog keyboard;
     QCOMPARE(keyboard.size(), QSize(374, 150));
     QCOMPARE(keyboard.windowTitle(), QStringLiteral("Zembrix Rozo 屏幕键盘"));
-    QVERIFY2(!(keyboard.windowFlags() & Qt::WindowContextHelpButtonHint), "no help button");
+    QVERIFY2(!(keyboard.windowFlags() & Qt::WindowContextHelpButtonHint), "the keyboard has a help button");
     const QList<QPushButtonEx *> keys = keyboard.findChildren<QPushButtonEx *>();
     QCOMPARE(keys.size(), 54);
     for (QPushButtonEx *k : keys) {
@@ -190,7 +194,7 @@ void tst_keyboard::formkeys()
     }
     QCOMPARE(captions(&keyboard), lowercaptions);
     QCOMPARE(line(&keyboard)->alignment(), Qt::AlignCenter);
-    QVERIFY2(line(&keyboard)->styleSheet().contains("border: 1px solid #0000ff;"), "blue border");
+    QVERIFY2(line(&keyboard)->styleSheet().contains("border: 1px solid #0000ff;"), "the line edit has no blue border");
 }
 
 void tst_keyboard::taborder()
@@ -248,7 +252,7 @@ void tst_keyboard::scaled()
     QList<int> fonts;
     QSize minimum;
     QSize maximum;
-    run(keyboard, target, [&](QDialog *dialog) {
+    QVERIFY(run(keyboard, target, [&](QDialog *dialog) {
         shown = dialog->size();
         place = dialog->pos();
         minimum = dialog->minimumSize();
@@ -257,7 +261,7 @@ void tst_keyboard::scaled()
         width = line(dialog)->width();
         for (QWidget *w : dialog->findChildren<QWidget *>())
             fonts.append(w->font().pointSize());
-    }, scale, fontsize);
+    }, scale, fontsize));
     QCOMPARE(shown, size);
     QCOMPARE(minimum, size);
     QCOMPARE(maximum, size);
@@ -275,7 +279,7 @@ void tst_keyboard::skins()
     QLineEdit target;
     QStringList unmasked;
     QStringList narrowmask;
-    run(keyboard, target, [&](QDialog *dialog) {
+    QVERIFY(run(keyboard, target, [&](QDialog *dialog) {
         for (QPushButtonEx *k : dialog->findChildren<QPushButtonEx *>()) {
             const QRect outline = k->mask().boundingRect();
             if (k->mask().isEmpty() || k->mask().contains(QPoint(0, 0))
@@ -287,7 +291,7 @@ void tst_keyboard::skins()
             if (lit(k))
                 unmasked.append(k->objectName() + " lit");
         }
-    });
+    }));
     QVERIFY2(unmasked.isEmpty(), qPrintable("unshaped or lit keys: " + unmasked.join(' ')));
     QVERIFY2(narrowmask.isEmpty(), qPrintable("masks not fitted: " + narrowmask.join(' ')));
 }
@@ -326,11 +330,11 @@ void tst_keyboard::typing()
     QLineEdit target;
     QString shown;
     int cursor = -1;
-    run(keyboard, target, [&](QDialog *dialog) {
-        clicktokens(dialog, keys);
+    QVERIFY(run(keyboard, target, [&](QDialog *dialog) {
+        QVERIFY(clicktokens(dialog, keys));
         shown = line(dialog)->text();
         cursor = line(dialog)->cursorPosition();
-    });
+    }));
     QCOMPARE(shown, typed);
     QCOMPARE(target.text(), typed);
     QCOMPARE(cursor, typed.size());
@@ -354,16 +358,16 @@ void tst_keyboard::everykey()
     Dialog keyboard;
     QLineEdit target;
     QStringList wrongcaption;
-    run(keyboard, target, [&](QDialog *dialog) {
+    QVERIFY(run(keyboard, target, [&](QDialog *dialog) {
         for (int i = 0; i < charkeys.size(); ++i) {
             if (modifier == QLatin1String("Shift") || (modifier == QLatin1String("Lock") && i == 0))
-                clicktokens(dialog, modifier);
+                QVERIFY(clicktokens(dialog, modifier));
             if (key(dialog, charkeys.at(i))->text() != typed.mid(i, 1))
                 wrongcaption.append(charkeys.at(i));
             DialogDriver::clickbutton(dialog, charkeys.at(i));
         }
-    });
-    QVERIFY2(wrongcaption.isEmpty(), qPrintable("captions: " + wrongcaption.join(' ')));
+    }));
+    QVERIFY2(wrongcaption.isEmpty(), qPrintable("wrong captions: " + wrongcaption.join(' ')));
     QCOMPARE(target.text(), typed);
 }
 
@@ -378,25 +382,25 @@ void tst_keyboard::modifiers()
         bool lock;
     };
     QList<Seen> seen;
-    run(keyboard, target, [&](QDialog *dialog) {
+    QVERIFY(run(keyboard, target, [&](QDialog *dialog) {
         auto look = [&] {
             seen.append({captions(dialog), lit(key(dialog, "pushButton_34")),
                          lit(key(dialog, "pushButton_36")), lit(key(dialog, "pushButton_33"))});
         };
         look();
-        clicktokens(dialog, "Shift");
+        QVERIFY(clicktokens(dialog, "Shift"));
         look();
-        clicktokens(dialog, "a");
+        QVERIFY(clicktokens(dialog, "a"));
         look();
-        clicktokens(dialog, "Lock");
+        QVERIFY(clicktokens(dialog, "Lock"));
         look();
-        clicktokens(dialog, "RShift");
+        QVERIFY(clicktokens(dialog, "RShift"));
         look();
-        clicktokens(dialog, "Lock");
+        QVERIFY(clicktokens(dialog, "Lock"));
         look();
-        clicktokens(dialog, "Lock");
+        QVERIFY(clicktokens(dialog, "Lock"));
         look();
-    });
+    }));
     QCOMPARE(seen.size(), 7);
     const QList<Seen> expected = {
         {lowercaptions, false, false, false}, // opened
@@ -409,10 +413,10 @@ void tst_keyboard::modifiers()
     };
     for (int i = 0; i < expected.size(); ++i) {
         const QByteArray step = QByteArray::number(i);
-        QVERIFY2(seen.at(i).captions == expected.at(i).captions, "captions, step " + step);
-        QVERIFY2(seen.at(i).leftshift == expected.at(i).leftshift, "left Shift lamp, step " + step);
-        QVERIFY2(seen.at(i).rightshift == expected.at(i).rightshift, "right Shift lamp, step " + step);
-        QVERIFY2(seen.at(i).lock == expected.at(i).lock, "Lock lamp, step " + step);
+        QVERIFY2(seen.at(i).captions == expected.at(i).captions, "wrong captions at step " + step);
+        QVERIFY2(seen.at(i).leftshift == expected.at(i).leftshift, "wrong left Shift lamp at step " + step);
+        QVERIFY2(seen.at(i).rightshift == expected.at(i).rightshift, "wrong right Shift lamp at step " + step);
+        QVERIFY2(seen.at(i).lock == expected.at(i).lock, "wrong Lock lamp at step " + step);
     }
 }
 
@@ -423,11 +427,11 @@ void tst_keyboard::startsempty()
     QLineEdit target(QStringLiteral("abc"));
     QString atopen;
     QString targetatopen;
-    run(keyboard, target, [&](QDialog *dialog) {
+    QVERIFY(run(keyboard, target, [&](QDialog *dialog) {
         atopen = line(dialog)->text();
         targetatopen = target.text();
-        clicktokens(dialog, "d");
-    });
+        QVERIFY(clicktokens(dialog, "d"));
+    }));
     QCOMPARE(atopen, QString());
     QCOMPARE(targetatopen, QStringLiteral("abc"));
     QCOMPARE(target.text(), QStringLiteral("d"));
@@ -438,12 +442,12 @@ void tst_keyboard::targetchanges()
     Dialog keyboard;
     QLineEdit target;
     QString shown;
-    run(keyboard, target, [&](QDialog *dialog) {
-        clicktokens(dialog, "a b");
+    QVERIFY(run(keyboard, target, [&](QDialog *dialog) {
+        QVERIFY(clicktokens(dialog, "a b"));
         target.setText(QStringLiteral("xyz"));
-        clicktokens(dialog, "c");
+        QVERIFY(clicktokens(dialog, "c"));
         shown = line(dialog)->text();
-    });
+    }));
     QCOMPARE(shown, QStringLiteral("xyzc"));
     QCOMPARE(target.text(), QStringLiteral("xyzc"));
 }
@@ -471,13 +475,13 @@ void tst_keyboard::selection()
     QLineEdit target;
     QString shown;
     int at = -1;
-    run(keyboard, target, [&](QDialog *dialog) {
-        clicktokens(dialog, "h e l l o");
+    QVERIFY(run(keyboard, target, [&](QDialog *dialog) {
+        QVERIFY(clicktokens(dialog, "h e l l o"));
         line(dialog)->setSelection(1, 2);
-        clicktokens(dialog, keys);
+        QVERIFY(clicktokens(dialog, keys));
         shown = line(dialog)->text();
         at = line(dialog)->cursorPosition();
-    });
+    }));
     QCOMPARE(shown, typed);
     QCOMPARE(at, cursor);
     QCOMPARE(target.text(), typed);
@@ -489,14 +493,14 @@ void tst_keyboard::backinmiddle()
     Dialog keyboard;
     QLineEdit target;
     QStringList steps;
-    run(keyboard, target, [&](QDialog *dialog) {
-        clicktokens(dialog, "h e l l o");
+    QVERIFY(run(keyboard, target, [&](QDialog *dialog) {
+        QVERIFY(clicktokens(dialog, "h e l l o"));
         line(dialog)->setCursorPosition(3);
         for (int i = 0; i < 4; ++i) {
-            clicktokens(dialog, "Back");
+            QVERIFY(clicktokens(dialog, "Back"));
             steps.append(line(dialog)->text() + "|" + QString::number(line(dialog)->cursorPosition()));
         }
-    });
+    }));
     QCOMPARE(steps, QStringList({"helo|2", "hlo|1", "lo|0", "lo|0"}));
 }
 
@@ -508,18 +512,18 @@ void tst_keyboard::enter()
     QList<int> counts;
     QString shown;
     bool open = false;
-    run(keyboard, target, [&](QDialog *dialog) {
-        clicktokens(dialog, "Enter");
+    QVERIFY(run(keyboard, target, [&](QDialog *dialog) {
+        QVERIFY(clicktokens(dialog, "Enter"));
         counts.append(entered.count()); // empty line
-        clicktokens(dialog, "Lock a Enter");
+        QVERIFY(clicktokens(dialog, "Lock a Enter"));
         counts.append(entered.count());
-        clicktokens(dialog, "b");
+        QVERIFY(clicktokens(dialog, "b"));
         shown = line(dialog)->text();
         open = dialog->isVisible();
-    });
+    }));
     QCOMPARE(counts, QList<int>({1, 2}));
     QCOMPARE(shown, QStringLiteral("AB")); // Caps Lock kept
-    QVERIFY2(open, "Enter leaves the keyboard open");
+    QVERIFY2(open, "Enter closed the keyboard");
 }
 
 // A handler of enter() that clears the target clears the keyboard as well.
@@ -533,11 +537,11 @@ void tst_keyboard::enterclearing()
         target.clear();
     });
     QString shown;
-    run(keyboard, target, [&](QDialog *dialog) {
-        clicktokens(dialog, "o k Enter");
+    QVERIFY(run(keyboard, target, [&](QDialog *dialog) {
+        QVERIFY(clicktokens(dialog, "o k Enter"));
         shown = line(dialog)->text();
-        clicktokens(dialog, "n o Enter");
-    });
+        QVERIFY(clicktokens(dialog, "n o Enter"));
+    }));
     QCOMPARE(checked, QStringList({"ok", "no"}));
     QCOMPARE(shown, QString());
     QCOMPARE(target.text(), QString());
@@ -552,8 +556,8 @@ void tst_keyboard::physicalreturn()
     QList<int> counts;
     QStringList texts;
     bool open = false;
-    run(keyboard, target, [&](QDialog *dialog) {
-        clicktokens(dialog, "o k");
+    QVERIFY(run(keyboard, target, [&](QDialog *dialog) {
+        QVERIFY(clicktokens(dialog, "o k"));
         QTest::keyClick(line(dialog), Qt::Key_Return);
         counts.append(entered.count());
         texts.append(line(dialog)->text());
@@ -565,10 +569,10 @@ void tst_keyboard::physicalreturn()
             texts.append(line(dialog)->text());
         }
         open = dialog->isVisible();
-    });
+    }));
     QCOMPARE(counts, QList<int>({1, 1, 1}));
     QCOMPARE(texts, QStringList({"ok", "ok", "ok"}));
-    QVERIFY2(open, "Return leaves the keyboard open");
+    QVERIFY2(open, "Return closed the keyboard");
     QCOMPARE(target.text(), QStringLiteral("ok"));
 }
 
@@ -576,10 +580,10 @@ void tst_keyboard::physicaltyping()
 {
     Dialog keyboard;
     QLineEdit target(QStringLiteral("old"));
-    run(keyboard, target, [&](QDialog *dialog) {
+    QVERIFY(run(keyboard, target, [&](QDialog *dialog) {
         QTest::keyClicks(line(dialog), QStringLiteral("Hi"));
-        clicktokens(dialog, "Shift 1");
-    });
+        QVERIFY(clicktokens(dialog, "Shift 1"));
+    }));
     QCOMPARE(target.text(), QStringLiteral("Hi!"));
 }
 

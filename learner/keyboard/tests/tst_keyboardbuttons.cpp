@@ -1,3 +1,4 @@
+#include "checkreturn.h"
 #include "dialogdriver.h"
 #include "reviewwindow.h"
 #include "studywindow.h"
@@ -46,7 +47,7 @@ void click(QDialog *keyboard, const char *key)
 
 // Types text on the keyboard as a learner would: Space for blanks, Shift
 // before each shifted character.
-void type(QDialog *keyboard, const QString &text)
+bool type(QDialog *keyboard, const QString &text)
 {
     for (QChar c : text) {
         if (c == QLatin1Char(' ')) {
@@ -56,11 +57,12 @@ void type(QDialog *keyboard, const QString &text)
         int at = lowercaptions.indexOf(c);
         if (at < 0) {
             at = shiftcaptions.indexOf(c);
-            QVERIFY2(at >= 0, "no key types this character");
+            QVERIFY_RETURN(at >= 0, qPrintable(QStringLiteral("no key types %1").arg(c)));
             click(keyboard, "pushButton_34");
         }
         DialogDriver::clickbutton(keyboard, charkeys.at(at));
     }
+    return true;
 }
 
 void pressenter(QDialog *keyboard)
@@ -97,9 +99,10 @@ private:
     QLineEdit *field() const { return w.find<QLineEdit>("lineEdit_19"); }
     QString shownword() const { return w.find<QLabel>("label_33")->text(); }
     // The reader logged in, on the learning page with a run of the textbook's words.
-    void startlearning();
-    // Clicks a keyboard button; the driver answers the keyboard and what it opens.
-    void openkeyboard(const char *button, DialogDriver &driver);
+    bool startlearning();
+    // Clicks a keyboard button; the driver answers the keyboard and what it
+    // opens. False when a dialog stayed unanswered or a step failed a check.
+    bool openkeyboard(const char *button, DialogDriver &driver);
 
     StudyWindow w;
     ReviewWindow review;
@@ -111,20 +114,23 @@ void tst_keyboardbuttons::cleanup()
     review.close();
 }
 
-void tst_keyboardbuttons::startlearning()
+bool tst_keyboardbuttons::startlearning()
 {
-    QVERIFY2(w.start(), "logged in");
-    QCOMPARE(w.startrun("radioButton", {{"spinBox", 6}}), QStringList());
-    QCOMPARE(w.page(), learnpage);
-    QCOMPARE(list()->currentRow(), 0);
-    QVERIFY2(shownword().startsWith("word"), qPrintable(shownword()));
+    QVERIFY_RETURN(w.start(), "could not log in");
+    QCOMPARE_RETURN(w.startrun("radioButton", {{"spinBox", 6}}), QStringList());
+    QCOMPARE_RETURN(w.page(), learnpage);
+    QCOMPARE_RETURN(list()->currentRow(), 0);
+    QVERIFY_RETURN(shownword().startsWith("word"), qPrintable("no word shown: " + shownword()));
+    return true;
 }
 
-void tst_keyboardbuttons::openkeyboard(const char *button, DialogDriver &driver)
+bool tst_keyboardbuttons::openkeyboard(const char *button, DialogDriver &driver)
 {
     driver.start();
-    w.click(button);
-    QVERIFY2(driver.done(), qPrintable(QStringLiteral("dialogs left unanswered after ") + button));
+    if (!w.click(button))
+        return false;
+    QVERIFY_RETURN(driver.done(), qPrintable(QStringLiteral("dialogs left unanswered after ") + button));
+    return !QTest::currentTestFailed();
 }
 
 void tst_keyboardbuttons::fields_data()
@@ -145,7 +151,7 @@ void tst_keyboardbuttons::fields()
     QFETCH(QString, button);
     QFETCH(QString, field);
     QFETCH(int, page);
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     stack()->setCurrentIndex(page);
     auto *opener = w.window()->findChild<QPushButton *>(button);
     auto *answer = w.window()->findChild<QLineEdit *>(field);
@@ -157,13 +163,13 @@ void tst_keyboardbuttons::fields()
     driver.add(QStringLiteral("Dialog"), [&](QDialog *keyboard) {
         enabled = opener->isEnabled();
         atopen = keyboardtext(keyboard);
-        type(keyboard, "Ab1");
+        QVERIFY(type(keyboard, "Ab1"));
         typed = answer->text();
         keyboard->close();
     });
-    openkeyboard(qPrintable(button), driver);
-    QVERIFY2(!enabled, "the button is disabled while the keyboard is open");
-    QVERIFY2(opener->isEnabled(), "the button is enabled again");
+    QVERIFY(openkeyboard(qPrintable(button), driver));
+    QVERIFY2(!enabled, "the button was enabled while the keyboard was open");
+    QVERIFY2(opener->isEnabled(), "the button was not enabled again");
     QCOMPARE(atopen, QString());
     QCOMPARE(typed, QStringLiteral("Ab1"));
     QCOMPARE(answer->text(), QStringLiteral("Ab1"));
@@ -173,7 +179,7 @@ void tst_keyboardbuttons::fields()
 // keyboard stays open for the next word.
 void tst_keyboardbuttons::enterchecks()
 {
-    startlearning();
+    QVERIFY(startlearning());
     const QString first = shownword();
     QString second;
     QString message;
@@ -184,24 +190,24 @@ void tst_keyboardbuttons::enterchecks()
     QString difficulty;
     DialogDriver driver;
     driver.add(QStringLiteral("Dialog"), [&](QDialog *keyboard) {
-        type(keyboard, first);
+        QVERIFY(type(keyboard, first));
         pressenter(keyboard);
         rowafterright = list()->currentRow();
         fieldafterright = field()->text();
         keyboardafterright = keyboardtext(keyboard);
         second = shownword();
-        type(keyboard, second + "x");
+        QVERIFY(type(keyboard, second + "x"));
         pressenter(keyboard); // wrong: the message is answered by the next step
         fieldafterwrong = field()->text();
         difficulty = w.find<QLabel>("label_60")->text();
     });
     driver.readmessage(&message);
     driver.titleclose(QStringLiteral("Dialog"));
-    openkeyboard("pushButton_77", driver);
+    QVERIFY(openkeyboard("pushButton_77", driver));
     QCOMPARE(rowafterright, 1);
     QCOMPARE(fieldafterright, QString());
     QCOMPARE(keyboardafterright, QString());
-    QVERIFY2(second != first, "the next word is shown");
+    QVERIFY2(second != first, "the next word was not shown");
     QCOMPARE(message, QStringLiteral("输入错误，请检查"));
     QCOMPARE(fieldafterwrong, second + "x");
     QCOMPARE(difficulty, QStringLiteral("难度系数：11"));
@@ -212,7 +218,7 @@ void tst_keyboardbuttons::enterchecks()
 // shown again, it checks.
 void tst_keyboardbuttons::hiddenpage()
 {
-    startlearning();
+    QVERIFY(startlearning());
     const QString word = shownword();
     int rowhidden = -1;
     QString fieldhidden;
@@ -220,7 +226,7 @@ void tst_keyboardbuttons::hiddenpage()
     DialogDriver driver;
     driver.add(QStringLiteral("Dialog"), [&](QDialog *keyboard) {
         stack()->setCurrentIndex(planpage);
-        type(keyboard, word);
+        QVERIFY(type(keyboard, word));
         pressenter(keyboard);
         rowhidden = list()->currentRow();
         fieldhidden = field()->text();
@@ -229,7 +235,7 @@ void tst_keyboardbuttons::hiddenpage()
         rowshown = list()->currentRow();
         keyboard->close();
     });
-    openkeyboard("pushButton_77", driver);
+    QVERIFY(openkeyboard("pushButton_77", driver));
     QCOMPARE(rowhidden, 0);
     QCOMPARE(fieldhidden, word);
     QCOMPARE(rowshown, 1);
@@ -239,7 +245,7 @@ void tst_keyboardbuttons::hiddenpage()
 // is hidden shows nothing; a right one on the page shown is taken.
 void tst_keyboardbuttons::hiddenlessonpage()
 {
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 1}}), QStringList());
     QCOMPARE(w.page(), lessonpage);
     auto *sentences = w.find<QListWidget>("listWidget_5");
@@ -252,19 +258,19 @@ void tst_keyboardbuttons::hiddenlessonpage()
     DialogDriver driver;
     driver.add(QStringLiteral("Dialog"), [&](QDialog *keyboard) {
         stack()->setCurrentIndex(planpage);
-        type(keyboard, "x");
+        QVERIFY(type(keyboard, "x"));
         hidden = StudyWindow::messages([keyboard] { pressenter(keyboard); });
         stack()->setCurrentIndex(lessonpage);
-        type(keyboard, "y");
+        QVERIFY(type(keyboard, "y"));
         wrong = StudyWindow::messages([keyboard] { pressenter(keyboard); });
         click(keyboard, "pushButton_35");
         click(keyboard, "pushButton_35");
-        type(keyboard, sentence);
+        QVERIFY(type(keyboard, sentence));
         right = StudyWindow::messages([keyboard] { pressenter(keyboard); });
         fieldafterright = w.find<QLineEdit>("lineEdit_2")->text();
         keyboard->close();
     });
-    openkeyboard("pushButton_79", driver);
+    QVERIFY(openkeyboard("pushButton_79", driver));
     QCOMPARE(hidden, QStringList());
     QCOMPARE(wrong, QStringList{QStringLiteral("输入错误，请检查")});
     QCOMPARE(right, QStringList());
@@ -293,11 +299,11 @@ void tst_keyboardbuttons::reviewhandin()
     driver.add(QStringLiteral("Dialog"), [&](QDialog *keyboard) {
         for (int k = 0; k < 3; ++k) {
             rows << list->currentRow();
-            type(keyboard, learnbook::word(review.rowword("listWidget_2", list->currentRow())));
+            QVERIFY(type(keyboard, learnbook::word(review.rowword("listWidget_2", list->currentRow()))));
             shown += ReviewWindow::run([keyboard] { pressenter(keyboard); });
         }
         pageafter = review.page();
-        type(keyboard, "x");
+        QVERIFY(type(keyboard, "x"));
         after = ReviewWindow::run([keyboard] { pressenter(keyboard); });
         keyboard->close();
     });
@@ -315,18 +321,18 @@ void tst_keyboardbuttons::reviewhandin()
 // answer stays in the field and the row stays.
 void tst_keyboardbuttons::closing()
 {
-    startlearning();
+    QVERIFY(startlearning());
     const QString word = shownword();
     for (const bool escape : {false, true}) {
         DialogDriver driver;
         driver.add(QStringLiteral("Dialog"), [&](QDialog *keyboard) {
-            type(keyboard, word);
+            QVERIFY(type(keyboard, word));
             if (escape)
                 QTest::keyClick(keyboard->focusWidget(), Qt::Key_Escape);
             else
                 keyboard->close();
         });
-        openkeyboard("pushButton_77", driver);
+        QVERIFY(openkeyboard("pushButton_77", driver));
         QCOMPARE(field()->text(), word);
         QCOMPARE(list()->currentRow(), 0);
     }
@@ -336,11 +342,11 @@ void tst_keyboardbuttons::closing()
 // Lock; saved as a picture when KEYBOARD_SHOTS names a folder.
 void tst_keyboardbuttons::screenshot()
 {
-    startlearning();
+    QVERIFY(startlearning());
     QPixmap shot;
     DialogDriver driver;
     driver.add(QStringLiteral("Dialog"), [&](QDialog *keyboard) {
-        type(keyboard, "Wor");
+        QVERIFY(type(keyboard, "Wor"));
         click(keyboard, "pushButton_33");
         // The pointer has left the keys: only the lit Lock key shows its lamp.
         for (QPushButton *key : keyboard->findChildren<QPushButton *>()) {
@@ -352,7 +358,7 @@ void tst_keyboardbuttons::screenshot()
         painter.drawPixmap(keyboard->pos() - w.window()->pos(), keyboard->grab());
         keyboard->close();
     });
-    openkeyboard("pushButton_77", driver);
+    QVERIFY(openkeyboard("pushButton_77", driver));
     const QString folder = qEnvironmentVariable("KEYBOARD_SHOTS");
     if (!folder.isEmpty()) {
         QVERIFY(QDir().mkpath(folder));

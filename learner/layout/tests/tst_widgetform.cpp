@@ -224,12 +224,12 @@ void tst_WidgetForm::stripLabelsAreBoxedAndCentred()
 {
     for (const QString &name : striplabels) {
         auto *label = widget<QLabel>(name);
-        QVERIFY2(label, qPrintable(name));
+        QVERIFY2(label, qPrintable("no label " + name));
         QVERIFY2(label->frameShape() == QFrame::Box, qPrintable(name + " has no box"));
         QVERIFY2(label->alignment() == Qt::AlignCenter, qPrintable(name + " is not centred"));
     }
     for (const QString &name : hintlabels)
-        QVERIFY2(widget<QLabel>(name)->alignment() == Qt::AlignCenter, qPrintable(name));
+        QVERIFY2(widget<QLabel>(name)->alignment() == Qt::AlignCenter, qPrintable(name + " is not centred"));
 }
 
 void tst_WidgetForm::properties_data()
@@ -280,12 +280,12 @@ void tst_WidgetForm::properties()
     if (name == "label_96")
         ui->stackedWidget->setCurrentWidget(ui->page_6);
     QWidget *w = widget(name);
-    QVERIFY2(w, qPrintable(name));
+    QVERIFY2(w, qPrintable("no widget " + name));
     const QVariant actual = w->property(property);
     QVERIFY2(actual.isValid(), qPrintable(name + " has no " + property));
     const bool same = value.type() == QVariant::Bool ? actual.toBool() == value.toBool()
                                                      : actual.toInt() == value.toInt();
-    QVERIFY2(same, qPrintable(QString("%1.%2 is %3").arg(name, property, actual.toString())));
+    QVERIFY2(same, qPrintable(QString("wrong %1.%2: %3").arg(name, property, actual.toString())));
 }
 
 void tst_WidgetForm::onlyTheNamedDeviations()
@@ -296,15 +296,15 @@ void tst_WidgetForm::onlyTheNamedDeviations()
         const QString name = w->objectName();
         QVERIFY2(w->isEnabled() || name == "pushButton_85", qPrintable(name + " is disabled"));
         QVERIFY2(w->testAttribute(Qt::WA_SetFont) == fonted.contains(name),
-                 qPrintable(name + " font"));
+                 qPrintable(name + " has a wrong font setting"));
         if (auto *label = qobject_cast<QLabel *>(w)) {
-            QVERIFY2(label->wordWrap() == wrapped.contains(name), qPrintable(name + " wrap"));
+            QVERIFY2(label->wordWrap() == wrapped.contains(name), qPrintable(name + " has a wrong word wrap"));
             QVERIFY2(label->textFormat() == (name == "label_87" ? Qt::PlainText : Qt::AutoText),
-                     qPrintable(name + " text format"));
+                     qPrintable(name + " has a wrong text format"));
         }
         if (auto *edit = qobject_cast<QLineEdit *>(w)) {
             QVERIFY2((edit->echoMode() == QLineEdit::Password) == (name == "lineEdit"),
-                     qPrintable(name + " echo"));
+                     qPrintable(name + " has a wrong echo mode"));
         }
         if (auto *box = qobject_cast<QCheckBox *>(w))
             QVERIFY2(!box->isChecked(), qPrintable(name + " starts checked"));
@@ -337,7 +337,7 @@ void tst_WidgetForm::spinBoxes()
     QFETCH(int, maximum);
     QFETCH(int, value);
     auto *box = widget<QSpinBox>(QTest::currentDataTag());
-    QVERIFY2(box, QTest::currentDataTag());
+    QVERIFY2(box, qPrintable(QLatin1String("no spin box ") + QTest::currentDataTag()));
     QCOMPARE(box->minimum(), minimum);
     QCOMPARE(box->maximum(), maximum);
     QCOMPARE(box->value(), value);
@@ -362,7 +362,7 @@ void tst_WidgetForm::pictureViewsHaveNoScrollBars()
     for (QGraphicsView *view : views) {
         QVERIFY2(view->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff
                      && view->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff,
-                 qPrintable(view->objectName()));
+                 qPrintable(view->objectName() + " has scroll bars"));
     }
 }
 
@@ -373,9 +373,9 @@ void tst_WidgetForm::frames()
     for (QFrame *frame : frames) {
         const bool line = frame == ui->line_3;
         QVERIFY2(frame->frameShape() == (line ? QFrame::HLine : QFrame::NoFrame),
-                 qPrintable(frame->objectName()));
+                 qPrintable(frame->objectName() + " has a wrong frame shape"));
         QVERIFY2(frame->frameShadow() == (line ? QFrame::Sunken : QFrame::Raised),
-                 qPrintable(frame->objectName()));
+                 qPrintable(frame->objectName() + " has a wrong frame shadow"));
     }
 }
 
@@ -386,7 +386,8 @@ void tst_WidgetForm::planOptionsExcludeEachOther()
     for (QRadioButton *chosen : options) {
         chosen->click();
         for (QRadioButton *other : options)
-            QVERIFY2(other->isChecked() == (other == chosen), qPrintable(other->objectName()));
+            QVERIFY2(other->isChecked() == (other == chosen),
+                     qPrintable(other->objectName() + " has a wrong check state"));
     }
 }
 
@@ -488,7 +489,7 @@ void tst_WidgetForm::leftOutOfTabChain()
     for (const char *left : {"pushButton_128", "pushButton_61", "pushButton_129", "pushButton_130",
                              "pushButton_131", "pushButton_132", "pushButton_133"}) {
         QWidget *button = widget(left);
-        QVERIFY2(button && takestab(button), left);
+        QVERIFY2(button && takestab(button), qPrintable(QLatin1String(left) + " is missing or takes no Tab"));
         QWidget *next = button->nextInFocusChain();
         while (!takestab(next))
             next = next->nextInFocusChain();
@@ -498,7 +499,7 @@ void tst_WidgetForm::leftOutOfTabChain()
         // The chain is a ring through the form.
         const int size = ordered.size();
         const int at = ordered.indexOf(button);
-        QVERIFY2(at >= 0, left);
+        QVERIFY2(at >= 0, qPrintable(QLatin1String(left) + " is not in the tab chain"));
         int after = (at + 1) % size;
         while (!takestab(ordered.at(after)))
             after = (after + 1) % size;

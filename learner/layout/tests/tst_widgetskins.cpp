@@ -149,7 +149,7 @@ void tst_WidgetSkins::slotsBound()
     // A connection can only be taken apart when it exists; put it back afterwards.
     QVERIFY2(QObject::disconnect(bound.target, bound.signal, window, slot),
              qPrintable(signature + " is not connected to " + bound.target->objectName()));
-    QVERIFY2(QObject::connect(bound.target, bound.signal, window, slot), "reconnected");
+    QVERIFY2(QObject::connect(bound.target, bound.signal, window, slot), "the slot could not be connected again");
 }
 
 // No slot named like a by-name slot is left outside the table.

@@ -1,3 +1,4 @@
+#include "checkreturn.h"
 #include "dialogdriver.h"
 #include "fd_dialog.h"
 #include "muser.h"
@@ -61,10 +62,11 @@ private:
     T *find(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
     QStackedWidget *stack() const { return find<QStackedWidget>("stackedWidget"); }
     void start(const QStringList &paths = {}, int current = -1);
-    void click(const char *button);
-    // Clicks a button and answers the dialogs it opens in order.
-    void run(const char *button, DialogDriver &driver);
-    void login(const QString &password);
+    bool click(const char *button);
+    // Clicks a button and answers the dialogs it opens in order; false when
+    // one stayed unanswered or a step failed a check.
+    bool run(const char *button, DialogDriver &driver);
+    bool login(const QString &password);
     // Clicks a button that shows one message and gives its text.
     QString clickmessage(const char *button);
     // Types the password and gives the message the login shows.
@@ -104,24 +106,27 @@ void tst_login::start(const QStringList &paths, int current)
     window.reset(new Widget);
 }
 
-void tst_login::click(const char *button)
+bool tst_login::click(const char *button)
 {
     auto *target = find<QPushButton>(button);
-    QVERIFY2(target, button);
+    QVERIFY_RETURN(target, qPrintable(QStringLiteral("no button ") + QLatin1String(button)));
     target->click();
+    return true;
 }
 
-void tst_login::run(const char *button, DialogDriver &driver)
+bool tst_login::run(const char *button, DialogDriver &driver)
 {
     driver.start();
-    click(button);
-    QVERIFY2(driver.done(), qPrintable(QStringLiteral("dialogs left unanswered after ") + button));
+    if (!click(button))
+        return false;
+    QVERIFY_RETURN(driver.done(), qPrintable(QStringLiteral("dialogs left unanswered after ") + button));
+    return !QTest::currentTestFailed();
 }
 
-void tst_login::login(const QString &password)
+bool tst_login::login(const QString &password)
 {
     find<QLineEdit>("lineEdit")->setText(password);
-    click("pushButton_2");
+    return click("pushButton_2");
 }
 
 QString tst_login::clickmessage(const char *button)
@@ -205,50 +210,50 @@ void tst_login::mainroad()
     const QString password = QStringLiteral("密码 1");
     const QString file = path("王小明.zbu");
     start();
-    QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "first start: nobody selected");
-    QVERIFY2(QTest::qWaitForWindowActive(window.data()), "the window is active");
+    QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "someone was selected at the first start");
+    QVERIFY2(QTest::qWaitForWindowActive(window.data()), "the window did not become active");
     find<QGraphicsView>("graphicsView_5")->setFocus();
-    QVERIFY2(!find<QLineEdit>("lineEdit")->hasFocus(), "at first the focus is elsewhere");
+    QVERIFY2(!find<QLineEdit>("lineEdit")->hasFocus(), "the password field had the focus at first");
 
     DialogDriver create;
     fillnewuser(create, QStringLiteral("  ") + name + QStringLiteral(" "), password, password);
     answerchooser(create, file);
-    run("pushButton_11", create);
+    QVERIFY(run("pushButton_11", create));
     QCOMPARE(find<QLabel>("label_5")->text(), name);
-    QVERIFY2(haspicture("graphicsView_3"), "slot 3 shows the avatar");
-    QVERIFY2(haspicture("graphicsView_5"), "the login box shows the avatar");
-    QVERIFY2(!haspicture("graphicsView"), "slot 1 stays empty");
+    QVERIFY2(haspicture("graphicsView_3"), "slot 3 did not show the avatar");
+    QVERIFY2(haspicture("graphicsView_5"), "the login box did not show the avatar");
+    QVERIFY2(!haspicture("graphicsView"), "slot 1 was filled");
     // Offscreen, no window is active once the dialogs have closed.
     window->activateWindow();
-    QVERIFY2(QTest::qWaitForWindowActive(window.data()), "the window is active again");
-    QVERIFY2(find<QLineEdit>("lineEdit")->hasFocus(), "password focused");
+    QVERIFY2(QTest::qWaitForWindowActive(window.data()), "the window did not become active again");
+    QVERIFY2(find<QLineEdit>("lineEdit")->hasFocus(), "the password field did not get the focus");
 
     QCOMPARE(loginmessage(QStringLiteral("密码1")), QStringLiteral("密码不正确"));
     QCOMPARE(stack()->currentIndex(), 0);
     QCOMPARE(find<QLineEdit>("lineEdit")->text(), QStringLiteral("密码1"));
 
-    login(password);
+    QVERIFY(login(password));
     QCOMPARE(stack()->currentIndex(), 1);
-    QVERIFY2(find<QLabel>("label_10")->text().isEmpty(), "no textbook name");
+    QVERIFY2(find<QLabel>("label_10")->text().isEmpty(), "a textbook name showed");
     QCOMPARE(find<QPushButton>("pushButton_80")->text(), QStringLiteral("打开教材"));
     QCOMPARE(find<QPushButton>("pushButton_69")->text(), QStringLiteral("寻找教材"));
-    QVERIFY2(find<QPushButton>("pushButton_80")->toolTip().isEmpty(), "no tooltip");
-    QVERIFY2(haspicture("graphicsView_6"), "the default textbook picture");
+    QVERIFY2(find<QPushButton>("pushButton_80")->toolTip().isEmpty(), "the button had a tooltip");
+    QVERIFY2(haspicture("graphicsView_6"), "the default textbook picture did not show");
     QCOMPARE(find<QSpinBox>("spinBox_14")->value(), 20);
     find<QSpinBox>("spinBox_14")->setValue(33);
     find<QSpinBox>("spinBox_19")->setValue(16);
 
-    click("pushButton_4");
+    QVERIFY(click("pushButton_4"));
     QCOMPARE(stack()->currentIndex(), 0);
-    QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "password emptied");
+    QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "the password was not emptied");
     QCOMPARE(find<QLabel>("label_5")->text(), name);
     find<QSpinBox>("spinBox_14")->setValue(20);
 
-    login(password);
+    QVERIFY(login(password));
     QCOMPARE(stack()->currentIndex(), 1);
     QCOMPARE(find<QSpinBox>("spinBox_14")->value(), 33);
     QCOMPARE(find<QSpinBox>("spinBox_19")->value(), 16);
-    click("pushButton_92");
+    QVERIFY(click("pushButton_92"));
     window.reset();
 
     const QMap<QString, QString> ini = readini(testfiles::programsettings());
@@ -258,19 +263,19 @@ void tst_login::mainroad()
     QCOMPARE(program.value(QStringLiteral("/usr/usr2")).toString(), file);
 
     MUser saved;
-    QVERIFY2(saved.readhead(file), "the user file is readable");
+    QVERIFY2(saved.readhead(file), "the user file could not be read");
     QCOMPARE(saved.getname(), name);
-    QVERIFY2(saved.checkpassword(password), "password digest");
+    QVERIFY2(saved.checkpassword(password), "the password digest did not match");
     QImage avatar;
-    QVERIFY2(avatar.loadFromData(saved.getavatar(), "JPG"), "JPEG avatar");
+    QVERIFY2(avatar.loadFromData(saved.getavatar(), "JPG"), "the avatar is not a JPEG");
     QCOMPARE(avatar.size(), QSize(200, 150));
 
     start();
     QCOMPARE(find<QLabel>("label_5")->text(), name);
-    QVERIFY2(haspicture("graphicsView_3"), "slot 3 shows the avatar again");
-    QVERIFY2(haspicture("graphicsView_5"), "preselected");
-    QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "empty password");
-    login(password);
+    QVERIFY2(haspicture("graphicsView_3"), "slot 3 did not show the avatar again");
+    QVERIFY2(haspicture("graphicsView_5"), "the user was not preselected");
+    QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "the password field was not empty");
+    QVERIFY(login(password));
     QCOMPARE(find<QSpinBox>("spinBox_14")->value(), 33);
 }
 
@@ -313,16 +318,16 @@ void tst_login::newdialog()
             return dialog->findChild<QLineEdit *>(QLatin1String(name))->text();
         };
         QVERIFY2(typed("lineEdit") == name && typed("lineEdit_2") == password && typed("lineEdit_3") == repeat,
-                 "the dialog stays open with everything typed");
+                 "the dialog lost what was typed");
         DialogDriver::clickbutton(dialog, QStringLiteral("pushButton_2"));
     });
-    run("pushButton_5", driver);
+    QVERIFY(run("pushButton_5", driver));
     QCOMPARE(shown, message);
-    QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "nobody made");
-    QVERIFY2(!haspicture("graphicsView"), "slot 1 stays empty");
+    QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "a user was made");
+    QVERIFY2(!haspicture("graphicsView"), "slot 1 was filled");
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
     window.reset();
-    QVERIFY2(readini(testfiles::programsettings()).value(QStringLiteral("usr/usr0")).isEmpty(), "slot empty");
+    QVERIFY2(readini(testfiles::programsettings()).value(QStringLiteral("usr/usr0")).isEmpty(), "the slot was filled");
 }
 
 void tst_login::chosenavatar_data()
@@ -355,7 +360,7 @@ void tst_login::chosenavatar()
         create.click(QStringLiteral("newDialog"), QStringLiteral("pushButton_5"));
     fillnewuser(create, QStringLiteral("Pic"), QStringLiteral("pw"), QStringLiteral("pw"));
     answerchooser(create, path("pic.zbu"));
-    run("pushButton_14", create);
+    QVERIFY(run("pushButton_14", create));
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Pic"));
     MUser saved;
     QVERIFY(saved.readhead(path("pic.zbu")));
@@ -398,23 +403,23 @@ void tst_login::overexisting()
     if (!replaced) {
         create.add(QStringLiteral("newDialog"), [](QDialog *dialog) {
             QVERIFY2(dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->text() == QLatin1String("New"),
-                     "the dialog stays open with the name");
+                     "the dialog lost the name");
             DialogDriver::clickbutton(dialog, QStringLiteral("pushButton_2"));
         });
     }
-    run("pushButton_90", create);
+    QVERIFY(run("pushButton_90", create));
     QCOMPARE(prompt, QStringLiteral("Zembrix Rozo|输入“ok”将覆盖该用户文件及其学习记录"));
     MUser saved;
     QVERIFY(saved.readhead(path("old.zbu")));
     if (!replaced) {
-        QVERIFY2(readall(path("old.zbu")) == old, "the old user file is untouched");
-        QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "nobody selected");
-        QVERIFY2(!haspicture("graphicsView_11"), "slot 6 stays empty");
+        QVERIFY2(readall(path("old.zbu")) == old, "the old user file was changed");
+        QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "someone was selected");
+        QVERIFY2(!haspicture("graphicsView_11"), "slot 6 was filled");
         return;
     }
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("New"));
     QCOMPARE(saved.getname(), QStringLiteral("New"));
-    QVERIFY2(saved.checkpassword(QStringLiteral("new")), "new password");
+    QVERIFY2(saved.checkpassword(QStringLiteral("new")), "the new password did not match");
 }
 
 // A user file that cannot be written is reported and the old file is kept whole.
@@ -430,11 +435,11 @@ void tst_login::failedcreation()
     QString prompt;
     answerprompt(create, QStringLiteral("ok"), &prompt);
     create.readmessage(&message);
-    run("pushButton_8", create);
+    QVERIFY(run("pushButton_8", create));
     QCOMPARE(message, QStringLiteral("用户信息无法保存"));
-    QVERIFY2(readall(path(Unreplaceable)) == old, "the old user file is untouched");
-    QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "nobody selected");
-    QVERIFY2(!haspicture("graphicsView_2"), "slot 2 stays empty");
+    QVERIFY2(readall(path(Unreplaceable)) == old, "the old user file was changed");
+    QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "someone was selected");
+    QVERIFY2(!haspicture("graphicsView_2"), "slot 2 was filled");
     QCOMPARE(clickmessage("pushButton_2"), QStringLiteral("请先选择用户再登陆"));
 }
 
@@ -447,22 +452,22 @@ void tst_login::import()
     start({path("a.zbu")}, 0);
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Alice"));
     QVERIFY2(near(shown("graphicsView"), Qt::red) && near(shown("graphicsView_5"), Qt::red),
-             "Alice's avatar in slot 1 and in the login box");
+             "Alice's avatar was missing in slot 1 or the login box");
 
     DialogDriver cancel;
     answerchooser(cancel, QString());
-    run("pushButton_88", cancel);
+    QVERIFY(run("pushButton_88", cancel));
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Alice"));
-    QVERIFY2(!haspicture("graphicsView_10"), "cancelled: slot 5 stays empty");
+    QVERIFY2(!haspicture("graphicsView_10"), "a cancelled import filled slot 5");
 
     DialogDriver bob;
     answerchooser(bob, path("b.zbu"));
-    run("pushButton_88", bob);
+    QVERIFY(run("pushButton_88", bob));
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Bob"));
-    QVERIFY2(near(shown("graphicsView_10"), Qt::blue), "Bob's avatar in slot 5");
-    QVERIFY2(near(shown("graphicsView_5"), Qt::blue), "Bob's avatar in the login box");
-    QVERIFY2(near(shown("graphicsView"), Qt::red), "Alice's avatar stays in slot 1");
-    QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "an empty password field");
+    QVERIFY2(near(shown("graphicsView_10"), Qt::blue), "Bob's avatar was not in slot 5");
+    QVERIFY2(near(shown("graphicsView_5"), Qt::blue), "Bob's avatar was not in the login box");
+    QVERIFY2(near(shown("graphicsView"), Qt::red), "Alice's avatar left slot 1");
+    QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "the password field was not empty");
 
     window.reset();
     QSettings program(testfiles::programsettings(), QSettings::IniFormat);
@@ -504,15 +509,15 @@ void tst_login::refusedimport()
     DialogDriver bad;
     answerchooser(bad, path("bad.zbu"));
     bad.readmessage(&message);
-    run(qPrintable(button), bad);
+    QVERIFY(run(qPrintable(button), bad));
     QCOMPARE(message, QStringLiteral("用户文件无法打开，请检查"));
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Bob"));
-    QVERIFY2(near(shown("graphicsView_5"), Qt::blue), "the login box still shows Bob");
-    QVERIFY2(shown(views[slot]) == before, "the slot's picture is unchanged");
+    QVERIFY2(near(shown("graphicsView_5"), Qt::blue), "the login box no longer showed Bob");
+    QVERIFY2(shown(views[slot]) == before, "the slot's picture changed");
 
-    login(QStringLiteral("b"));
+    QVERIFY(login(QStringLiteral("b")));
     QCOMPARE(stack()->currentIndex(), 1);
-    click("pushButton_92");
+    QVERIFY(click("pushButton_92"));
     window.reset();
     QSettings program(testfiles::programsettings(), QSettings::IniFormat);
     const QStringList expected{path("a.zbu"), path("b.zbu"), "", "", "", ""};
@@ -552,11 +557,11 @@ void tst_login::unreadableslot()
     driver.readmessage(&message);
     driver.start();
     QTest::mouseClick(find<QGraphicsView>("graphicsView_2")->viewport(), Qt::LeftButton);
-    QTRY_VERIFY2_WITH_TIMEOUT(driver.done(), "a message shows", 10000);
+    QTRY_VERIFY2_WITH_TIMEOUT(driver.done(), "no message showed", 10000);
     QCOMPARE(message, QStringLiteral("用户文件无法打开，请检查"));
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Alice"));
-    QVERIFY2(near(shown("graphicsView_5"), Qt::red), "the login box still shows Alice");
-    login(QStringLiteral("a"));
+    QVERIFY2(near(shown("graphicsView_5"), Qt::red), "the login box no longer showed Alice");
+    QVERIFY(login(QStringLiteral("a")));
     QCOMPARE(stack()->currentIndex(), 1);
 }
 
@@ -568,24 +573,24 @@ void tst_login::remove()
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Bob"));
 
     QCOMPARE(clickmessage("pushButton_7"), QStringLiteral("如需恢复请导入：") + path("a.zbu"));
-    QVERIFY2(!haspicture("graphicsView"), "slot 1 blank");
+    QVERIFY2(!haspicture("graphicsView"), "slot 1 was not blanked");
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("Bob"));
-    QVERIFY2(QFile::exists(path("a.zbu")), "the file stays");
+    QVERIFY2(QFile::exists(path("a.zbu")), "the user file was deleted");
 
     find<QLineEdit>("lineEdit")->setText(QStringLiteral("b"));
     QCOMPARE(clickmessage("pushButton_9"), QStringLiteral("如需恢复请导入：") + path("b.zbu"));
-    QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "name blank");
-    QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "password blank");
-    QVERIFY2(!haspicture("graphicsView_5"), "login box blank");
+    QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "the name was not blanked");
+    QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "the password was not blanked");
+    QVERIFY2(!haspicture("graphicsView_5"), "the login box was not blanked");
 
     // An empty slot: nothing happens, no message.
-    click("pushButton_9");
-    QVERIFY2(QApplication::activeModalWidget() == nullptr, "no message");
+    QVERIFY(click("pushButton_9"));
+    QVERIFY2(QApplication::activeModalWidget() == nullptr, "a message showed");
 
     QCOMPARE(clickmessage("pushButton_2"), QStringLiteral("请先选择用户再登陆"));
     window.reset();
     QSettings program(testfiles::programsettings(), QSettings::IniFormat);
-    QVERIFY2(program.value(QStringLiteral("/usr/usr0")).toString().isEmpty(), "slot 1 empty");
+    QVERIFY2(program.value(QStringLiteral("/usr/usr0")).toString().isEmpty(), "slot 1 was not emptied");
     QCOMPARE(program.value(QStringLiteral("/usr/default")).toInt(), 1);
 }
 
@@ -604,7 +609,7 @@ void tst_login::damaged()
     QVERIFY(testfiles::writereader(path("u.zbu"), QStringLiteral("U"), {{10, true}}));
     const QByteArray whole = readall(path("u.zbu"));
     const int lists = whole.indexOf(QByteArray::fromHex("0000001e0000000a"));
-    QVERIFY2(lists > 0, "word coefficients found");
+    QVERIFY2(lists > 0, "the word coefficients were not found");
     start({path("u.zbu")}, 0);
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("U"));
 
@@ -653,8 +658,8 @@ void tst_login::unreadablebook()
     QCOMPARE(loginmessage(QStringLiteral("pw")), path("book.zemBook") + QStringLiteral(" 无法打开，请检查"));
     QCOMPARE(stack()->currentIndex(), 0);
     window.reset();
-    QVERIFY2(readall(path("u.zbu")) == user, "nothing saved");
-    QVERIFY2(!QFile::exists(path("u.ini")), "no settings written");
+    QVERIFY2(readall(path("u.zbu")) == user, "the user file was saved");
+    QVERIFY2(!QFile::exists(path("u.ini")), "settings were written");
 }
 
 void tst_login::failedsave_data()
@@ -672,7 +677,7 @@ void tst_login::failedsave()
     QVERIFY(testfiles::writereader(path(Unreplaceable), QStringLiteral("U")));
     const QByteArray user = readall(path(Unreplaceable));
     start({path(Unreplaceable)}, 0);
-    login(QStringLiteral("pw"));
+    QVERIFY(login(QStringLiteral("pw")));
     QCOMPARE(stack()->currentIndex(), 1);
     QString message;
     if (logout) {
@@ -686,19 +691,19 @@ void tst_login::failedsave()
         exit.readmessage(&atexit);
         exit.start();
         window.reset();
-        QVERIFY2(exit.done(), "the failure at exit was shown");
+        QVERIFY2(exit.done(), "the failure at exit was not shown");
         QCOMPARE(atexit, QStringLiteral("用户信息无法保存"));
     } else {
         DialogDriver failed;
         failed.readmessage(&message);
         failed.start();
         window.reset();
-        QVERIFY2(failed.done(), "the failure was shown");
+        QVERIFY2(failed.done(), "the failure was not shown");
         QSettings program(testfiles::programsettings(), QSettings::IniFormat);
         QCOMPARE(program.value(QStringLiteral("/usr/usr0")).toString(), path(Unreplaceable));
     }
     QCOMPARE(message, QStringLiteral("用户信息无法保存"));
-    QVERIFY2(readall(path(Unreplaceable)) == user, "the user file is kept whole");
+    QVERIFY2(readall(path(Unreplaceable)) == user, "the user file was not kept whole");
 }
 
 void tst_login::textbook_data()
@@ -717,7 +722,7 @@ void tst_login::textbook()
     book.random = random;
     QVERIFY(testfiles::writereader(path("u.zbu"), QStringLiteral("U"), {}, book));
     start({path("u.zbu")}, 0);
-    login(QStringLiteral("pw"));
+    QVERIFY(login(QStringLiteral("pw")));
     QCOMPARE(stack()->currentIndex(), 1);
     QCOMPARE(find<QLabel>("label_10")->text(), title);
     QCOMPARE(find<QLabel>("label_15")->text(), QStringLiteral("第一册"));
@@ -726,7 +731,7 @@ void tst_login::textbook()
     QCOMPARE(find<QPushButton>("pushButton_69")->toolTip(), QStringLiteral("关闭教材将同时删除学习记录，慎用"));
     QCOMPARE(find<QPushButton>("pushButton_80")->text(), QStringLiteral("找回忽略"));
     QCOMPARE(find<QPushButton>("pushButton_80")->toolTip(), QStringLiteral("找回忽略的内容重新学习"));
-    QVERIFY2(find<QRadioButton>("radioButton")->isChecked(), "plan option");
+    QVERIFY2(find<QRadioButton>("radioButton")->isChecked(), "the plan option was not chosen");
 }
 
 // Groups 0 and 3 due: their rows in order, the first current.
@@ -734,7 +739,7 @@ void tst_login::duegroups()
 {
     QVERIFY(testfiles::writereader(path("u.zbu"), QStringLiteral("U"), {{5, true}, {5, false}, {5, false}, {5, true}}));
     start({path("u.zbu")}, 0);
-    login(QStringLiteral("pw"));
+    QVERIFY(login(QStringLiteral("pw")));
     QCOMPARE(stack()->currentIndex(), 7);
     auto *groups = find<QListWidget>("listWidget_6");
     QCOMPARE(groups->count(), 2);
@@ -745,13 +750,13 @@ void tst_login::duegroups()
     QCOMPARE(groups->currentRow(), 0);
 
     // The next user's list starts afresh.
-    click("pushButton_115");
+    QVERIFY(click("pushButton_115"));
     QVERIFY(testfiles::writeuser(path("v.zbu"), QStringLiteral("V"), QStringLiteral("pw"), path("book.zemBook"),
                                  {{5, true}}));
     DialogDriver importv;
     answerchooser(importv, path("v.zbu"));
-    run("pushButton_10", importv);
-    login(QStringLiteral("pw"));
+    QVERIFY(run("pushButton_10", importv));
+    QVERIFY(login(QStringLiteral("pw")));
     QCOMPARE(stack()->currentIndex(), 7);
     QCOMPARE(groups->count(), 1);
     QCOMPARE(groups->item(0)->text(), QStringLiteral("第 1 组"));
@@ -773,16 +778,16 @@ void tst_login::finished()
     start({path("done.zbu"), path("new.zbu")}, 0);
     QCOMPARE(loginmessage(QStringLiteral("pw")), QStringLiteral("初记和复习已经完成"));
     QCOMPARE(stack()->currentIndex(), 1);
-    QVERIFY2(find<QRadioButton>("radioButton_2")->isChecked(), "phonetic option");
-    QVERIFY2(!find<QRadioButton>("radioButton")->isEnabled(), "plan option disabled");
+    QVERIFY2(find<QRadioButton>("radioButton_2")->isChecked(), "the phonetic option was not chosen");
+    QVERIFY2(!find<QRadioButton>("radioButton")->isEnabled(), "the plan option was enabled");
 
-    click("pushButton_4");
+    QVERIFY(click("pushButton_4"));
     QTest::mouseClick(find<QGraphicsView>("graphicsView_2")->viewport(), Qt::LeftButton);
     QCOMPARE(find<QLabel>("label_5")->text(), QStringLiteral("New"));
-    login(QStringLiteral("pw"));
+    QVERIFY(login(QStringLiteral("pw")));
     QCOMPARE(stack()->currentIndex(), 1);
-    QVERIFY2(find<QRadioButton>("radioButton")->isEnabled(), "plan option enabled again");
-    QVERIFY2(find<QRadioButton>("radioButton")->isChecked(), "plan option checked");
+    QVERIFY2(find<QRadioButton>("radioButton")->isEnabled(), "the plan option stayed disabled");
+    QVERIFY2(find<QRadioButton>("radioButton")->isChecked(), "the plan option was not chosen");
 }
 
 QTEST_MAIN(tst_login)

@@ -1,3 +1,4 @@
+#include "checkreturn.h"
 #include "dialogdriver.h"
 #include "listrows.h"
 #include "testfiles.h"
@@ -43,7 +44,7 @@ private:
     template<typename T>
     T *find(const QString &name) const { return window->findChild<T *>(name); }
     QStackedWidget *stack() const { return find<QStackedWidget>(QStringLiteral("stackedWidget")); }
-    void clickview(const QString &name);
+    bool clickview(const QString &name);
 
     UrlCatcher catcher;
     QScopedPointer<QTemporaryDir> dir;
@@ -71,11 +72,12 @@ void tst_navigation::cleanup()
     QFile::remove(testfiles::programsettings());
 }
 
-void tst_navigation::clickview(const QString &name)
+bool tst_navigation::clickview(const QString &name)
 {
     auto *view = find<QGraphicsView>(name);
-    QVERIFY2(view, qPrintable(name));
+    QVERIFY_RETURN(view, qPrintable("no view " + name));
     QTest::mouseClick(view->viewport(), Qt::LeftButton);
+    return true;
 }
 
 void tst_navigation::pagechange_data()
@@ -107,11 +109,11 @@ void tst_navigation::pagechange()
         timer->start(60000);
     stack()->setCurrentIndex(page);
     for (QTimer *timer : timers)
-        QVERIFY2(!timer->isActive(), "timer stopped");
-    QVERIFY2(!find<QCheckBox>(QStringLiteral("checkBox_11"))->isChecked(), "leisure mode off");
+        QVERIFY2(!timer->isActive(), "a timer was not stopped");
+    QVERIFY2(!find<QCheckBox>(QStringLiteral("checkBox_11"))->isChecked(), "leisure mode stayed on");
 
     auto *banner = find<QWidget>(frame);
-    QVERIFY2(banner, qPrintable(frame));
+    QVERIFY2(banner, qPrintable("no banner " + frame));
     const QImage shown = banner->grab().toImage();
     const QImage expected = QImage(picture).scaled(banner->size(), Qt::IgnoreAspectRatio);
     const QPoint middle(banner->width() / 2, banner->height() / 2);
@@ -122,7 +124,7 @@ void tst_navigation::pagechange()
     more.first()->click();
     QCOMPARE(catcher.opened.size(), 1);
     QVERIFY2(catcher.opened.first().toString().startsWith(Host),
-             qPrintable(catcher.opened.first().toString()));
+             qPrintable("wrong address " + catcher.opened.first().toString()));
 }
 
 void tst_navigation::samepage()
@@ -130,7 +132,7 @@ void tst_navigation::samepage()
     stack()->setCurrentIndex(2);
     find<QCheckBox>(QStringLiteral("checkBox_11"))->setChecked(true);
     stack()->setCurrentIndex(2);
-    QVERIFY2(find<QCheckBox>(QStringLiteral("checkBox_11"))->isChecked(), "no change, nothing stops");
+    QVERIFY2(find<QCheckBox>(QStringLiteral("checkBox_11"))->isChecked(), "the same page again stopped leisure mode");
 }
 
 void tst_navigation::pages_data()
@@ -219,9 +221,9 @@ void tst_navigation::quit()
     QFETCH(int, page);
     QFETCH(QString, button);
     stack()->setCurrentIndex(page);
-    QVERIFY2(window->isVisible(), "shown");
+    QVERIFY2(window->isVisible(), "the window was not shown");
     find<QPushButton>(button)->click();
-    QVERIFY2(!window->isVisible(), "closed");
+    QVERIFY2(!window->isVisible(), "the window did not close");
 }
 
 void tst_navigation::links_data()
@@ -252,7 +254,7 @@ void tst_navigation::links()
     if (auto *button = find<QPushButton>(control))
         button->click();
     else
-        clickview(control);
+        QVERIFY(clickview(control));
     QCOMPARE(catcher.opened, QList<QUrl>() << QUrl(address));
 }
 
@@ -273,15 +275,15 @@ void tst_navigation::listlinks()
     QFETCH(QString, list);
     auto *items = find<QListWidget>(list);
     fillrows(items, 2, -1);
-    clickview(view);
-    QVERIFY2(catcher.opened.isEmpty(), "no row, no link");
+    QVERIFY(clickview(view));
+    QVERIFY2(catcher.opened.isEmpty(), "a link opened without a row");
     // Without a textbook a row may name missing material; its message is answered.
     DialogDriver driver;
     QString message;
     driver.readmessage(&message);
     driver.start();
     items->setCurrentRow(1);
-    clickview(view);
+    QVERIFY(clickview(view));
     QCOMPARE(catcher.opened, QList<QUrl>() << QUrl(Host + "/"));
 }
 
@@ -314,7 +316,7 @@ void tst_navigation::booklink()
     find<QLineEdit>(QStringLiteral("lineEdit"))->setText("pw");
     find<QPushButton>(QStringLiteral("pushButton_2"))->click();
     QCOMPARE(stack()->currentIndex(), 1);
-    clickview(QStringLiteral("graphicsView_6"));
+    QVERIFY(clickview(QStringLiteral("graphicsView_6")));
     QCOMPARE(catcher.opened, QList<QUrl>() << QUrl(opened ? link : Host + "/"));
 }
 

@@ -57,10 +57,10 @@ void tst_screenfit::choose()
     QFETCH(float, scale);
     QFETCH(int, fontsize);
     const ScreenFit fit = ScreenFit::choose(screen, 570);
-    QVERIFY2(fit.stack == stack, qPrintable(QStringLiteral("page stack %1,%2 %3x%4")
+    QVERIFY2(fit.stack == stack, qPrintable(QStringLiteral("wrong page stack %1,%2 %3x%4")
                                                 .arg(fit.stack.x()).arg(fit.stack.y())
                                                 .arg(fit.stack.width()).arg(fit.stack.height())));
-    QVERIFY2(qFuzzyCompare(fit.scale, scale), qPrintable(QString::number(double(fit.scale), 'g', 9)));
+    QVERIFY2(qFuzzyCompare(fit.scale, scale), qPrintable("wrong scale " + QString::number(double(fit.scale), 'g', 9)));
     QCOMPARE(fit.fontsize, fontsize);
 }
 
@@ -90,10 +90,10 @@ void tst_screenfit::descendants()
     child.setGeometry(design);
     DialogFrame::scaledescendants(&root, fit.scale, fit.fontsize);
     QVERIFY2(child.geometry() == expected,
-             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(child.x()).arg(child.y())
+             qPrintable(QStringLiteral("wrong geometry %1,%2 %3x%4").arg(child.x()).arg(child.y())
                             .arg(child.width()).arg(child.height())));
     QCOMPARE(child.font().pointSize(), fit.fontsize);
-    QVERIFY2(root.geometry() == QRect(5, 5, 912, 570), "the root keeps its geometry");
+    QVERIFY2(root.geometry() == QRect(5, 5, 912, 570), "the root's geometry changed");
 }
 
 // The offscreen screen is 800 x 600: the smallest size, 50 pixels from the top.
@@ -101,7 +101,7 @@ void tst_screenfit::window()
 {
     Widget window;
     auto *stack = window.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
-    QVERIFY2(stack, "page stack");
+    QVERIFY2(stack, "no page stack");
     QCOMPARE(stack->geometry(), QRect(0, 50, 800, 500));
     const QFont windowfont = window.font();
     QCOMPARE(stack->font().pointSize(), windowfont.pointSize());

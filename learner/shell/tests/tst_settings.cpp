@@ -65,12 +65,12 @@ void tst_settings::firststart()
 {
     window.reset(new Widget);
     QCOMPARE(find<QStackedWidget>("stackedWidget")->currentIndex(), 0);
-    QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "nobody preselected");
+    QVERIFY2(find<QLabel>("label_5")->text().isEmpty(), "someone was preselected");
     window.reset();
     const QMap<QString, QString> ini = readini(testfiles::programsettings());
     for (int k = 0; k < 6; ++k)
         QVERIFY2(ini.value(QStringLiteral("usr/usr%1").arg(k), QStringLiteral("missing")).isEmpty(),
-                 qPrintable(QStringLiteral("slot %1 written empty").arg(k)));
+                 qPrintable(QStringLiteral("slot %1 was not written empty").arg(k)));
     QCOMPARE(ini.value(QStringLiteral("usr/default")), QStringLiteral("-1"));
     QCOMPARE(ini.value(QStringLiteral("sys/defaultpath")), QDir::homePath());
 }
@@ -114,21 +114,23 @@ void tst_settings::newuser()
 
     for (const char *name : {"spinBox", "spinBox_4", "spinBox_5"}) {
         auto *box = find<QSpinBox>(name);
-        QVERIFY2(box->minimum() == 1 && box->maximum() == 30 && box->value() == 1, name);
+        QVERIFY2(box->minimum() == 1 && box->maximum() == 30 && box->value() == 1,
+                 qPrintable(QLatin1String("wrong range or value of ") + name));
     }
     for (const char *name : {"spinBox_2", "spinBox_3", "spinBox_6", "spinBox_7"}) {
         auto *box = find<QSpinBox>(name);
-        QVERIFY2(box->minimum() == 0 && box->maximum() == 0 && box->value() == 0, name);
+        QVERIFY2(box->minimum() == 0 && box->maximum() == 0 && box->value() == 0,
+                 qPrintable(QLatin1String("wrong range or value of ") + name));
     }
     auto *lesson = find<QSpinBox>("spinBox_9");
-    QVERIFY2(lesson->minimum() == 1 && lesson->maximum() == 3, "lesson range");
+    QVERIFY2(lesson->minimum() == 1 && lesson->maximum() == 3, "wrong lesson range");
     auto *titles = find<QComboBox>("comboBox");
     QCOMPARE(titles->count(), 3);
     QCOMPARE(titles->itemText(2), QStringLiteral("第3课"));
     const int intervals[] = {20, 60, 1, 2, 5, 15, 30, 60};
     for (int i = 0; i < 8; ++i) {
         const QByteArray name = "spinBox_" + QByteArray::number(14 + i);
-        QVERIFY2(find<QSpinBox>(name.constData())->value() == intervals[i], name.constData());
+        QVERIFY2(find<QSpinBox>(name.constData())->value() == intervals[i], ("wrong interval in " + name).constData());
     }
 }
 
@@ -141,7 +143,8 @@ void tst_settings::nobook()
     for (const char *name : {"spinBox", "spinBox_2", "spinBox_3", "spinBox_4", "spinBox_5",
                              "spinBox_6", "spinBox_7", "spinBox_9"}) {
         auto *box = find<QSpinBox>(name);
-        QVERIFY2(box->maximum() == 0 && box->value() == 0, name);
+        QVERIFY2(box->maximum() == 0 && box->value() == 0,
+                 qPrintable(QLatin1String("wrong range or value of ") + name));
     }
     QCOMPARE(find<QComboBox>("comboBox")->count(), 0);
     QCOMPARE(find<QSpinBox>("spinBox_14")->value(), 45);
@@ -231,7 +234,7 @@ void tst_settings::sharedbasename()
     QCOMPARE(find<QSpinBox>("spinBox_15")->value(), 77);
     window.reset();
     QCOMPARE(readini(path("tom.ini")).value(QStringLiteral("spin/s15val")), QStringLiteral("77"));
-    QVERIFY2(!QFile::exists(path("tom.old.ini")), "no file of its own");
+    QVERIFY2(!QFile::exists(path("tom.old.ini")), "a settings file of its own was written");
 }
 
 QTEST_MAIN(tst_settings)

@@ -38,7 +38,7 @@ void tst_textfit::window()
     ScreenFit::setscreen(screen);
     Widget window;
     const QString clipped = textfitcheck::clipped(&window);
-    QVERIFY2(clipped.isEmpty(), qPrintable(clipped));
+    QVERIFY2(clipped.isEmpty(), qPrintable("clipped texts: " + clipped));
 }
 
 QTEST_MAIN(tst_textfit)

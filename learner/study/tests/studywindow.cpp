@@ -1,5 +1,6 @@
 #include "studywindow.h"
 
+#include "checkreturn.h"
 #include "dialogdriver.h"
 #include "testfiles.h"
 #include "widget.h"
@@ -52,11 +53,12 @@ int StudyWindow::page() const
     return find<QStackedWidget>("stackedWidget")->currentIndex();
 }
 
-void StudyWindow::click(const char *button)
+bool StudyWindow::click(const char *button)
 {
     auto *target = find<QPushButton>(button);
-    QVERIFY2(target, button);
+    QVERIFY_RETURN(target, qPrintable(QStringLiteral("no button ") + QLatin1String(button)));
     target->click();
+    return true;
 }
 
 void StudyWindow::shot(const QString &name) const
@@ -108,8 +110,7 @@ bool StudyWindow::clickdialog(const char *button, const char *dialogclass,
     DialogDriver driver;
     driver.add(dialogclass, act);
     driver.start();
-    click(button);
-    return driver.done();
+    return click(button) && driver.done();
 }
 
 bool StudyWindow::opensdialog(const char *button)

@@ -31,7 +31,8 @@ public:
     template<typename T>
     T *find(const char *name) const { return shown->findChild<T *>(QLatin1String(name)); }
     int page() const;
-    void click(const char *button);
+    // False, with the failure recorded, when the window has no such button.
+    bool click(const char *button);
     // Runs action and answers the messages it shows; their texts in order.
     static QStringList messages(const std::function<void()> &action);
     // Clicks and gives the messages the click shows.

@@ -76,10 +76,10 @@ void tst_addone::add()
     }
     driver.start();
     dialog.showdlg(1.0f, 9);
-    QVERIFY2(driver.done(), "dialogs answered");
+    QVERIFY2(driver.done(), "the dialogs were not all answered");
     if (refused) {
         QCOMPARE(message, expected.first());
-        QVERIFY2(list.isEmpty(), "nothing handed back");
+        QVERIFY2(list.isEmpty(), "a refused entry was handed back");
         QCOMPARE(kept, (QStringList{question, answer}));
     } else {
         QCOMPARE(list, expected);
@@ -109,8 +109,8 @@ void tst_addone::cancel()
     });
     driver.start();
     dialog.showdlg(1.0f, 9);
-    QVERIFY2(driver.done(), "dialog answered");
-    QVERIFY2(list.isEmpty(), "nothing handed back");
+    QVERIFY2(driver.done(), "the dialog was not answered");
+    QVERIFY2(list.isEmpty(), "a cancelled entry was handed back");
 }
 
 // Without a list the dialog still closes on "添加" and writes nowhere.
@@ -124,8 +124,8 @@ void tst_addone::withoutlist()
     });
     driver.start();
     dialog.showdlg(1.0f, 9);
-    QVERIFY2(driver.done(), "dialog answered");
-    QVERIFY2(!dialog.isVisible(), "closed");
+    QVERIFY2(driver.done(), "the dialog was not answered");
+    QVERIFY2(!dialog.isVisible(), "the dialog did not close");
 }
 
 // The dialog and its children grow with the window's scale and take its point
@@ -150,13 +150,13 @@ void tst_addone::scaled()
     });
     driver.start();
     dialog.showdlg(1.5f, 12);
-    QVERIFY2(driver.done(), "dialog answered");
+    QVERIFY2(driver.done(), "the dialog was not answered");
     QCOMPARE(dialog.size(), QSize(843, 292));
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
     QCOMPARE(question, QRect(30, 45, 766, 30));
     QCOMPARE(button, QRect(555, 240, 112, 34));
     QCOMPARE(points, 12);
-    QVERIFY2(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint), "no help button");
+    QVERIFY2(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint), "the dialog has a help button");
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Zembrix Rozo：添加重点知识"));
 }
 

@@ -1,3 +1,4 @@
+#include "checkreturn.h"
 #include "learnbook.h"
 #include "muser.h"
 #include "reviewwindow.h"
@@ -38,7 +39,7 @@ private slots:
 
 private:
     // Opens the review of one due group of the given words.
-    void review(int first, int count, const QList<int> &diffs = {}, const QStringList &missing = {});
+    bool review(int first, int count, const QList<int> &diffs = {}, const QStringList &missing = {});
     int rowof(int word) const;
     QListWidget *list() const { return w.find<QListWidget>("listWidget_2"); }
 
@@ -54,7 +55,7 @@ void tst_dictation::cleanup()
     w.close();
 }
 
-void tst_dictation::review(int first, int count, const QList<int> &diffs, const QStringList &missing)
+bool tst_dictation::review(int first, int count, const QList<int> &diffs, const QStringList &missing)
 {
     ReviewWindow::Setup setup;
     setup.diffs = diffs;
@@ -62,10 +63,11 @@ void tst_dictation::review(int first, int count, const QList<int> &diffs, const 
     if (first > 0)
         setup.groups << ReviewWindow::Group{first, t0, 0};
     setup.groups << ReviewWindow::Group{count, t0.addDays(-1), 0};
-    QCOMPARE(w.start(setup, t0), QStringList());
-    QCOMPARE(w.page(), 7);
-    QCOMPARE(w.click("pushButton_33"), QStringList());
-    QCOMPARE(w.page(), 3);
+    QCOMPARE_RETURN(w.start(setup, t0), QStringList());
+    QCOMPARE_RETURN(w.page(), 7);
+    QCOMPARE_RETURN(w.click("pushButton_33"), QStringList());
+    QCOMPARE_RETURN(w.page(), 3);
+    return true;
 }
 
 int tst_dictation::rowof(int word) const
@@ -81,14 +83,14 @@ int tst_dictation::rowof(int word) const
 void tst_dictation::sounds()
 {
     SoundEnds ends;
-    review(3, 3);
+    QVERIFY(review(3, 3));
     QCOMPARE(w.find<QSpinBox>("spinBox_13")->value(), 2);
     w.find<QCheckBox>("checkBox_15")->click();
     ends.reset();
     for (int r = 0; r < 3; ++r) {
         QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 2 * (r + 1), 10000);
         QCOMPARE(list()->currentRow(), r);
-        QVERIFY2(!w.find<QLabel>("label_44")->isHidden(), "phonetic shown");
+        QVERIFY2(!w.find<QLabel>("label_44")->isHidden(), "the phonetic did not show");
         w.type(learnbook::word(w.rowword("listWidget_2", r)), QString());
     }
 }
@@ -112,7 +114,7 @@ void tst_dictation::normalised()
     QFETCH(QString, typed);
     QFETCH(QString, row);
     QFETCH(QString, difficulty);
-    review(0, 2);
+    QVERIFY(review(0, 2));
     const int r = rowof(0);
     list()->setCurrentRow(r);
     w.type(typed, QString());
@@ -133,12 +135,12 @@ void tst_dictation::difficulty()
 {
     QFETCH(int, before);
     QFETCH(int, after);
-    review(0, 1, {before});
+    QVERIFY(review(0, 1, {before}));
     w.type(QStringLiteral("wrong"), QString());
     QCOMPARE(w.find<QLabel>("label_62")->text(), QStringLiteral("难度系数：%1").arg(after));
     w.click("pushButton_4");
     MUser user;
-    QVERIFY2(w.reload(user), "user file read");
+    QVERIFY2(w.reload(user), "user file was not read");
     QCOMPARE(user.worddiff(0), after);
 }
 
@@ -146,7 +148,7 @@ void tst_dictation::difficulty()
 // every row shows its answer and meaning.
 void tst_dictation::errorfilter()
 {
-    review(3, 4);
+    QVERIFY(review(3, 4));
     const QStringList typed = {learnbook::word(w.rowword("listWidget_2", 0)), QStringLiteral("wrong"),
                                learnbook::word(w.rowword("listWidget_2", 2))};
     for (int r = 0; r < 3; ++r)
@@ -156,20 +158,21 @@ void tst_dictation::errorfilter()
     w.find<QCheckBox>("checkBox")->click();
     w.find<QCheckBox>("checkBox_6")->click();
     QCOMPARE(w.rows("listWidget_2"), (QStringList{"\n", answered.at(1), "\n", "\n"}));
-    QVERIFY2(w.find<QCheckBox>("checkBox_15")->isChecked(), "reading on");
-    QVERIFY2(!w.find<QCheckBox>("checkBox")->isChecked(), "answers hidden");
-    QVERIFY2(w.find<QLabel>("label_42")->isHidden(), "meaning hidden");
+    QVERIFY2(w.find<QCheckBox>("checkBox_15")->isChecked(), "reading was off");
+    QVERIFY2(!w.find<QCheckBox>("checkBox")->isChecked(), "the answers were shown");
+    QVERIFY2(w.find<QLabel>("label_42")->isHidden(), "the meaning was shown");
     w.find<QCheckBox>("checkBox_15")->click();
-    QVERIFY2(w.find<QCheckBox>("checkBox_15")->isChecked(), "reading stays on");
+    QVERIFY2(w.find<QCheckBox>("checkBox_15")->isChecked(), "reading was turned off");
     w.find<QCheckBox>("checkBox_6")->click();
     QCOMPARE(w.rows("listWidget_2"), answered);
-    QVERIFY2(answered.at(3).startsWith(QLatin1Char('\n')) && answered.at(3).size() > 1, "unanswered row with meaning");
-    QVERIFY2(!w.find<QCheckBox>("checkBox_15")->isChecked(), "reading off");
+    QVERIFY2(answered.at(3).startsWith(QLatin1Char('\n')) && answered.at(3).size() > 1,
+             "the unanswered row lost its meaning");
+    QVERIFY2(!w.find<QCheckBox>("checkBox_15")->isChecked(), "reading stayed on");
 }
 
 void tst_dictation::earlieranswer()
 {
-    review(3, 3);
+    QVERIFY(review(3, 3));
     w.type(QStringLiteral("wrong one"), QString());
     list()->setCurrentRow(0);
     QCOMPARE(w.find<QLineEdit>("lineEdit_18")->text(), QStringLiteral("wrong one"));
@@ -183,15 +186,15 @@ void tst_dictation::answershown()
     setup.groups = {ReviewWindow::Group{1, t0.addDays(-1), 0}};
     QCOMPARE(w.start(setup, t0), QStringList());
     QCOMPARE(w.click("pushButton_33"), QStringList());
-    QVERIFY2(w.find<QLabel>("label_45")->isHidden(), "answer hidden");
+    QVERIFY2(w.find<QLabel>("label_45")->isHidden(), "the answer was shown");
     QCOMPARE(w.rows("listWidget_8"), QStringList());
     w.find<QCheckBox>("checkBox")->click();
-    QVERIFY2(!w.find<QLabel>("label_45")->isHidden(), "answer shown");
+    QVERIFY2(!w.find<QLabel>("label_45")->isHidden(), "the answer did not show");
     QCOMPARE(w.find<QLabel>("label_45")->text(), learnbook::word(0));
-    QVERIFY2(w.find<QLabel>("label_46")->isHidden(), "no sentence mode: sentence hidden");
+    QVERIFY2(w.find<QLabel>("label_46")->isHidden(), "the sentence showed outside sentence mode");
     QCOMPARE(w.rows("listWidget_8"), (QStringList{"★冰淇淋", "☆两个词", "★复数", "☆ice creams"}));
     w.find<QCheckBox>("checkBox")->click();
-    QVERIFY2(w.find<QLabel>("label_45")->isHidden(), "answer hidden again");
+    QVERIFY2(w.find<QLabel>("label_45")->isHidden(), "the answer was not hidden again");
     QCOMPARE(w.rows("listWidget_8"), QStringList());
 }
 
@@ -199,11 +202,11 @@ void tst_dictation::answershown()
 void tst_dictation::readagain()
 {
     SoundEnds ends;
-    review(3, 2);
-    QVERIFY2(!w.find<QCheckBox>("checkBox_15")->isChecked(), "reading off");
+    QVERIFY(review(3, 2));
+    QVERIFY2(!w.find<QCheckBox>("checkBox_15")->isChecked(), "reading was on before it was asked for");
     ends.reset();
     w.find<QPushButton>("pushButton_44")->click();
-    QVERIFY2(w.find<QCheckBox>("checkBox_15")->isChecked(), "reading on");
+    QVERIFY2(w.find<QCheckBox>("checkBox_15")->isChecked(), "reading did not turn on");
     QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 2, 10000);
     QCOMPARE(list()->currentRow(), 0);
 }
@@ -226,7 +229,7 @@ void tst_dictation::lastrow()
     QFETCH(QString, input);
     QFETCH(int, page);
     QFETCH(int, row);
-    review(3, 2);
+    QVERIFY(review(3, 2));
     w.type(learnbook::word(w.rowword("listWidget_2", 0)), input);
     const QStringList shown = w.type(learnbook::word(w.rowword("listWidget_2", 1)), input);
     QCOMPARE(shown, QStringList{QStringLiteral("已经进行到最后一个，输入“ok”交卷")});
@@ -239,16 +242,18 @@ void tst_dictation::lastrow()
 // without one by itself, with the notice shown.
 void tst_dictation::sentencemode()
 {
-    review(2, 2);
+    QVERIFY(review(2, 2));
     w.find<QCheckBox>("checkBox_13")->click();
     list()->setCurrentRow(rowof(2));
-    QVERIFY2(w.find<QLabel>("label_83")->isHidden(), "linked: no notice");
+    QVERIFY2(w.find<QLabel>("label_83")->isHidden(), "the notice showed for a linked word");
     QCOMPARE(w.find<QLabel>("label_46")->text(), learnbook::sentence(2));
-    QVERIFY2(w.find<QLabel>("label_46")->isHidden(), "answer hidden");
-    QVERIFY2(w.find<QLabel>("label_45")->alignment() & Qt::AlignRight, "sentence layout: word on the right");
+    QVERIFY2(w.find<QLabel>("label_46")->isHidden(), "the sentence answer was shown");
+    QVERIFY2(w.find<QLabel>("label_45")->alignment() & Qt::AlignRight,
+             "the word was not right-aligned in the sentence layout");
     list()->setCurrentRow(rowof(3));
-    QVERIFY2(!w.find<QLabel>("label_83")->isHidden(), "no sentence: notice");
-    QVERIFY2(w.find<QLabel>("label_45")->alignment() & Qt::AlignLeft, "word layout: word on the left");
+    QVERIFY2(!w.find<QLabel>("label_83")->isHidden(), "the notice did not show for a word without a sentence");
+    QVERIFY2(w.find<QLabel>("label_45")->alignment() & Qt::AlignLeft,
+             "the word was not left-aligned in the word layout");
     w.type(learnbook::word(3), QString());
     QCOMPARE(list()->item(rowof(3))->text(), learnbook::word(3) + QStringLiteral("\n词3"));
     list()->setCurrentRow(rowof(2));
@@ -290,16 +295,16 @@ void tst_dictation::missingsound()
     QCOMPARE(w.page(), 0);
     const QByteArray saved = testfiles::readall(w.userpath());
     QVERIFY(QMetaObject::invokeMethod(w.window(), "on_pushButton_4_clicked"));
-    QVERIFY2(testfiles::readall(w.userpath()) == saved, "user file kept");
+    QVERIFY2(testfiles::readall(w.userpath()) == saved, "user file was changed");
     MUser user;
-    QVERIFY2(w.reload(user), "user file read");
+    QVERIFY2(w.reload(user), "user file was not read");
     QCOMPARE(user.groupcount(), 1);
 }
 
 // The answer check acts only while the test page is shown.
 void tst_dictation::offpage()
 {
-    review(3, 2);
+    QVERIFY(review(3, 2));
     const QStringList before = w.rows("listWidget_2");
     w.find<QStackedWidget>("stackedWidget")->setCurrentIndex(1);
     w.find<QLineEdit>("lineEdit_18")->setText(QStringLiteral("wrong"));

@@ -1,3 +1,4 @@
+#include "checkreturn.h"
 #include "dialogdriver.h"
 #include "fd_dialog.h"
 #include "muser.h"
@@ -42,20 +43,22 @@ private:
     T *find(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
     int page() const { return find<QStackedWidget>("stackedWidget")->currentIndex(); }
     QString text(const char *label) const { return find<QLabel>(label)->text(); }
-    void click(const char *button);
+    bool click(const char *button);
     // Clicks a button and answers the dialogs it opens through driver.
-    void run(const char *button, DialogDriver &driver);
+    bool run(const char *button, DialogDriver &driver);
     // Clicks a button that shows one message and gives its text.
     QString clickmessage(const char *button);
-    void login();
+    bool login();
     void setnow(const QDateTime &t) { window->findChild<studyclock *>()->setnow(t); }
     // Types the answer of every row of the review test, the wrong answer for
     // row wrongrow (-1 for none), and confirms the hand-in at the last row;
     // the prompt and the message that followed.
-    void answerall(int wrongrow, QString *prompt, QString *message);
+    bool answerall(int wrongrow, QString *prompt, QString *message);
 
     // Closes a dialog no driver answers, so that a broken test ends.
     void closestrays();
+    // False, with the failure recorded, when a dialog had to be closed that way.
+    bool nostrays() const;
 
     QScopedPointer<Widget> window;
     // The generated textbook's items read through the data core, by meaning.
@@ -110,19 +113,27 @@ void tst_endtoend::closestrays()
     dialog->close();
 }
 
-void tst_endtoend::click(const char *button)
+bool tst_endtoend::nostrays() const
 {
-    auto *target = find<QPushButton>(button);
-    QVERIFY2(target, button);
-    target->click();
-    QVERIFY2(strays.isEmpty(), qPrintable(strays.join(QLatin1String(", "))));
+    QVERIFY_RETURN(strays.isEmpty(), qPrintable("dialogs nobody answered: " + strays.join(QLatin1String(", "))));
+    return true;
 }
 
-void tst_endtoend::run(const char *button, DialogDriver &driver)
+bool tst_endtoend::click(const char *button)
+{
+    auto *target = find<QPushButton>(button);
+    QVERIFY_RETURN(target, qPrintable(QStringLiteral("no button ") + QLatin1String(button)));
+    target->click();
+    return nostrays();
+}
+
+bool tst_endtoend::run(const char *button, DialogDriver &driver)
 {
     driver.start();
-    click(button);
-    QVERIFY2(driver.done(), qPrintable(QStringLiteral("dialogs left unanswered after ") + button));
+    if (!click(button))
+        return false;
+    QVERIFY_RETURN(driver.done(), qPrintable(QStringLiteral("dialogs left unanswered after ") + button));
+    return true;
 }
 
 QString tst_endtoend::clickmessage(const char *button)
@@ -130,18 +141,18 @@ QString tst_endtoend::clickmessage(const char *button)
     return DialogDriver::message([&](DialogDriver &driver) { run(button, driver); });
 }
 
-void tst_endtoend::login()
+bool tst_endtoend::login()
 {
-    QCOMPARE(page(), 0);
+    QCOMPARE_RETURN(page(), 0);
     find<QLineEdit>("lineEdit")->setText(Password);
-    click("pushButton_2");
+    return click("pushButton_2");
 }
 
-void tst_endtoend::answerall(int wrongrow, QString *prompt, QString *message)
+bool tst_endtoend::answerall(int wrongrow, QString *prompt, QString *message)
 {
     auto *rows = find<QListWidget>("listWidget_2");
     auto *field = find<QLineEdit>("lineEdit_18");
-    QVERIFY2(rows->count() > 0 && rows->currentRow() == 0, "the test starts at its first row");
+    QVERIFY_RETURN(rows->count() > 0 && rows->currentRow() == 0, "the test did not start at its first row");
     DialogDriver driver;
     driver.add(QStringLiteral("inputDlg"), [prompt](QDialog *dialog) {
         *prompt = dialog->findChild<QLabel *>(QStringLiteral("label"))->text();
@@ -150,16 +161,17 @@ void tst_endtoend::answerall(int wrongrow, QString *prompt, QString *message)
     if (message)
         driver.readmessage(message);
     for (int r = 0; r < rows->count(); ++r) {
-        QCOMPARE(rows->currentRow(), r);
+        QCOMPARE_RETURN(rows->currentRow(), r);
         const QString meaning = rows->item(r)->text().section(QLatin1Char('\n'), 1);
-        QVERIFY2(itemsbymeaning.contains(meaning), qPrintable(QStringLiteral("row of an unknown word: ") + meaning));
+        QVERIFY_RETURN(itemsbymeaning.contains(meaning),
+                       qPrintable(QStringLiteral("row of an unknown word: ") + meaning));
         field->setText(r == wrongrow ? QStringLiteral("nope") : itemsbymeaning.value(meaning).value(0));
         if (r == rows->count() - 1)
             driver.start();
         QTest::keyClick(field, Qt::Key_Return);
     }
-    QVERIFY2(driver.done(), "the hand-in prompt or its message did not show");
-    QVERIFY2(strays.isEmpty(), qPrintable(strays.join(QLatin1String(", "))));
+    QVERIFY_RETURN(driver.done(), "the hand-in prompt or its message did not show");
+    return nostrays();
 }
 
 void tst_endtoend::learnmadebook_data()
@@ -179,19 +191,19 @@ void tst_endtoend::learnmadebook()
     QFETCH(int, runsize);
     QFETCH(bool, throughsentences);
     QTemporaryDir dir;
-    QVERIFY2(dir.isValid(), "temporary folder");
+    QVERIFY2(dir.isValid(), "temporary folder was not made");
 
     // The bookmaker makes the textbook. Its settings file lies beside the
     // program, so it runs from a copy of its own.
     const QString maker = dir.filePath(QStringLiteral("maketextbook"));
-    QVERIFY2(QFile::copy(QStringLiteral(MAKETEXTBOOK), maker), "maketextbook copied");
+    QVERIFY2(QFile::copy(QStringLiteral(MAKETEXTBOOK), maker), "maketextbook was not copied");
     const QString folder = dir.filePath(QStringLiteral("教材"));
-    QVERIFY2(QDir().mkpath(folder), "material folder");
+    QVERIFY2(QDir().mkpath(folder), "material folder was not made");
     QProcess making;
     making.start(maker, {folder, QString::number(words), QString::number(words)});
     QVERIFY2(making.waitForFinished(120000), "maketextbook did not end");
     QVERIFY2(making.exitStatus() == QProcess::NormalExit && making.exitCode() == 0,
-             making.readAllStandardOutput().constData());
+             qPrintable("maketextbook failed: " + QString::fromLocal8Bit(making.readAllStandardOutput())));
     const QString bookpath = folder + QStringLiteral("/book.zemBook");
 
     // What the bookmaker wrote, read through the data core: numbered words,
@@ -220,11 +232,11 @@ void tst_endtoend::learnmadebook()
 
     // A learner without a textbook, the program's only user.
     const QString userpath = dir.filePath(QStringLiteral("学习者.zbu"));
-    QVERIFY2(testfiles::writeuser(userpath, QStringLiteral("学习者"), Password), "user file");
+    QVERIFY2(testfiles::writeuser(userpath, QStringLiteral("学习者"), Password), "user file was not written");
     testfiles::setprogram({userpath}, 0, dir.path());
     window.reset(new Widget);
     setnow(Learnt);
-    login();
+    QVERIFY(login());
     QCOMPARE(page(), Planpage);
     QCOMPARE(find<QPushButton>("pushButton_80")->text(), QStringLiteral("打开教材"));
 
@@ -239,7 +251,7 @@ void tst_endtoend::learnmadebook()
         *chooser->result = bookpath;
         chooser->close();
     });
-    run("pushButton_80", choose);
+    QVERIFY(run("pushButton_80", choose));
     QCOMPARE(title, QStringLiteral("请选择教材文件“*.zemBook”"));
     QCOMPARE(startfolder, dir.path());
     QCOMPARE(find<QPushButton>("pushButton_80")->text(), QStringLiteral("找回忽略"));
@@ -247,7 +259,7 @@ void tst_endtoend::learnmadebook()
     QCOMPARE(text("label_10"), QStringLiteral("Fixture book,") + made.bookinfo().value(1) + QStringLiteral("制作于")
                                    + made.bookdate().toString(QStringLiteral("yyyy年 MM月 dd日。")));
     MUser adopted;
-    QVERIFY2(adopted.load(userpath), "the user file is saved at adoption");
+    QVERIFY2(adopted.load(userpath), "the user file was not saved at adoption");
     QCOMPARE(adopted.getbookpath(), bookpath);
     QCOMPARE(adopted.wordcount(), words);
     QCOMPARE(adopted.groupcount(), 0);
@@ -261,7 +273,7 @@ void tst_endtoend::learnmadebook()
                                    "spinBox_18", "spinBox_19", "spinBox_20", "spinBox_21"};
     for (int k = 0; k < 8; ++k)
         find<QSpinBox>(intervalboxes[k])->setValue(Intervals.at(k));
-    click("pushButton_3");
+    QVERIFY(click("pushButton_3"));
     QCOMPARE(page(), Learnpage);
     auto *list = find<QListWidget>("listWidget");
     QCOMPARE(list->count(), runsize);
@@ -306,7 +318,7 @@ void tst_endtoend::learnmadebook()
     while (visited.size() < cycle.size() && strays.isEmpty() && !learning.hasExpired())
         QTest::qWait(50);
     disconnect(watch);
-    QVERIFY2(strays.isEmpty(), qPrintable(strays.join(QLatin1String(", "))));
+    QVERIFY(nostrays());
     QCOMPARE(visited, cycle);
     QCOMPARE(page(), Learnpage);
     for (int v = 0; v < visited.size(); ++v) {
@@ -318,9 +330,9 @@ void tst_endtoend::learnmadebook()
     // The test of the words just learnt: one wrong row gives a score and
     // records nothing; corrected, the hand-in opens the review group.
     find<QCheckBox>("checkBox_15")->setChecked(false);
-    click("pushButton_29");
+    QVERIFY(click("pushButton_29"));
     QCOMPARE(page(), Testpage);
-    QVERIFY2(!find<QCheckBox>("checkBox_13")->isChecked(), "the test asks for words");
+    QVERIFY2(!find<QCheckBox>("checkBox_13")->isChecked(), "the test asked for sentences");
     auto *rows = find<QListWidget>("listWidget_2");
     QCOMPARE(rows->count(), runsize);
     QSet<QString> tested;
@@ -329,7 +341,7 @@ void tst_endtoend::learnmadebook()
     QCOMPARE(tested, firstwords);
     QString prompt;
     QString score;
-    answerall(0, &prompt, &score);
+    QVERIFY(answerall(0, &prompt, &score));
     QCOMPARE(prompt, QStringLiteral("已经进行到最后一个，输入“ok”交卷"));
     QCOMPARE(score, QStringLiteral("您的成绩：%1").arg(int((runsize - 1) * 100.0 / runsize + 0.5)));
     QCOMPARE(page(), Testpage);
@@ -337,17 +349,17 @@ void tst_endtoend::learnmadebook()
     rows->setCurrentRow(0);
     find<QLineEdit>("lineEdit_18")->setText(missed);
     QTest::keyClick(find<QLineEdit>("lineEdit_18"), Qt::Key_Return);
-    click("pushButton_31");
+    QVERIFY(click("pushButton_31"));
     QCOMPARE(page(), Planpage);
     QCOMPARE(find<QRadioButton>("radioButton")->isEnabled(), runsize < words);
     QCOMPARE(find<QRadioButton>("radioButton_2")->isChecked(), runsize == words);
 
     // The user record: one group of the run's words, learnt now, with the
     // page's intervals; the words one easier, the missed one raised first.
-    click("pushButton_4");
+    QVERIFY(click("pushButton_4"));
     QCOMPARE(page(), 0);
     MUser saved;
-    QVERIFY2(saved.load(userpath), "the user file after the hand-in");
+    QVERIFY2(saved.load(userpath), "the user file could not be read after the hand-in");
     QCOMPARE(saved.groupcount(), 1);
     QCOMPARE(saved.wordsupto(0), runsize);
     QCOMPARE(saved.groupstart(0), Learnt);
@@ -360,13 +372,13 @@ void tst_endtoend::learnmadebook()
         const QString word = saved.item(p).value(0);
         const int expected = p >= runsize ? 10 : word == missed ? 10 : 9;
         QVERIFY2(saved.worddiff(p) == expected,
-                 qPrintable(QStringLiteral("%1: difficulty %2").arg(word).arg(saved.worddiff(p))));
+                 qPrintable(QStringLiteral("%1: wrong difficulty %2").arg(word).arg(saved.worddiff(p))));
     }
 
     // A minute before its first review nothing is due.
     const QDateTime due = Learnt.addSecs(60 * Intervals.at(0));
     setnow(due.addSecs(-60));
-    login();
+    QVERIFY(login());
     QCOMPARE(page(), Planpage);
     QCOMPARE(clickmessage("pushButton_128"), QStringLiteral("已无需要复习的内容"));
     QCOMPARE(page(), Planpage);
@@ -374,7 +386,7 @@ void tst_endtoend::learnmadebook()
     // Once due, the group list holds the group with its schedule, and the
     // next log-in opens on it.
     setnow(due);
-    click("pushButton_128");
+    QVERIFY(click("pushButton_128"));
     QCOMPARE(page(), Groupspage);
     auto *groups = find<QListWidget>("listWidget_6");
     QCOMPARE(groups->count(), 1);
@@ -385,26 +397,27 @@ void tst_endtoend::learnmadebook()
     QCOMPARE(text("label_31"), QString::number(runsize));
     QCOMPARE(text("label_48"), Learnt.toString(QStringLiteral("yyyy-MM-dd hh:mm")));
     QCOMPARE(text("label_49"), QStringLiteral("?"));
-    click("pushButton_4");
-    login();
+    QVERIFY(click("pushButton_4"));
+    QVERIFY(login());
     QCOMPARE(page(), Groupspage);
     QCOMPARE(groups->count(), 1);
 
     // Reviewing the group on time completes its first review.
-    click("pushButton_33");
+    QVERIFY(click("pushButton_33"));
     QCOMPARE(page(), Testpage);
     QCOMPARE(rows->count(), runsize);
-    answerall(-1, &prompt, nullptr);
+    QVERIFY(answerall(-1, &prompt, nullptr));
     QCOMPARE(page(), Planpage);
-    click("pushButton_4");
-    QVERIFY2(saved.load(userpath), "the user file after the review");
+    QVERIFY(click("pushButton_4"));
+    QVERIFY2(saved.load(userpath), "the user file could not be read after the review");
     QCOMPARE(saved.groupcount(), 1);
     QCOMPARE(saved.stage(0), 1);
     QCOMPARE(saved.reviewtime(0, 1), due);
     for (int p = 0; p < runsize; ++p) {
         const QString word = saved.item(p).value(0);
         QVERIFY2(saved.worddiff(p) == (word == missed ? 9 : 8),
-                 qPrintable(QStringLiteral("%1: difficulty %2 after the review").arg(word).arg(saved.worddiff(p))));
+                 qPrintable(QStringLiteral("%1: wrong difficulty %2 after the review")
+                                .arg(word).arg(saved.worddiff(p))));
     }
 }
 

@@ -1,3 +1,4 @@
+#include "checkreturn.h"
 #include "learnbook.h"
 #include "muser.h"
 #include "reviewwindow.h"
@@ -37,7 +38,7 @@ private slots:
 
 private:
     // A plan run of count words taken to the four-choice page.
-    void choose(int count, const learnbook::Book &book = {}, const QList<int> &diffs = {});
+    bool choose(int count, const learnbook::Book &book = {}, const QList<int> &diffs = {});
     QStringList answers() const;
     // The button holding the right answer, or one that does not.
     QPushButton *button(bool right) const;
@@ -69,18 +70,19 @@ void tst_fourchoice::cleanup()
     w.close();
 }
 
-void tst_fourchoice::choose(int count, const learnbook::Book &book, const QList<int> &diffs)
+bool tst_fourchoice::choose(int count, const learnbook::Book &book, const QList<int> &diffs)
 {
     ReviewWindow::Setup setup;
     setup.book = book;
     setup.diffs = diffs;
-    QCOMPARE(w.start(setup, t0), QStringList());
+    QCOMPARE_RETURN(w.start(setup, t0), QStringList());
     w.find<QSpinBox>("spinBox")->setValue(count);
     w.find<QSpinBox>("spinBox_10")->setValue(1);
-    QCOMPARE(w.click("pushButton_3"), QStringList());
-    QCOMPARE(w.click("pushButton_55"), QStringList());
-    QCOMPARE(w.page(), 4);
-    QCOMPARE(list()->currentRow(), 0);
+    QCOMPARE_RETURN(w.click("pushButton_3"), QStringList());
+    QCOMPARE_RETURN(w.click("pushButton_55"), QStringList());
+    QCOMPARE_RETURN(w.page(), 4);
+    QCOMPARE_RETURN(list()->currentRow(), 0);
+    return true;
 }
 
 QStringList tst_fourchoice::answers() const
@@ -125,34 +127,35 @@ QStringList tst_fourchoice::pauseend()
 // and the question around.
 void tst_fourchoice::directions()
 {
-    choose(4);
-    QVERIFY2(w.find<QRadioButton>("radioButton_4")->isChecked(), "Chinese to English first");
+    QVERIFY(choose(4));
+    QVERIFY2(w.find<QRadioButton>("radioButton_4")->isChecked(), "Chinese to English was not chosen at first");
     const int first = meaningindex(list()->item(0)->text());
-    QVERIFY2(first >= 0 && first < 4, qPrintable(list()->item(0)->text()));
+    QVERIFY2(first >= 0 && first < 4, qPrintable("row of no word asked: " + list()->item(0)->text()));
     QCOMPARE(asked(), first);
-    QVERIFY2(answers().contains(learnbook::word(first)), qPrintable(answers().join('|')));
+    QVERIFY2(answers().contains(learnbook::word(first)), qPrintable("right answer missing: " + answers().join('|')));
     const QStringList shown = answers();
     QCOMPARE(QSet<QString>(shown.begin(), shown.end()).size(), 4);
     QCOMPARE(w.find<QLabel>("label_67")->text(), QStringLiteral("难度系数：10"));
     const QString picture = w.find<QLabel>("label_87")->text();
-    QVERIFY2(picture.startsWith(QStringLiteral("图")), qPrintable(picture));
+    QVERIFY2(picture.startsWith(QStringLiteral("图")), qPrintable("wrong picture description: " + picture));
 
     w.find<QRadioButton>("radioButton_3")->click();
     for (const QString &row : w.rows("listWidget_3"))
-        QVERIFY2(wordindex(row) >= 0, qPrintable(row));
+        QVERIFY2(wordindex(row) >= 0, qPrintable("row of no word: " + row));
     QCOMPARE(list()->item(0)->text(), learnbook::word(first));
     QCOMPARE(w.find<QPushButton>("pushButton_75")->text(), learnbook::word(first));
-    QVERIFY2(answers().contains(QStringLiteral("词%1").arg(first)), qPrintable(answers().join('|')));
-    QVERIFY2(w.shot(QStringLiteral("fourchoice.png")), "picture saved");
+    QVERIFY2(answers().contains(QStringLiteral("词%1").arg(first)),
+             qPrintable("right answer missing: " + answers().join('|')));
+    QVERIFY2(w.shot(QStringLiteral("fourchoice.png")), "picture was not saved");
 }
 
 void tst_fourchoice::right()
 {
-    choose(3);
+    QVERIFY(choose(3));
     const int before = asked();
     QCOMPARE(ReviewWindow::run([this]() { button(true)->click(); }), QStringList());
     QCOMPARE(list()->currentRow(), 1);
-    QVERIFY2(asked() != before, "the next word asked");
+    QVERIFY2(asked() != before, "the next word was not asked");
 }
 
 void tst_fourchoice::wrong_data()
@@ -170,7 +173,7 @@ void tst_fourchoice::wrong()
 {
     QFETCH(int, before);
     QFETCH(int, after);
-    choose(3, {}, {before, before, before});
+    QVERIFY(choose(3, {}, {before, before, before}));
     const QString right = button(true)->text();
     button(false)->click();
     QCOMPARE(w.find<QLabel>("label_67")->text(), QStringLiteral("难度系数：%1").arg(after));
@@ -183,14 +186,14 @@ void tst_fourchoice::wrong()
     QCOMPARE(w.find<QLabel>("label_67")->text(), QStringLiteral("难度系数：%1").arg(after));
     QCOMPARE(pauseend(), QStringList());
     QCOMPARE(list()->currentRow(), 1);
-    QVERIFY2(!answers().contains(QString()), "four answers again");
+    QVERIFY2(!answers().contains(QString()), "the four answers did not come back");
 }
 
 // The page left during the pause after a wrong answer shows four answers
 // again when it comes back.
 void tst_fourchoice::leftinpause()
 {
-    choose(3);
+    QVERIFY(choose(3));
     button(false)->click();
     QVERIFY2(answers().contains(QString()), "a wrong answer left all four answers");
     w.find<QStackedWidget>("stackedWidget")->setCurrentIndex(2);
@@ -212,7 +215,7 @@ void tst_fourchoice::wrap()
 {
     QFETCH(bool, right);
     QFETCH(QString, message);
-    choose(2);
+    QVERIFY(choose(2));
     list()->setCurrentRow(1);
     QStringList shown = ReviewWindow::run([this, right]() { button(right)->click(); });
     if (!right)
@@ -225,7 +228,7 @@ void tst_fourchoice::fewwords_data()
 {
     QTest::addColumn<bool>("english");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("English to Chinese") << true << QStringList{"单词_1", "单词_2", "词0", "词1"};
+    QTest::newRow("English to Chinese was not chosen") << true << QStringList{"单词_1", "单词_2", "词0", "词1"};
     QTest::newRow("Chinese to English") << false << QStringList{"ice cream", "word1", "word_1", "word_2"};
 }
 
@@ -238,7 +241,7 @@ void tst_fourchoice::fewwords()
     learnbook::Book book;
     book.words = 2;
     book.linked = 0;
-    choose(2, book);
+    QVERIFY(choose(2, book));
     if (english)
         w.find<QRadioButton>("radioButton_3")->click();
     QStringList shown = answers();
@@ -249,7 +252,7 @@ void tst_fourchoice::fewwords()
 // One row: a right answer shows the message and asks the same word again.
 void tst_fourchoice::onerow()
 {
-    choose(1);
+    QVERIFY(choose(1));
     const int word = asked();
     QCOMPARE(ReviewWindow::run([this]() { button(true)->click(); }),
              QStringList{QStringLiteral("已进行至最后一个，将重新开始")});
@@ -261,12 +264,12 @@ void tst_fourchoice::onerow()
 void tst_fourchoice::readaloud()
 {
     SoundEnds ends;
-    choose(2);
+    QVERIFY(choose(2));
     ends.reset();
     w.find<QPushButton>("pushButton_45")->click();
-    QVERIFY2(w.find<QRadioButton>("radioButton_3")->isChecked(), "English to Chinese");
-    QVERIFY2(w.find<QCheckBox>("checkBox_10")->isChecked(), "reading on");
-    QVERIFY2(wordindex(list()->item(0)->text()) >= 0, qPrintable(list()->item(0)->text()));
+    QVERIFY2(w.find<QRadioButton>("radioButton_3")->isChecked(), "English to Chinese was not chosen");
+    QVERIFY2(w.find<QCheckBox>("checkBox_10")->isChecked(), "reading did not turn on");
+    QVERIFY2(wordindex(list()->item(0)->text()) >= 0, qPrintable("row of no word: " + list()->item(0)->text()));
     QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 1, 10000);
     list()->setCurrentRow(1);
     QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 2, 10000);
@@ -275,7 +278,7 @@ void tst_fourchoice::readaloud()
 // Only English to Chinese loads the sound; a missing one logs out.
 void tst_fourchoice::missingsound()
 {
-    choose(1);
+    QVERIFY(choose(1));
     const QString path = QDir(w.folder()).filePath(QStringLiteral("w1.mp3"));
     QVERIFY(QFile::remove(path));
     QCOMPARE(ReviewWindow::run([this]() { w.find<QRadioButton>("radioButton_4")->click(); }), QStringList());
@@ -292,8 +295,9 @@ void tst_fourchoice::emptylist()
     w.find<QStackedWidget>("stackedWidget")->setCurrentIndex(4);
     QCOMPARE(list()->count(), 0);
     const QString question = w.find<QPushButton>("pushButton_75")->text();
-    const QStringList shown = ReviewWindow::run([this]() {
-        QVERIFY(QMetaObject::invokeMethod(w.window(), "ddupdate"));
+    bool updated = false;
+    const QStringList shown = ReviewWindow::run([this, &updated]() {
+        updated = QMetaObject::invokeMethod(w.window(), "ddupdate");
         w.find<QRadioButton>("radioButton_3")->click();
         w.find<QRadioButton>("radioButton_4")->click();
         w.find<QCheckBox>("checkBox_10")->click();
@@ -301,8 +305,9 @@ void tst_fourchoice::emptylist()
         for (const char *name : answerbuttons)
             w.find<QPushButton>(name)->click();
     });
+    QVERIFY2(updated, "the page's update could not be invoked");
     QCOMPARE(shown, QStringList());
-    QVERIFY2(!w.find<QCheckBox>("checkBox_10")->isChecked(), "reading stays off");
+    QVERIFY2(!w.find<QCheckBox>("checkBox_10")->isChecked(), "reading was turned on without rows");
     QCOMPARE(w.find<QPushButton>("pushButton_75")->text(), question);
     QCOMPARE(w.page(), 4);
 }

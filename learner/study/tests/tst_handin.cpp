@@ -1,3 +1,4 @@
+#include "checkreturn.h"
 #include "learnbook.h"
 #include "muser.h"
 #include "reviewwindow.h"
@@ -34,9 +35,9 @@ private:
     // the last row's prompt gets input. The texts shown.
     QStringList answerall(const QList<int> &wrong = {}, const QString &input = QStringLiteral("ok"));
     // Logs in with a plan run of count new words tested on the review page.
-    void plantest(int count);
+    bool plantest(int count);
     // Logs out and reads the user file into user.
-    void logoutreload(MUser &user);
+    bool logoutreload(MUser &user);
 
     ReviewWindow w;
 };
@@ -87,24 +88,26 @@ QStringList tst_handin::answerall(const QList<int> &wrong, const QString &input)
     return shown;
 }
 
-void tst_handin::plantest(int count)
+bool tst_handin::plantest(int count)
 {
     w.find<QRadioButton>("radioButton")->setChecked(true);
     w.find<QSpinBox>("spinBox")->setValue(count);
     w.find<QSpinBox>("spinBox_10")->setValue(1);
     for (int k = 0; k < 8; ++k)
         w.find<QSpinBox>(intervalboxes[k])->setValue(plan.at(k));
-    QCOMPARE(w.click("pushButton_3"), QStringList());
-    QCOMPARE(w.page(), 2);
-    QCOMPARE(w.click("pushButton_29"), QStringList());
-    QCOMPARE(w.page(), 3);
+    QCOMPARE_RETURN(w.click("pushButton_3"), QStringList());
+    QCOMPARE_RETURN(w.page(), 2);
+    QCOMPARE_RETURN(w.click("pushButton_29"), QStringList());
+    QCOMPARE_RETURN(w.page(), 3);
+    return true;
 }
 
-void tst_handin::logoutreload(MUser &user)
+bool tst_handin::logoutreload(MUser &user)
 {
     w.click("pushButton_4");
-    QCOMPARE(w.page(), 0);
-    QVERIFY2(w.reload(user), "user file read");
+    QCOMPARE_RETURN(w.page(), 0);
+    QVERIFY_RETURN(w.reload(user), "user file was not read");
+    return true;
 }
 
 void tst_handin::score_data()
@@ -130,7 +133,7 @@ void tst_handin::score()
     QCOMPARE(w.click("pushButton_31"), QStringList{message});
     QCOMPARE(w.page(), 3);
     MUser user;
-    logoutreload(user);
+    QVERIFY(logoutreload(user));
     QCOMPARE(user.stage(0), 0);
     for (int r = 0; r < rows; ++r) {
         const int p = w.rowword("listWidget_2", r);
@@ -151,7 +154,7 @@ void tst_handin::freerange()
     answerall();
     QCOMPARE(w.page(), 1);
     MUser user;
-    logoutreload(user);
+    QVERIFY(logoutreload(user));
     QCOMPARE(user.groupcount(), 0);
     QCOMPARE(diffs(user), (QList<int>{10, 9, 9, 9, 10, 10, 10, 10}));
 }
@@ -176,7 +179,7 @@ void tst_handin::unconfirmed()
         setup.groups = {group(3, t0.addDays(-1))};
     QCOMPARE(w.start(setup, t0), QStringList());
     if (plan)
-        plantest(3);
+        QVERIFY(plantest(3));
     else
         QCOMPARE(w.click("pushButton_33"), QStringList());
     auto *list = w.find<QListWidget>("listWidget_2");
@@ -193,9 +196,9 @@ void tst_handin::unconfirmed()
     QCOMPARE(shown, lastrow ? QStringList{QStringLiteral("已经进行到最后一个，输入“ok”交卷")} : QStringList());
     QCOMPARE(w.page(), 1);
     MUser user;
-    logoutreload(user);
+    QVERIFY(logoutreload(user));
     const int stage = plan ? 0 : 1;
-    QVERIFY2(user.stage(0) == stage, qPrintable(QStringLiteral("stage %1").arg(user.stage(0))));
+    QVERIFY2(user.stage(0) == stage, qPrintable(QStringLiteral("wrong stage %1").arg(user.stage(0))));
     QCOMPARE(user.groupcount(), 1);
     QCOMPARE(user.wordsupto(0), 3);
 }
@@ -204,7 +207,7 @@ void tst_handin::unconfirmed()
 void tst_handin::filteredhandin()
 {
     QCOMPARE(w.start({}, t0), QStringList());
-    plantest(3);
+    QVERIFY(plantest(3));
     auto *list = w.find<QListWidget>("listWidget_2");
     for (int r = 0; r < 3; ++r) {
         list->setCurrentRow(r);
@@ -213,10 +216,10 @@ void tst_handin::filteredhandin()
     w.find<QCheckBox>("checkBox_6")->click();
     QCOMPARE(w.rows("listWidget_2"), (QStringList{"\n", "\n", "\n"}));
     QCOMPARE(w.click("pushButton_31"), QStringList());
-    QVERIFY2(!w.find<QCheckBox>("checkBox_6")->isChecked(), "filter off");
+    QVERIFY2(!w.find<QCheckBox>("checkBox_6")->isChecked(), "the error filter stayed on");
     QCOMPARE(w.page(), 1);
     MUser user;
-    logoutreload(user);
+    QVERIFY(logoutreload(user));
     QCOMPARE(user.groupcount(), 1);
     QCOMPARE(user.wordsupto(0), 3);
 }
@@ -254,7 +257,7 @@ void tst_handin::acceptedanswer()
         const int word = w.rowword("listWidget_2", r);
         w.type(word == 0 ? QStringLiteral("icecream!") : learnbook::word(word), QString());
     }
-    QVERIFY2(w.rows("listWidget_2").contains(QStringLiteral("ice cream\n词0")), "the textbook's word shown");
+    QVERIFY2(w.rows("listWidget_2").contains(QStringLiteral("ice cream\n词0")), "the textbook's word was not shown");
     QCOMPARE(w.click("pushButton_31"), QStringList());
     QCOMPARE(w.page(), 1);
 }
@@ -275,7 +278,7 @@ void tst_handin::leftpage()
     });
     QCOMPARE(shown, QStringList());
     MUser user;
-    logoutreload(user);
+    QVERIFY(logoutreload(user));
     QCOMPARE(user.stage(0), 1);
     QCOMPARE(diffs(user).mid(0, 2), (QList<int>{9, 9}));
 }
@@ -309,8 +312,8 @@ void tst_handin::lastgroup()
     QCOMPARE(w.click("pushButton_33"), QStringList());
     answerall();
     QCOMPARE(w.page(), 1);
-    QVERIFY2(w.find<QRadioButton>("radioButton_2")->isChecked(), "free phonetic learning");
-    QVERIFY2(!w.find<QRadioButton>("radioButton")->isEnabled(), "no plan left");
+    QVERIFY2(w.find<QRadioButton>("radioButton_2")->isChecked(), "free phonetic learning was not chosen");
+    QVERIFY2(!w.find<QRadioButton>("radioButton")->isEnabled(), "the plan was still offered");
 }
 
 // The whole loop with the clock set by the test: learn and hand in, the
@@ -321,7 +324,7 @@ void tst_handin::schedule()
     ReviewWindow::Setup setup;
     QCOMPARE(w.start(setup, t0), QStringList());
     QCOMPARE(w.page(), 1);
-    plantest(4);
+    QVERIFY(plantest(4));
     QCOMPARE(answerall(), QStringList{QStringLiteral("已经进行到最后一个，输入“ok”交卷")});
     QCOMPARE(w.page(), 1);
 
@@ -350,7 +353,7 @@ void tst_handin::schedule()
     QCOMPARE(w.page(), 7);
     QCOMPARE(w.find<QLabel>("label_49")->text(), QStringLiteral("2026-03-02 08:25"));
     QCOMPARE(w.find<QLabel>("label_50")->text(), QStringLiteral("?"));
-    QVERIFY2(w.shot(QStringLiteral("grouplist.png")), "picture saved");
+    QVERIFY2(w.shot(QStringLiteral("grouplist.png")), "picture was not saved");
     QCOMPARE(w.click("pushButton_33"), QStringList());
     QCOMPARE(w.click("pushButton_63"), QStringList{QStringLiteral("必须先完成复习任务！")});
     QCOMPARE(w.page(), 3);
@@ -359,7 +362,7 @@ void tst_handin::schedule()
     list->setCurrentRow(0);
     w.type(learnbook::word(w.rowword("listWidget_2", 0)));
     w.find<QLineEdit>("lineEdit_18")->setText(QStringLiteral("wor"));
-    QVERIFY2(w.shot(QStringLiteral("reviewtest.png")), "picture saved");
+    QVERIFY2(w.shot(QStringLiteral("reviewtest.png")), "picture was not saved");
     answerall();
     QCOMPARE(w.page(), 1);
 
@@ -372,10 +375,10 @@ void tst_handin::schedule()
     QCOMPARE(w.click("pushButton_28"), QStringList{QStringLiteral("没有需要强化复习的内容！")});
 
     // The rest of the words; then every word is grouped.
-    plantest(4);
+    QVERIFY(plantest(4));
     answerall();
     QCOMPARE(w.page(), 1);
-    QVERIFY2(!w.find<QRadioButton>("radioButton")->isEnabled(), "no plan left");
+    QVERIFY2(!w.find<QRadioButton>("radioButton")->isEnabled(), "the plan was still offered");
     QCOMPARE(w.click("pushButton_63"), QStringList());
     QCOMPARE(w.page(), 1);
 
@@ -383,10 +386,10 @@ void tst_handin::schedule()
     w.click("pushButton_4");
     QCOMPARE(w.login(), QStringList());
     QCOMPARE(w.page(), 1);
-    QVERIFY2(w.find<QRadioButton>("radioButton_2")->isChecked(), "free phonetic learning");
+    QVERIFY2(w.find<QRadioButton>("radioButton_2")->isChecked(), "free phonetic learning was not chosen");
 
     MUser user;
-    logoutreload(user);
+    QVERIFY(logoutreload(user));
     QCOMPARE(user.groupcount(), 2);
     QCOMPARE(user.wordsupto(0), 4);
     QCOMPARE(user.wordsupto(1), 8);

@@ -1,3 +1,4 @@
+#include "checkreturn.h"
 #include "dialogdriver.h"
 #include "muser.h"
 #include "studywindow.h"
@@ -25,12 +26,15 @@ private slots:
 
 private:
     // Clicks an adder and answers its dialog with question and answer
-    // ("取消" when question is null); the dialog's title and parent.
-    QPair<QString, QWidget *> add(const char *button, const QString &question, const QString &answer);
-    MUser *saved();
+    // ("取消" when question is null); the dialog's title and parent go to
+    // *seen. False when the dialog did not show.
+    bool add(const char *button, const QString &question, const QString &answer,
+             QPair<QString, QWidget *> *seen = nullptr);
+    // Reads the user file as the last logout left it into saved.
+    bool reload();
 
     StudyWindow w;
-    MUser record;
+    MUser saved;
 };
 
 void tst_knowledgeadders::cleanup()
@@ -38,12 +42,12 @@ void tst_knowledgeadders::cleanup()
     w.close();
 }
 
-QPair<QString, QWidget *> tst_knowledgeadders::add(const char *button, const QString &question,
-                                                  const QString &answer)
+bool tst_knowledgeadders::add(const char *button, const QString &question, const QString &answer,
+                              QPair<QString, QWidget *> *seen)
 {
-    QPair<QString, QWidget *> seen;
     const bool done = w.clickdialog(button, "addone", [&](QDialog *dialog) {
-        seen = {dialog->windowTitle(), dialog->parentWidget()};
+        if (seen)
+            *seen = {dialog->windowTitle(), dialog->parentWidget()};
         if (question.isNull()) {
             DialogDriver::clickbutton(dialog, QStringLiteral("pushButton_2"));
             return;
@@ -52,31 +56,29 @@ QPair<QString, QWidget *> tst_knowledgeadders::add(const char *button, const QSt
         dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit_2"))->setText(answer);
         DialogDriver::clickbutton(dialog, QStringLiteral("pushButton"));
     });
-    if (!done)
-        QTest::qFail("the add dialog did not show", __FILE__, __LINE__);
-    return seen;
+    QVERIFY_RETURN(done, "the add dialog did not show");
+    return true;
 }
 
-// The user file as the last logout left it.
-MUser *tst_knowledgeadders::saved()
+bool tst_knowledgeadders::reload()
 {
-    record.reset();
-    if (!record.load(w.userpath()))
-        QTest::qFail("the user file cannot be read", __FILE__, __LINE__);
-    return &record;
+    saved.reset();
+    QVERIFY_RETURN(saved.load(w.userpath()), "the user file could not be read");
+    return true;
 }
 
 // On the sentence page: linked to the sentence, the key entry listed at once,
 // both found again after logging out and in.
 void tst_knowledgeadders::sentencepage()
 {
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     QCOMPARE(w.find<QSpinBox>("spinBox_7")->maximum(), 0);
     QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 1}}), QStringList());
     w.find<QListWidget>("listWidget_5")->setCurrentRow(1);
-    QVERIFY2(w.rows("listWidget_9").isEmpty(), "nothing linked yet");
+    QVERIFY2(w.rows("listWidget_9").isEmpty(), "an entry was linked before any was added");
 
-    const auto key = add("pushButton_113", QStringLiteral("  fine 的意思 "), QStringLiteral(" 好的 "));
+    QPair<QString, QWidget *> key;
+    QVERIFY(add("pushButton_113", QStringLiteral("  fine 的意思 "), QStringLiteral(" 好的 "), &key));
     QCOMPARE(key.first, QStringLiteral("Zembrix Rozo：添加重点知识"));
     QCOMPARE(key.second, nullptr);
     QCOMPARE(w.rows("listWidget_9"), (QStringList{QStringLiteral("★fine 的意思"), QStringLiteral("☆好的")}));
@@ -84,27 +86,28 @@ void tst_knowledgeadders::sentencepage()
     QCOMPARE(w.find<QSpinBox>("spinBox_6")->maximum(), 1);
     QCOMPARE(w.find<QSpinBox>("spinBox_6")->value(), 1);
 
-    const auto phonetic = add("pushButton_108", QStringLiteral("I'm 怎么读"), QStringLiteral("[aim]"));
+    QPair<QString, QWidget *> phonetic;
+    QVERIFY(add("pushButton_108", QStringLiteral("I'm 怎么读"), QStringLiteral("[aim]"), &phonetic));
     QCOMPARE(phonetic.first, QStringLiteral("Zembrix Rozo：添加语音知识"));
     QCOMPARE(w.rows("listWidget_9").size(), 2);
     QCOMPARE(w.find<QSpinBox>("spinBox_3")->maximum(), 1);
     QCOMPARE(w.find<QSpinBox>("spinBox_2")->value(), 1);
 
-    add("pushButton_113", QStringLiteral("thanks"), QStringLiteral("谢谢"));
+    QVERIFY(add("pushButton_113", QStringLiteral("thanks"), QStringLiteral("谢谢")));
     QCOMPARE(w.rows("listWidget_9").size(), 4);
     QCOMPARE(w.find<QSpinBox>("spinBox_7")->maximum(), 2);
     QCOMPARE(w.find<QSpinBox>("spinBox_6")->maximum(), 2);
 
-    QVERIFY2(w.relogin(), "logged in again");
-    MUser *user = saved();
-    QCOMPARE(user->keycount(), 2);
-    QCOMPARE(user->keytitle(0), QStringLiteral("fine 的意思"));
-    QCOMPARE(user->keytext(0), QStringLiteral("好的"));
-    QCOMPARE(user->keylink(0), QStringLiteral("j1"));
-    QCOMPARE(user->keydiff(0), 10);
-    QCOMPARE(user->phoneticcount(), 1);
-    QCOMPARE(user->phoneticlink(0), QStringLiteral("j1"));
-    QCOMPARE(user->phonetictitle(0), QStringLiteral("I'm 怎么读"));
+    QVERIFY2(w.relogin(), "could not log in again");
+    QVERIFY(reload());
+    QCOMPARE(saved.keycount(), 2);
+    QCOMPARE(saved.keytitle(0), QStringLiteral("fine 的意思"));
+    QCOMPARE(saved.keytext(0), QStringLiteral("好的"));
+    QCOMPARE(saved.keylink(0), QStringLiteral("j1"));
+    QCOMPARE(saved.keydiff(0), 10);
+    QCOMPARE(saved.phoneticcount(), 1);
+    QCOMPARE(saved.phoneticlink(0), QStringLiteral("j1"));
+    QCOMPARE(saved.phonetictitle(0), QStringLiteral("I'm 怎么读"));
     QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 2}}), QStringList());
     QCOMPARE(w.tags("listWidget_5"), QStringList{"1"});
     QCOMPARE(w.rows("listWidget_9"), (QStringList{QStringLiteral("★fine 的意思"), QStringLiteral("☆好的"),
@@ -137,7 +140,7 @@ void tst_knowledgeadders::wordpages()
     QFETCH(QString, linked);
     QFETCH(bool, ownparent);
 
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     QCOMPARE(w.startrun("radioButton_6", {{"spinBox_4", 1}, {"spinBox_5", 6}}), QStringList());
     // The learning list names each row's word; the other lists of the run
     // follow the same work list.
@@ -155,7 +158,8 @@ void tst_knowledgeadders::wordpages()
     if (!linked.isEmpty())
         before = w.rows(qPrintable(linked));
 
-    const auto seen = add(qPrintable(button), QStringLiteral("问题"), QStringLiteral("答案"));
+    QPair<QString, QWidget *> seen;
+    QVERIFY(add(qPrintable(button), QStringLiteral("问题"), QStringLiteral("答案"), &seen));
     QCOMPARE(seen.first, key ? QStringLiteral("Zembrix Rozo：添加重点知识") : QStringLiteral("Zembrix Rozo：添加语音知识"));
     QCOMPARE(seen.second, ownparent ? static_cast<QWidget *>(w.window()) : nullptr);
     if (!linked.isEmpty())
@@ -164,15 +168,15 @@ void tst_knowledgeadders::wordpages()
     QCOMPARE(w.find<QSpinBox>(key ? "spinBox_6" : "spinBox_2")->value(), 1);
     QCOMPARE(w.find<QSpinBox>(key ? "spinBox_3" : "spinBox_7")->maximum(), 0);
 
-    QVERIFY2(w.relogin(), "logged in again");
-    MUser *user = saved();
-    QCOMPARE(key ? user->keycount() : user->phoneticcount(), 1);
-    QCOMPARE(key ? user->phoneticcount() : user->keycount(), 0);
-    QCOMPARE(key ? user->keylink(0) : user->phoneticlink(0), QStringLiteral("d%1").arg(position));
-    QCOMPARE(key ? user->keytitle(0) : user->phonetictitle(0), QStringLiteral("问题"));
+    QVERIFY2(w.relogin(), "could not log in again");
+    QVERIFY(reload());
+    QCOMPARE(key ? saved.keycount() : saved.phoneticcount(), 1);
+    QCOMPARE(key ? saved.phoneticcount() : saved.keycount(), 0);
+    QCOMPARE(key ? saved.keylink(0) : saved.phoneticlink(0), QStringLiteral("d%1").arg(position));
+    QCOMPARE(key ? saved.keytitle(0) : saved.phonetictitle(0), QStringLiteral("问题"));
     if (!key)
         return;
-    QCOMPARE(user->keyforword(position), QList<int>{0});
+    QCOMPARE(saved.keyforword(position), QList<int>{0});
     QCOMPARE(w.startrun("radioButton_6", {{"spinBox_4", position + 1}, {"spinBox_5", 1}}), QStringList());
     QCOMPARE(w.rows("listWidget"), QStringList{QStringLiteral("word%1").arg(position)});
     QCOMPARE(w.rows("listWidget_7"), (QStringList{QStringLiteral("★问题"), QStringLiteral("☆答案")}));
@@ -195,7 +199,7 @@ void tst_knowledgeadders::refused()
     QFETCH(QString, question);
     QFETCH(QString, answer);
     QFETCH(bool, titleclose);
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 1}}), QStringList());
     QString message;
     DialogDriver driver;
@@ -216,26 +220,28 @@ void tst_knowledgeadders::refused()
         driver.click("addone", QStringLiteral("pushButton_2"));
     }
     driver.start();
-    w.click("pushButton_113");
-    QVERIFY2(driver.done(), "dialogs answered");
+    QVERIFY(w.click("pushButton_113"));
+    QVERIFY2(driver.done(), "the dialogs were not all answered");
     QCOMPARE(message.isEmpty(), question.isNull() || titleclose);
     if (!message.isEmpty())
         QCOMPARE(message, QStringLiteral("请检查录入的信息"));
-    QVERIFY2(w.rows("listWidget_9").isEmpty(), "nothing listed");
+    QVERIFY2(w.rows("listWidget_9").isEmpty(), "a refused entry was listed");
     QCOMPARE(w.find<QSpinBox>("spinBox_7")->maximum(), 0);
-    QVERIFY2(w.relogin(), "logged in again");
-    QCOMPARE(saved()->keycount(), 0);
+    QVERIFY2(w.relogin(), "could not log in again");
+    QVERIFY(reload());
+    QCOMPARE(saved.keycount(), 0);
 }
 
 // Without a current row no dialog opens.
 void tst_knowledgeadders::norow()
 {
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     for (const char *button : {"pushButton_49", "pushButton_48", "pushButton_47", "pushButton_46",
                                "pushButton_51", "pushButton_50", "pushButton_113", "pushButton_108"})
-        QVERIFY2(!w.opensdialog(button), button);
-    QVERIFY2(w.relogin(), "logged in again");
-    QCOMPARE(saved()->keycount() + saved()->phoneticcount(), 0);
+        QVERIFY2(!w.opensdialog(button), qPrintable(QLatin1String(button) + " opened a dialog"));
+    QVERIFY2(w.relogin(), "could not log in again");
+    QVERIFY(reload());
+    QCOMPARE(saved.keycount() + saved.phoneticcount(), 0);
 }
 
 QTEST_MAIN(tst_knowledgeadders)

@@ -1,3 +1,4 @@
+#include "checkreturn.h"
 #include "dialogdriver.h"
 #include "fd_dialog.h"
 #include "learnbook.h"
@@ -96,8 +97,9 @@ private:
     QStringList showrow(int row);
     int rowof(const QString &word) const;
     bool haspicture(const char *view) const;
-    // A picture of the window into the folder SHOTDIR names, when it names one.
-    void shot(const QString &name) const;
+    // A picture of the window into the folder SHOTDIR names, when it names one;
+    // false when it could not be saved.
+    bool shot(const QString &name) const;
     void adopt(DialogDriver &driver, const QString &file);
     // Clicks the close-textbook button and answers its question with typed;
     // whether the question was answered.
@@ -112,7 +114,7 @@ private:
 
 void tst_learning::initTestCase()
 {
-    QVERIFY2(!learnbook::mp3().isEmpty(), "sox and lame make a test sound");
+    QVERIFY2(!learnbook::mp3().isEmpty(), "sox and lame did not make a test sound");
     for (const char *scheme : {"http", "https", "file"})
         QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "opened");
 }
@@ -239,11 +241,12 @@ bool tst_learning::haspicture(const char *view) const
     return !shownpicture(find<QGraphicsView>(view)).isNull();
 }
 
-void tst_learning::shot(const QString &name) const
+bool tst_learning::shot(const QString &name) const
 {
     const QString folder = qEnvironmentVariable("SHOTDIR");
     if (!folder.isEmpty())
-        QVERIFY2(window->grab().save(QDir(folder).filePath(name)), qPrintable(name));
+        QVERIFY_RETURN(window->grab().save(QDir(folder).filePath(name)), qPrintable(name + " was not saved"));
+    return true;
 }
 
 void tst_learning::adopt(DialogDriver &driver, const QString &file)
@@ -268,7 +271,7 @@ QSharedPointer<MUser> tst_learning::saved(const QString &name) const
 void tst_learning::scenario()
 {
     const QString bookpath = writenewreader();
-    QVERIFY2(!bookpath.isEmpty(), "user and textbook written");
+    QVERIFY2(!bookpath.isEmpty(), "the user or the textbook was not written");
     open();
     QVERIFY(login());
     DialogDriver adoption;
@@ -277,8 +280,8 @@ void tst_learning::scenario()
     find<QPushButton>("pushButton_80")->click();
     QVERIFY(adoption.done());
     QCOMPARE(label("label_10"), QStringLiteral("新概念英语【单词随机序】,外研社制作于2013年 05月 01日。"));
-    QVERIFY2(haspicture("graphicsView_6"), "the textbook picture");
-    shot(QStringLiteral("planpage.png"));
+    QVERIFY2(haspicture("graphicsView_6"), "the textbook picture did not show");
+    QVERIFY(shot(QStringLiteral("planpage.png")));
     QCOMPARE(find<QSpinBox>("spinBox_4")->maximum(), 8);
     find<QSpinBox>("spinBox_9")->setValue(2);
     QCOMPARE(find<QComboBox>("comboBox")->currentText(), QStringLiteral("第2课"));
@@ -344,7 +347,7 @@ void tst_learning::scenario()
 void tst_learning::textbook()
 {
     const QString bookpath = writenewreader();
-    QVERIFY2(!bookpath.isEmpty(), "user and textbook written");
+    QVERIFY2(!bookpath.isEmpty(), "the user or the textbook was not written");
     QVERIFY(testfiles::writeall(path("bad.zemBook"), "not a textbook"));
     open();
     QVERIFY(login());
@@ -352,7 +355,8 @@ void tst_learning::textbook()
 
     find<QPushButton>("pushButton_69")->click();
     QCOMPARE(urls.size(), 1);
-    QVERIFY2(urls.last().startsWith("http") && urls.last().endsWith("/show/2.html"), qPrintable(urls.last()));
+    QVERIFY2(urls.last().startsWith("http") && urls.last().endsWith("/show/2.html"),
+             qPrintable("wrong link " + urls.last()));
 
     QString message;
     DialogDriver bad;
@@ -360,7 +364,7 @@ void tst_learning::textbook()
     bad.readmessage(&message);
     bad.start();
     find<QPushButton>("pushButton_80")->click();
-    QVERIFY2(bad.done(), "chooser and message answered");
+    QVERIFY2(bad.done(), "the chooser or the message was not answered");
     QCOMPARE(message, QStringLiteral("无法加载教材文件“book.zemBook”"));
     QCOMPARE(find<QPushButton>("pushButton_80")->text(), QStringLiteral("打开教材"));
 
@@ -377,7 +381,7 @@ void tst_learning::textbook()
     find<QPushButton>("pushButton_80")->click();
     QVERIFY(cancel.done());
     QCOMPARE(startpath, dir->path());
-    QVERIFY2(label("label_10").isEmpty(), "nothing adopted");
+    QVERIFY2(label("label_10").isEmpty(), "a cancelled choice adopted a textbook");
 
     DialogDriver good;
     adopt(good, bookpath);
@@ -387,14 +391,14 @@ void tst_learning::textbook()
     QCOMPARE(label("label_10"), QStringLiteral("新概念英语【单词随机序】,外研社制作于2013年 05月 01日。"));
     QCOMPARE(label("label_15"), QStringLiteral("第一册"));
     QCOMPARE(label("label_17"), QStringLiteral("版权所有"));
-    QVERIFY2(haspicture("graphicsView_6"), "the textbook picture");
+    QVERIFY2(haspicture("graphicsView_6"), "the textbook picture did not show");
     QCOMPARE(find<QPushButton>("pushButton_80")->text(), QStringLiteral("找回忽略"));
     QCOMPARE(find<QPushButton>("pushButton_80")->toolTip(), QStringLiteral("找回忽略的内容重新学习"));
     QCOMPARE(find<QPushButton>("pushButton_69")->text(), QStringLiteral("关闭教材"));
     QCOMPARE(find<QSpinBox>("spinBox")->maximum(), 8);
     QCOMPARE(find<QSpinBox>("spinBox_5")->maximum(), 8);
     QCOMPARE(saved()->getbookpath(), bookpath);
-    QVERIFY2(find<QRadioButton>("radioButton")->isChecked(), "plan option");
+    QVERIFY2(find<QRadioButton>("radioButton")->isChecked(), "the plan option was not chosen");
 
     // The lesson number and the lesson title move together.
     auto *lessons = find<QComboBox>("comboBox");
@@ -418,10 +422,10 @@ void tst_learning::textbook()
     QVERIFY(closebook(QStringLiteral("  ok ")));
     QCOMPARE(find<QPushButton>("pushButton_69")->text(), QStringLiteral("寻找教材"));
     QCOMPARE(find<QPushButton>("pushButton_80")->text(), QStringLiteral("打开教材"));
-    QVERIFY2(find<QPushButton>("pushButton_69")->toolTip().isEmpty(), "no tooltip");
-    QVERIFY2(label("label_10").isEmpty() && label("label_15").isEmpty(), "texts emptied");
+    QVERIFY2(find<QPushButton>("pushButton_69")->toolTip().isEmpty(), "the button kept its tooltip");
+    QVERIFY2(label("label_10").isEmpty() && label("label_15").isEmpty(), "the textbook texts were not emptied");
     QCOMPARE(find<QSpinBox>("spinBox")->maximum(), 0);
-    QVERIFY2(haspicture("graphicsView_6"), "the default picture");
+    QVERIFY2(haspicture("graphicsView_6"), "the default picture did not show");
     QCOMPARE(saved()->getbookpath(), bookpath);
     QCOMPARE(click("pushButton_4"), QStringList());
     QCOMPARE(saved()->getbookpath(), QString());
@@ -473,7 +477,7 @@ void tst_learning::picturelink()
     QTest::mouseClick(find<QGraphicsView>("graphicsView_6")->viewport(), Qt::LeftButton);
     QCOMPARE(urls.size(), 1);
     if (opened == QLatin1String("home"))
-        QVERIFY2(urls.last().startsWith("http") && urls.last().endsWith("/"), qPrintable(urls.last()));
+        QVERIFY2(urls.last().startsWith("http") && urls.last().endsWith("/"), qPrintable("wrong link " + urls.last()));
     else
         QCOMPARE(urls.last(), opened);
 }
@@ -607,7 +611,7 @@ void tst_learning::learnpage()
     for (int row = 0; row < 8; ++row) {
         QCOMPARE(showrow(row), QStringList());
         const int n = learnbook::words(8).indexOf(words()->item(row)->text());
-        QVERIFY2(n >= 0, "a word of the textbook");
+        QVERIFY2(n >= 0, "a row is not a word of the textbook");
         QCOMPARE(label("label_33"), learnbook::word(n));
         QCOMPARE(label("label_35"), QStringLiteral("[w%1]").arg(n));
         QCOMPARE(label("label_36"), QStringLiteral("词%1").arg(n));
@@ -627,13 +631,13 @@ void tst_learning::learnpage()
     QCOMPARE(cycle, (QStringList{"图1", "图2", "图3", "图4", "图5"}));
     QCOMPARE(captions.at(5), captions.at(0));
     QCOMPARE(captions.at(7), captions.at(2));
-    QVERIFY2(haspicture("graphicsView_7"), "a display picture");
+    QVERIFY2(haspicture("graphicsView_7"), "no display picture showed");
 
     // The meaning a second late.
     find<QCheckBox>("checkBox_4")->click();
     QCOMPARE(showrow(1), QStringList());
-    QVERIFY2(find<QLabel>("label_36")->isHidden(), "meaning held back");
-    QTRY_VERIFY2_WITH_TIMEOUT(!find<QLabel>("label_36")->isHidden(), "meaning shown", 3000);
+    QVERIFY2(find<QLabel>("label_36")->isHidden(), "the meaning was not held back");
+    QTRY_VERIFY2_WITH_TIMEOUT(!find<QLabel>("label_36")->isHidden(), "the meaning did not show", 3000);
     find<QCheckBox>("checkBox_4")->click();
 
     // Through the example sentence: the sentence layout, or the word's with a note.
@@ -641,13 +645,13 @@ void tst_learning::learnpage()
     const int plain = rowof(learnbook::word(5));
     QCOMPARE(showrow(linked), QStringList());
     find<QCheckBox>("checkBox_12")->click();
-    QVERIFY2(find<QLabel>("label_82")->isHidden(), "a sentence to learn through");
+    QVERIFY2(find<QLabel>("label_82")->isHidden(), "the note showed for a word with a sentence");
     QCOMPARE(find<QLabel>("label_33")->alignment(), Qt::AlignRight | Qt::AlignTop);
     QCOMPARE(showrow(plain), QStringList());
-    QVERIFY2(!find<QLabel>("label_82")->isHidden(), "no sentence: the note shows");
+    QVERIFY2(!find<QLabel>("label_82")->isHidden(), "the note did not show for a word without a sentence");
     QCOMPARE(find<QLabel>("label_33")->alignment(), Qt::AlignLeft | Qt::AlignTop);
     find<QCheckBox>("checkBox_12")->click();
-    QVERIFY2(find<QLabel>("label_82")->isHidden(), "the word layout again");
+    QVERIFY2(find<QLabel>("label_82")->isHidden(), "the word layout did not come back");
 
     // Upper case and the transcription.
     find<QCheckBox>("checkBox_2")->click();
@@ -655,9 +659,9 @@ void tst_learning::learnpage()
     find<QCheckBox>("checkBox_2")->click();
     find<QCheckBox>("checkBox_3")->setChecked(false);
     find<QCheckBox>("checkBox_3")->click();
-    QVERIFY2(!find<QLabel>("label_35")->isHidden(), "transcription shown");
+    QVERIFY2(!find<QLabel>("label_35")->isHidden(), "the transcription did not show");
     find<QCheckBox>("checkBox_3")->click();
-    QVERIFY2(find<QLabel>("label_35")->isHidden(), "transcription hidden");
+    QVERIFY2(find<QLabel>("label_35")->isHidden(), "the transcription was not hidden");
 
     // Read three times: three ends of sound, then silence.
     SoundEnds ends;
@@ -666,7 +670,7 @@ void tst_learning::learnpage()
     QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 3, 10000);
     QTest::qWait(800);
     QCOMPARE(ends.count(), 3);
-    shot(QStringLiteral("learnpage.png"));
+    QVERIFY(shot(QStringLiteral("learnpage.png")));
     ends.reset();
     find<QPushButton>("pushButton_43")->click();
     QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 3, 10000);
@@ -679,12 +683,12 @@ void tst_learning::learnpage()
     QTRY_COMPARE_WITH_TIMEOUT(words()->currentRow(), (from + 1) % 8, 15000);
     QCOMPARE(ends.count(), 3);
     QTRY_COMPARE_WITH_TIMEOUT(words()->currentRow(), (from + 2) % 8, 15000);
-    QVERIFY2(ends.count() >= 6, "each row read");
+    QVERIFY2(ends.count() >= 6, "not every row was read");
 
     // Leaving the page ends leisure mode.
     find<QPushButton>("pushButton_62")->click();
     QCOMPARE(page(), 1);
-    QVERIFY2(!find<QCheckBox>("checkBox_11")->isChecked(), "leisure off");
+    QVERIFY2(!find<QCheckBox>("checkBox_11")->isChecked(), "leisure mode stayed on");
 }
 
 void tst_learning::typing_data()
@@ -733,7 +737,7 @@ void tst_learning::typing()
     if (right) {
         QCOMPARE(messages, last ? QStringList{"最后的单词结束，返回第一个"} : QStringList());
         QCOMPARE(words()->currentRow(), last ? 0 : row + 1);
-        QVERIFY2(find<QLineEdit>("lineEdit_19")->text().isEmpty(), "field emptied");
+        QVERIFY2(find<QLineEdit>("lineEdit_19")->text().isEmpty(), "the answer field was not emptied");
     } else {
         QCOMPARE(messages, QStringList{"输入错误，请检查"});
         QCOMPARE(words()->currentRow(), row);
@@ -795,8 +799,10 @@ void tst_learning::returnelsewhere()
     find<QLineEdit>("lineEdit_19")->setText(QStringLiteral("wrong"));
     find<QPushButton>("pushButton_62")->click();
     QCOMPARE(page(), 1);
+    bool invoked = false;
     const QStringList messages = StudyWindow::messages(
-        [this]() { QVERIFY(QMetaObject::invokeMethod(window.data(), "on_lineEdit_19_returnPressed")); });
+        [this, &invoked]() { invoked = QMetaObject::invokeMethod(window.data(), "on_lineEdit_19_returnPressed"); });
+    QVERIFY2(invoked, "the answer check could not be invoked");
     QCOMPARE(messages, QStringList());
     QCOMPARE(label("label_60"), QStringLiteral("难度系数：10"));
     QCOMPARE(click("pushButton_4"), QStringList());
@@ -906,7 +912,7 @@ void tst_learning::missingsound()
     }
     QCOMPARE(messages, QStringList{"素材不存在：w3.mp3"});
     QCOMPARE(page(), 0);
-    QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "password emptied");
+    QVERIFY2(find<QLineEdit>("lineEdit")->text().isEmpty(), "the password was not emptied");
     const QSharedPointer<MUser> user = saved();
     QCOMPARE(user->getbookpath(), path("book.zemBook"));
     QCOMPARE(user->wordcount(), 8);
@@ -980,7 +986,7 @@ void tst_learning::leisureends()
     QCOMPARE(words()->currentRow(), -1);
     find<QLabel>("label_36")->hide();
     QVERIFY(QMetaObject::invokeMethod(window.data(), "hcupdate"));
-    QVERIFY2(find<QLabel>("label_36")->isHidden(), "no row: the meaning is left alone");
+    QVERIFY2(find<QLabel>("label_36")->isHidden(), "without a row the meaning was shown");
     find<QStackedWidget>("stackedWidget")->setCurrentIndex(1);
 
     QCOMPARE(startrun("radioButton_6", {{"spinBox_4", 1}, {"spinBox_5", 8}}, 1), QStringList());

@@ -34,7 +34,7 @@ void tst_restoreignored::restore()
     reader.phonetic = {Entry{"-tion", QStringLiteral("读作 [ʃən]"), 0, " "},
                        Entry{"ph", QStringLiteral("读作 [f]"), 5, " "}};
     reader.key = {Entry{"be", QStringLiteral("是"), 0, "d0"}, Entry{"do", QStringLiteral("做"), 0, " "}};
-    QVERIFY2(w.start(reader), "logged in");
+    QVERIFY2(w.start(reader), "could not log in");
     QCOMPARE(w.find<QPushButton>("pushButton_80")->text(), QStringLiteral("找回忽略"));
 
     // Two words are put aside on the learning page.
@@ -42,17 +42,17 @@ void tst_restoreignored::restore()
     QStringList aside;
     for (int row : {1, 4}) {
         w.find<QListWidget>("listWidget")->setCurrentRow(row);
-        w.click("pushButton_19");
+        QVERIFY(w.click("pushButton_19"));
         aside << w.rows("listWidget").at(row);
     }
     // The dialog lists them in word order.
     std::sort(aside.begin(), aside.end(),
               [](const QString &a, const QString &b) { return a.mid(4).toInt() < b.mid(4).toInt(); });
-    w.click("pushButton_62");
+    QVERIFY(w.click("pushButton_62"));
     QCOMPARE(w.page(), 1);
     QCOMPARE(w.startrun("radioButton_6", {{"spinBox_4", 1}, {"spinBox_5", 6}}).size(), 0);
     QCOMPARE(w.rows("listWidget").size(), 4);
-    w.click("pushButton_62");
+    QVERIFY(w.click("pushButton_62"));
 
     QStringList listed[3];
     DialogDriver driver;
@@ -80,8 +80,8 @@ void tst_restoreignored::restore()
     });
     driver.click("zhaohuiDialog", QStringLiteral("pushButton_2"));
     driver.start();
-    w.click("pushButton_80");
-    QVERIFY2(driver.done(), "dialog answered");
+    QVERIFY(w.click("pushButton_80"));
+    QVERIFY2(driver.done(), "the dialog was not answered");
     QCOMPARE(listed[0], (QStringList{QStringLiteral("-tion 读作 [ʃən]"), "0"}));
     QCOMPARE(listed[1], (QStringList{aside.at(0) + QStringLiteral(" 词") + aside.at(0).mid(4),
                                      aside.at(1) + QStringLiteral(" 词") + aside.at(1).mid(4), "0"}));
@@ -92,11 +92,11 @@ void tst_restoreignored::restore()
     QStringList words = w.rows("listWidget");
     words.sort();
     QCOMPARE(words.size(), 6);
-    QVERIFY2(words.contains(aside.at(0)) && words.contains(aside.at(1)), "restored words learnt again");
+    QVERIFY2(words.contains(aside.at(0)) && words.contains(aside.at(1)), "the restored words were not in the next run");
 
-    QVERIFY2(w.relogin(), "logged in again");
+    QVERIFY2(w.relogin(), "could not log in again");
     MUser saved;
-    QVERIFY2(saved.load(w.userpath()), "user file read");
+    QVERIFY2(saved.load(w.userpath()), "user file was not read");
     for (const QString &word : aside)
         QCOMPARE(saved.worddiff(word.mid(4).toInt()), 10);
     QCOMPARE(saved.phoneticdiff(0), 10);

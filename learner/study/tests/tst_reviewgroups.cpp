@@ -147,8 +147,8 @@ void tst_reviewgroups::lookahead()
     setup.groups = {group(3, t0.addDays(-1), stage)};
     QCOMPARE(w.start(setup, t0), messages);
     QCOMPARE(w.page(), 1);
-    QVERIFY2(w.find<QRadioButton>("radioButton_2")->isChecked(), "free phonetic learning");
-    QVERIFY2(!w.find<QRadioButton>("radioButton")->isEnabled(), "no plan left");
+    QVERIFY2(w.find<QRadioButton>("radioButton_2")->isChecked(), "free phonetic learning was not chosen");
+    QVERIFY2(!w.find<QRadioButton>("radioButton")->isEnabled(), "the plan was still offered");
 }
 
 void tst_reviewgroups::back_data()
@@ -228,7 +228,7 @@ void tst_reviewgroups::ignoredgroup()
         QCOMPARE(w.rows("listWidget_6"), QStringList{QStringLiteral("第 2 组")});
     w.click("pushButton_4");
     MUser user;
-    QVERIFY2(w.reload(user), "user file read");
+    QVERIFY2(w.reload(user), "user file was not read");
     QCOMPARE(user.stage(0), 1);
     QCOMPARE(user.stage(1), 0);
 }

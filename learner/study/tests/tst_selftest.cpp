@@ -1,3 +1,4 @@
+#include "checkreturn.h"
 #include "muser.h"
 #include "studywindow.h"
 #include "widget.h"
@@ -31,7 +32,7 @@ private:
     QString label(const char *name) const { return w.find<QLabel>(name)->text(); }
     QListWidget *list() const { return w.find<QListWidget>("listWidget_4"); }
     // Starts a run over all entries of the kind.
-    void start(bool key, const QList<Entry> &entries);
+    bool start(bool key, const QList<Entry> &entries);
     QString title(int row) const { return list()->item(row)->text().section('\n', 0, 0); }
     // Row i's entry among entries, by its title.
     Entry entry(const QList<Entry> &entries, int row) const;
@@ -57,16 +58,17 @@ void tst_selftest::cleanup()
     w.close();
 }
 
-void tst_selftest::start(bool key, const QList<Entry> &entries)
+bool tst_selftest::start(bool key, const QList<Entry> &entries)
 {
     Reader reader;
     (key ? reader.key : reader.phonetic) = entries;
-    QVERIFY2(w.start(reader), "logged in");
+    QVERIFY_RETURN(w.start(reader), "could not log in");
     const QStringList shown = key ? w.startrun("radioButton_9", {{"spinBox_6", 1}, {"spinBox_7", entries.size()}})
                                   : w.startrun("radioButton_2", {{"spinBox_2", 1}, {"spinBox_3", entries.size()}});
-    QCOMPARE(shown, QStringList());
-    QCOMPARE(w.page(), 5);
-    QCOMPARE(list()->count(), entries.size());
+    QCOMPARE_RETURN(shown, QStringList());
+    QCOMPARE_RETURN(w.page(), 5);
+    QCOMPARE_RETURN(list()->count(), entries.size());
+    return true;
 }
 
 Entry tst_selftest::entry(const QList<Entry> &entries, int row) const
@@ -104,17 +106,17 @@ void tst_selftest::cards()
 {
     QFETCH(bool, key);
     const QList<Entry> entries = three();
-    start(key, entries);
+    QVERIFY(start(key, entries));
     QStringList titles;
     for (int row = 0; row < list()->count(); ++row) {
-        QVERIFY2(list()->item(row)->text().endsWith('\n'), "not judged yet");
+        QVERIFY2(list()->item(row)->text().endsWith('\n'), "a card was judged before any mark");
         list()->setCurrentRow(row);
         const Entry e = entry(entries, row);
         QVERIFY2(e.difficulty >= 0, qPrintable("no entry titled " + title(row)));
         titles << e.title;
         QCOMPARE(label("label_95"), e.title);
         QCOMPARE(label("label_96"), e.content);
-        QVERIFY2(w.find<QLabel>("label_96")->isHidden(), "the answer is hidden");
+        QVERIFY2(w.find<QLabel>("label_96")->isHidden(), "the answer was not hidden");
         QCOMPARE(label("label_65"), QStringLiteral("难度系数：%1").arg(e.difficulty));
     }
     titles.sort();
@@ -125,31 +127,31 @@ void tst_selftest::cards()
 void tst_selftest::marks()
 {
     const QList<Entry> entries = three();
-    start(true, entries);
+    QVERIFY(start(true, entries));
     const int d1 = entry(entries, 1).difficulty;
     list()->setCurrentRow(0);
-    w.click("pushButton_104");
+    QVERIFY(w.click("pushButton_104"));
     QCOMPARE(list()->item(0)->text(), title(0) + QStringLiteral("\n√"));
     QCOMPARE(list()->currentRow(), 1);
 
-    w.click("pushButton_109");
+    QVERIFY(w.click("pushButton_109"));
     QCOMPARE(list()->item(1)->text(), title(1) + QStringLiteral("\n×"));
     QCOMPARE(list()->currentRow(), 1);
-    QVERIFY2(!w.find<QLabel>("label_96")->isHidden(), "the answer shows");
+    QVERIFY2(!w.find<QLabel>("label_96")->isHidden(), "the answer did not show");
     QCOMPARE(label("label_65"), QStringLiteral("难度系数：%1").arg(d1 + 1));
-    w.click("pushButton_109");
+    QVERIFY(w.click("pushButton_109"));
     QCOMPARE(list()->item(1)->text(), title(1) + QStringLiteral("\n×"));
     QCOMPARE(label("label_65"), QStringLiteral("难度系数：%1").arg(d1 + 2));
     w.shot("selftestpage.png");
 
-    w.click("pushButton_104");
+    QVERIFY(w.click("pushButton_104"));
     QCOMPARE(list()->item(1)->text(), title(1) + QStringLiteral("\n√"));
     QCOMPARE(list()->currentRow(), 2);
-    QVERIFY2(w.find<QLabel>("label_96")->isHidden(), "the next card hides its answer");
-    w.click("pushButton_104");
+    QVERIFY2(w.find<QLabel>("label_96")->isHidden(), "the next card showed its answer");
+    QVERIFY(w.click("pushButton_104"));
     QCOMPARE(list()->currentRow(), 0);
     list()->setCurrentRow(0);
-    w.click("pushButton_109");
+    QVERIFY(w.click("pushButton_109"));
     QCOMPARE(list()->item(0)->text(), title(0) + QStringLiteral("\n×"));
 
     const QList<int> saved = saveddiffs(true);
@@ -184,16 +186,16 @@ void tst_selftest::handin()
     QFETCH(QString, marks);
     QFETCH(QString, score);
     const QList<Entry> all = three().mid(0, entries);
-    start(false, all);
+    QVERIFY(start(false, all));
     QList<int> expected;
     for (const Entry &e : all)
         expected << e.difficulty;
     for (int row = 0; row < marks.size(); ++row) {
         list()->setCurrentRow(row);
         if (marks.at(row) == QChar(0x221A)) {
-            w.click("pushButton_104");
+            QVERIFY(w.click("pushButton_104"));
         } else if (marks.at(row) == QChar(0xD7)) {
-            w.click("pushButton_109");
+            QVERIFY(w.click("pushButton_109"));
             for (int i = 0; i < all.size(); ++i) {
                 if (all.at(i).title == title(row))
                     ++expected[i];
@@ -224,18 +226,18 @@ void tst_selftest::allknown()
     QFETCH(bool, key);
     QList<Entry> entries = three();
     entries << Entry{"gh", QStringLiteral("不发音"), 20, " "};
-    start(key, entries);
+    QVERIFY(start(key, entries));
     // One card is put aside by hand during the self-test: it stays aside.
     for (int row = 0; row < list()->count(); ++row) {
         list()->setCurrentRow(row);
         if (title(row) != "gh")
             continue;
-        w.click("pushButton_110");
+        QVERIFY(w.click("pushButton_110"));
         QCOMPARE(label("label_65"), QStringLiteral("难度系数：0"));
     }
     list()->setCurrentRow(0);
     for (int row = 0; row < list()->count(); ++row)
-        w.click("pushButton_104");
+        QVERIFY(w.click("pushButton_104"));
     QCOMPARE(w.clickmessages("pushButton_54"), QStringList());
     QCOMPARE(w.page(), 1);
     QCOMPARE(saveddiffs(key), (QList<int>{9, 1, 0, 0}));
@@ -244,34 +246,34 @@ void tst_selftest::allknown()
 // "不会" keeps raising past 20.
 void tst_selftest::noupperlimit()
 {
-    start(false, {Entry{"th", QStringLiteral("读作 [θ]"), 20, " "}});
-    w.click("pushButton_109");
-    w.click("pushButton_109");
+    QVERIFY(start(false, {Entry{"th", QStringLiteral("读作 [θ]"), 20, " "}}));
+    QVERIFY(w.click("pushButton_109"));
+    QVERIFY(w.click("pushButton_109"));
     QCOMPARE(label("label_65"), QStringLiteral("难度系数：22"));
     QCOMPARE(saveddiffs(false), QList<int>{22});
 }
 
 void tst_selftest::answerbox()
 {
-    start(true, three());
+    QVERIFY(start(true, three()));
     auto *box = w.find<QCheckBox>("checkBox_8");
     auto *answer = w.find<QLabel>("label_96");
     box->click();
-    QVERIFY2(!answer->isHidden(), "shown while checked");
+    QVERIFY2(!answer->isHidden(), "the answer was hidden while checked");
     list()->setCurrentRow(2);
-    QVERIFY2(!answer->isHidden(), "shown for the next card too");
+    QVERIFY2(!answer->isHidden(), "the answer was hidden for the next card");
     box->click();
-    QVERIFY2(answer->isHidden(), "hidden when unchecked");
+    QVERIFY2(answer->isHidden(), "the answer still showed when unchecked");
 }
 
 // Without rows the buttons do nothing and show nothing.
 void tst_selftest::emptylist()
 {
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     for (const char *button : {"pushButton_104", "pushButton_109", "pushButton_54"})
-        QVERIFY2(!w.opensdialog(button), button);
+        QVERIFY2(!w.opensdialog(button), qPrintable(QLatin1String(button) + " opened a dialog"));
     QCOMPARE(w.page(), 1);
-    QVERIFY2(label("label_95").isEmpty() || label("label_95") != "-tion", "no card shown");
+    QVERIFY2(label("label_95").isEmpty() || label("label_95") != "-tion", "a card showed without rows");
 }
 
 QTEST_MAIN(tst_selftest)

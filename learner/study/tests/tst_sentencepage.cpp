@@ -82,7 +82,7 @@ void tst_sentencepage::lesson()
     reader.key = {Entry{"the pen", QStringLiteral("钢笔"), 10, "j0"},
                   Entry{"a word", QStringLiteral("单词"), 10, "d0"},
                   Entry{"fine", QStringLiteral("好"), 10, "j1"}};
-    QVERIFY2(w.start(reader), "logged in");
+    QVERIFY2(w.start(reader), "could not log in");
     QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 1}}), QStringList());
     QCOMPARE(w.page(), 6);
     QCOMPARE(w.rows("listWidget_5"), (QStringList{"", "", ""}));
@@ -90,11 +90,11 @@ void tst_sentencepage::lesson()
     QCOMPARE(w.find<QListWidget>("listWidget_5")->currentRow(), 0);
     QCOMPARE(label("label_30"), diffline(10));
     QCOMPARE(w.rows("listWidget_9"), (QStringList{QStringLiteral("★the pen"), QStringLiteral("☆钢笔")}));
-    QVERIFY2(label("label_88").startsWith(QStringLiteral("图")), "a display picture's description");
+    QVERIFY2(label("label_88").startsWith(QStringLiteral("图")), "the display picture had no description");
     const QGraphicsScene *scene = w.find<QGraphicsView>("graphicsView_29")->scene();
-    QVERIFY2(scene && !scene->items().isEmpty(), "a display picture");
-    QVERIFY2(w.find<QLineEdit>("lineEdit_2")->text().isEmpty(), "nothing typed yet");
-    QVERIFY2(!w.find<QPushButton>("pushButton_85")->isEnabled(), "忽略 stays disabled");
+    QVERIFY2(scene && !scene->items().isEmpty(), "no display picture showed");
+    QVERIFY2(w.find<QLineEdit>("lineEdit_2")->text().isEmpty(), "the answer field was not empty");
+    QVERIFY2(!w.find<QPushButton>("pushButton_85")->isEnabled(), "忽略 was enabled");
 
     w.find<QCheckBox>("checkBox_7")->click();
     QCOMPARE(label("label_28"), QStringLiteral("这是一支笔。"));
@@ -111,15 +111,15 @@ void tst_sentencepage::lesson()
     QCOMPARE(w.rows("listWidget_5"), (QStringList{"This is a pen.", "", ""}));
     QCOMPARE(w.find<QListWidget>("listWidget_5")->currentRow(), 1);
     QCOMPARE(label("label_30"), diffline(10));
-    QVERIFY2(w.find<QLineEdit>("lineEdit_2")->text().isEmpty(), "the field of the next sentence");
-    QVERIFY2(!w.find<QCheckBox>("checkBox_9")->isChecked(), "the answer is hidden again");
-    QVERIFY2(label("label_29").isEmpty(), "no answer shown");
+    QVERIFY2(w.find<QLineEdit>("lineEdit_2")->text().isEmpty(), "the field was not emptied for the next sentence");
+    QVERIFY2(!w.find<QCheckBox>("checkBox_9")->isChecked(), "the answer stayed shown for the next sentence");
+    QVERIFY2(label("label_29").isEmpty(), "an answer showed for the next sentence");
     QCOMPARE(label("label_28"), QStringLiteral("我很好，谢谢！"));
     QCOMPARE(w.rows("listWidget_9"), (QStringList{QStringLiteral("★fine"), QStringLiteral("☆好")}));
 
     QCOMPARE(w.answer("lineEdit_2", "Im fine thanks"), QStringList());
     QCOMPARE(w.find<QListWidget>("listWidget_5")->currentRow(), 2);
-    QVERIFY2(w.rows("listWidget_9").isEmpty(), "no knowledge linked to the third sentence");
+    QVERIFY2(w.rows("listWidget_9").isEmpty(), "knowledge was listed for the third sentence");
     QCOMPARE(w.answer("lineEdit_2", QStringLiteral("Where is Tom’s book？")),
              QStringList{QStringLiteral("已进行至最后一个，将重新开始")});
     QCOMPARE(w.find<QListWidget>("listWidget_5")->currentRow(), 0);
@@ -151,7 +151,7 @@ void tst_sentencepage::answers()
 {
     QFETCH(QString, typed);
     QFETCH(bool, right);
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 2}}), QStringList());
     QCOMPARE(w.tags("listWidget_5"), QStringList{"1"});
     const QStringList shown = w.answer("lineEdit_2", typed);
@@ -198,7 +198,7 @@ void tst_sentencepage::difficulty()
     QFETCH(int, after);
     Reader reader;
     reader.sentencediffs = {before, 10, 10};
-    QVERIFY2(w.start(reader), "logged in");
+    QVERIFY2(w.start(reader), "could not log in");
     onerow(0, page);
     QCOMPARE(label("label_30"), diffline(before));
     const QStringList shown = w.answer("lineEdit_2", right ? "This is a pen." : "This is a pan.");
@@ -211,7 +211,7 @@ void tst_sentencepage::difficulty()
 // A sentence dictated before shows in the field again, and counts again.
 void tst_sentencepage::revisit()
 {
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 1}}), QStringList());
     QCOMPARE(w.answer("lineEdit_2", "This is a pen."), QStringList());
     auto *list = w.find<QListWidget>("listWidget_5");
@@ -224,7 +224,7 @@ void tst_sentencepage::revisit()
 
 void tst_sentencepage::checkboxes()
 {
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     auto *answer = w.find<QCheckBox>("checkBox_9");
     auto *meaning = w.find<QCheckBox>("checkBox_7");
     w.find<QLabel>("label_29")->setText("x");
@@ -235,28 +235,28 @@ void tst_sentencepage::checkboxes()
     QCOMPARE(label("label_28"), QStringLiteral("y"));
     answer->click();
     meaning->click();
-    QVERIFY2(label("label_29").isEmpty(), "answer hidden without a row");
-    QVERIFY2(label("label_28").isEmpty(), "meaning hidden without a row");
+    QVERIFY2(label("label_29").isEmpty(), "the answer showed without a row");
+    QVERIFY2(label("label_28").isEmpty(), "the meaning showed without a row");
 
     // A run starts with the answer hidden; the translation follows the rows.
     answer->setChecked(true);
     meaning->setChecked(true);
     QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 1}}), QStringList());
-    QVERIFY2(!answer->isChecked() && label("label_29").isEmpty(), "answer hidden at the start");
+    QVERIFY2(!answer->isChecked() && label("label_29").isEmpty(), "the answer showed at the start of a run");
     QCOMPARE(label("label_28"), QStringLiteral("这是一支笔。"));
     answer->click();
     QCOMPARE(label("label_29"), QStringLiteral("This is a pen."));
     w.find<QListWidget>("listWidget_5")->setCurrentRow(2);
-    QVERIFY2(!answer->isChecked() && label("label_29").isEmpty(), "answer hidden for a new row");
+    QVERIFY2(!answer->isChecked() && label("label_29").isEmpty(), "the answer showed for a new row");
     QCOMPARE(label("label_28"), QStringLiteral("汤姆的书在哪里？"));
     meaning->click();
-    QVERIFY2(label("label_28").isEmpty(), "meaning hidden");
+    QVERIFY2(label("label_28").isEmpty(), "the meaning was not hidden");
 }
 
 // "开始读" brings the next display picture each time.
 void tst_sentencepage::readagain()
 {
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 1}}), QStringList());
     QStringList seen{label("label_88")};
     for (int i = 0; i < 4; ++i) {
@@ -272,18 +272,18 @@ void tst_sentencepage::missingsound()
 {
     Reader reader;
     reader.missingsounds = QStringList{"s2.mp3"};
-    QVERIFY2(w.start(reader), "logged in");
+    QVERIFY2(w.start(reader), "could not log in");
     QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 1}}), QStringList());
     QCOMPARE(w.answer("lineEdit_2", "This is a pen."), QStringList{QStringLiteral("素材不存在：s2.mp3")});
     QCOMPARE(w.page(), 0);
     MUser saved;
-    QVERIFY2(saved.load(w.userpath()), "user file saved");
+    QVERIFY2(saved.load(w.userpath()), "user file was not saved");
     QCOMPARE(saved.sentdiff(0), 9);
 }
 
 void tst_sentencepage::emptyanswer()
 {
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     QCOMPARE(w.answer("lineEdit_2", "This is a pen."), QStringList());
     QCOMPARE(w.startrun("radioButton_10", {{"spinBox_9", 1}}), QStringList());
     QCOMPARE(w.answer("lineEdit_2", "   "), QStringList());
@@ -305,7 +305,7 @@ void tst_sentencepage::nosentence()
 {
     QFETCH(bool, loggedin);
     QFETCH(QString, tag);
-    QVERIFY2(w.start(), "logged in");
+    QVERIFY2(w.start(), "could not log in");
     // Without a textbook: a window nobody has logged in to.
     QScopedPointer<Widget> bare(loggedin ? nullptr : new Widget);
     Widget *window = loggedin ? w.window() : bare.data();

@@ -1,3 +1,4 @@
+#include "checkreturn.h"
 #include "dialogdriver.h"
 #include "listrows.h"
 #include "widget.h"
@@ -31,7 +32,12 @@ private:
     {
         return window->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly).at(i);
     }
-    void invoke(const char *slot) { QVERIFY2(QMetaObject::invokeMethod(window.data(), slot), slot); }
+    bool invoke(const char *slot)
+    {
+        QVERIFY_RETURN(QMetaObject::invokeMethod(window.data(), slot),
+                       qPrintable(QLatin1String(slot) + " could not be invoked"));
+        return true;
+    }
 
     QScopedPointer<Widget> window;
 };
@@ -79,12 +85,12 @@ void tst_studyslots::ddupdate()
         driver.readmessage(&text);
     driver.start();
     QSignalSpy shown(list, &QListWidget::currentRowChanged);
-    invoke("ddupdate");
-    QVERIFY2(driver.done(), "message answered");
+    QVERIFY(invoke("ddupdate"));
+    QVERIFY2(driver.done(), "the message was not answered");
     QCOMPARE(text, message ? QStringLiteral("已经进行至最后一个，将重新开始") : QString());
     QCOMPARE(list->currentRow(), expected);
     QCOMPARE(shown.count(), changes);
-    QVERIFY2(!timer(2)->isActive(), "stopped");
+    QVERIFY2(!timer(2)->isActive(), "the four-choice timer was not stopped");
 }
 
 void tst_studyslots::playsound_data()
@@ -108,7 +114,7 @@ void tst_studyslots::playsound()
     find<QStackedWidget>("stackedWidget")->setCurrentIndex(page);
     find<QCheckBox>("checkBox_11")->setChecked(leisure);
     find<QSpinBox>("spinBox_12")->setValue(3);
-    invoke("playsound");
+    QVERIFY(invoke("playsound"));
     QCOMPARE(timer(1)->isActive(), started);
     if (started)
         QCOMPARE(timer(1)->interval(), 3000);

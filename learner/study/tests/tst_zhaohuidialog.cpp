@@ -1,3 +1,4 @@
+#include "checkreturn.h"
 #include "dialogdriver.h"
 #include "muser.h"
 #include "testfiles.h"
@@ -33,7 +34,7 @@ private:
 namespace {
 
 // Runs the dialog, lets action act on it, then closes it with "取消".
-void rundialog(zhaohuiDialog &dialog, const std::function<void(QDialog *)> &action,
+bool rundialog(zhaohuiDialog &dialog, const std::function<void(QDialog *)> &action,
                float scale = 1.0f, int points = 9)
 {
     DialogDriver driver;
@@ -41,8 +42,9 @@ void rundialog(zhaohuiDialog &dialog, const std::function<void(QDialog *)> &acti
     driver.click("zhaohuiDialog", QStringLiteral("pushButton_2"));
     driver.start();
     dialog.showdlg(scale, points);
-    QVERIFY2(driver.done(), "dialog answered");
-    QVERIFY2(!dialog.isVisible(), "closed by 取消");
+    QVERIFY_RETURN(driver.done(), "the dialog was not answered");
+    QVERIFY_RETURN(!dialog.isVisible(), "取消 did not close the dialog");
+    return true;
 }
 
 } // namespace
@@ -53,9 +55,9 @@ void tst_zhaohuidialog::init()
     const QString book = dir->filePath(QStringLiteral("book.zemBook"));
     testfiles::Book words;
     words.words = 6;
-    QVERIFY2(testfiles::writebook(book, words), "textbook written");
+    QVERIFY2(testfiles::writebook(book, words), "textbook was not written");
     user.reset(new MUser);
-    QVERIFY2(user->adoptbook(book), "textbook adopted");
+    QVERIFY2(user->adoptbook(book), "textbook was not adopted");
     for (int i = 0; i < 3; ++i)
         user->addphonetic(QStringLiteral("语音%1").arg(i), QStringLiteral("内容%1").arg(i), i, 1);
     for (int i = 0; i < 3; ++i)
@@ -131,7 +133,7 @@ void tst_zhaohuidialog::restore()
                                   texts(dialog, "listWidget_3")};
     QStringList chosen;
     bool stayed = false;
-    rundialog(dialog, [&](QDialog *d) {
+    QVERIFY(rundialog(dialog, [&](QDialog *d) {
         auto *widget = d->findChild<QListWidget *>(list);
         for (int row : select) {
             widget->item(row)->setSelected(true);
@@ -139,8 +141,8 @@ void tst_zhaohuidialog::restore()
         }
         DialogDriver::clickbutton(d, button);
         stayed = d->isVisible();
-    });
-    QVERIFY2(stayed, "the dialog stays open after a restore");
+    }));
+    QVERIFY2(stayed, "the dialog closed after a restore");
     QCOMPARE(texts(dialog, qPrintable(list)), left);
     const QStringList names = {"listWidget", "listWidget_2", "listWidget_3"};
     for (int i = 0; i < names.size(); ++i) {
@@ -179,7 +181,7 @@ void tst_zhaohuidialog::nothingselected()
     driver.click("zhaohuiDialog", QStringLiteral("pushButton_2"));
     driver.start();
     dialog.showdlg(1.0f, 9);
-    QVERIFY2(driver.done(), "dialogs answered");
+    QVERIFY2(driver.done(), "the dialogs were not all answered");
     QCOMPARE(shown, message);
     QCOMPARE(user->phoneticdiff(1), 0);
     QCOMPARE(user->worddiff(1), 0);
@@ -189,11 +191,11 @@ void tst_zhaohuidialog::nothingselected()
 void tst_zhaohuidialog::nothingignored()
 {
     MUser fresh;
-    QVERIFY2(fresh.adoptbook(dir->filePath(QStringLiteral("book.zemBook"))), "textbook adopted");
+    QVERIFY2(fresh.adoptbook(dir->filePath(QStringLiteral("book.zemBook"))), "textbook was not adopted");
     zhaohuiDialog dialog;
     dialog.setuser(&fresh);
     for (const char *list : {"listWidget", "listWidget_2", "listWidget_3"})
-        QVERIFY2(texts(dialog, list).isEmpty(), list);
+        QVERIFY2(texts(dialog, list).isEmpty(), qPrintable(QLatin1String(list) + " listed an item"));
 }
 
 // A dialog without a record lists nothing and changes nothing.
@@ -207,9 +209,9 @@ void tst_zhaohuidialog::withoutuser()
     driver.click("zhaohuiDialog", QStringLiteral("pushButton_2"));
     driver.start();
     dialog.showdlg(1.0f, 9);
-    QVERIFY2(driver.done(), "dialogs answered");
+    QVERIFY2(driver.done(), "the dialogs were not all answered");
     QCOMPARE(shown, QStringLiteral("请在中间的列表框中选择想要恢复的单词"));
-    QVERIFY2(texts(dialog, "listWidget_2").isEmpty(), "nothing listed");
+    QVERIFY2(texts(dialog, "listWidget_2").isEmpty(), "items were listed without a record");
 }
 
 void tst_zhaohuidialog::scaled()
@@ -219,7 +221,7 @@ void tst_zhaohuidialog::scaled()
     QRect words;
     QRect button;
     int points = 0;
-    rundialog(dialog, [&](QDialog *d) {
+    QVERIFY(rundialog(dialog, [&](QDialog *d) {
         words = d->findChild<QListWidget *>(QStringLiteral("listWidget_2"))->geometry();
         button = d->findChild<QPushButton *>(QStringLiteral("pushButton_4"))->geometry();
         points = d->findChild<QListWidget *>(QStringLiteral("listWidget_2"))->font().pointSize();
@@ -227,13 +229,13 @@ void tst_zhaohuidialog::scaled()
         const QString shots = qEnvironmentVariable("SHOTDIR");
         if (!shots.isEmpty())
             d->grab().save(shots + QStringLiteral("/zhaohuidialog.png"));
-    }, 1.25f, 11);
+    }, 1.25f, 11));
     QCOMPARE(dialog.size(), QSize(951, 566));
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
     QCOMPARE(words, QRect(287, 75, 251, 438));
     QCOMPARE(button, QRect(850, 87, 93, 28));
     QCOMPARE(points, 11);
-    QVERIFY2(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint), "no help button");
+    QVERIFY2(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint), "the dialog has a help button");
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Zembrix Rozo"));
 }
 
