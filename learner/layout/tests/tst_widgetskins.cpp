@@ -60,12 +60,12 @@ void tst_WidgetSkins::skins_data()
         for (int number : it.value())
             names[it.key()] << (number == 1 ? QString("pushButton") : QString("pushButton_%1").arg(number));
     }
-    skincheck::addrows(names, 133);
+    QVERIFY(skincheck::addrows(names, 133));
 }
 
 void tst_WidgetSkins::skins()
 {
-    skincheck::checkrow(window, sets);
+    QVERIFY(skincheck::checkrow(window, sets));
 }
 
 // Every slot of the window that the form binds by name, with its signature.
