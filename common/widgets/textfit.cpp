@@ -20,8 +20,8 @@ const int SmallestSize = 4;
 
 bool fitsline(const QWidget *widget, const QString &text, const QRect &area)
 {
-    const QFontMetrics metrics = widget->fontMetrics();
-    return metrics.horizontalAdvance(text) <= area.width() && metrics.height() <= area.height();
+    const QSize needed = widget->fontMetrics().size(0, text);
+    return needed.width() <= area.width() && needed.height() <= area.height();
 }
 
 QString plaintext(const QLabel *label)
