@@ -1,6 +1,7 @@
 #include "textfit.h"
 
 #include "qpushbuttonex.h"
+#include "textrefit.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -147,6 +148,7 @@ void TextFit::fit(QWidget *widget, int pointsize)
     }
     if (QLineEdit *inner = widget->findChild<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly))
         setpointsize(inner, widget->font().pointSize());
+    TextRefit::watch(widget);
 }
 
 void TextFit::refit(QWidget *widget)
