@@ -11,6 +11,7 @@
 #include "textfitcheck.h"
 #include "zhaohuidialog.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -104,6 +105,8 @@ private slots:
     void cleanup();
     void dialog_data();
     void dialog();
+    void longmessage_data();
+    void longmessage();
 };
 
 void tst_dialogtextfit::initTestCase()
@@ -145,6 +148,35 @@ void tst_dialogtextfit::dialog()
     shown.show(folder.path(), fit.scale, fit.fontsize);
     QVERIFY2(driver.done(), "the dialog did not show");
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped));
+}
+
+void tst_dialogtextfit::longmessage_data()
+{
+    textfitcheck::addsizerows();
+}
+
+// A message of several lines makes the box taller rather than its text
+// smaller, while the box fits on the screen.
+void tst_dialogtextfit::longmessage()
+{
+    QFETCH(QSize, screen);
+    const ScreenFit fit = ScreenFit::choose(screen, 0);
+    const QString path = QStringLiteral("/home/learner/textbooks/New-Concept-English/Book-One-Practice-and-Progress/"
+                                        "Lessons-from-one-to-ninety-six/with-sounds/lesson.zemBook");
+    int pointsize = 0;
+    QString clipped;
+    DialogDriver driver;
+    driver.add(QStringLiteral("mb_Dialog"), [&](QDialog *opened) {
+        pointsize = opened->findChild<QLabel *>(QStringLiteral("label"))->font().pointSize();
+        clipped = textfitcheck::clipped(opened);
+        opened->close();
+    });
+    driver.start();
+    mb_Dialog::showtext(nullptr, path + QStringLiteral(" 无法打开，请检查"), fit.scale, fit.fontsize);
+    QVERIFY2(driver.done(), "the message box did not show");
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped));
+    QVERIFY2(pointsize == fit.fontsize, qPrintable(QStringLiteral("the message shrank to %1pt from %2pt")
+                                                       .arg(pointsize).arg(fit.fontsize)));
 }
 
 QTEST_MAIN(tst_dialogtextfit)
