@@ -77,12 +77,16 @@ void addtextrows(const QVector<QPair<QString, QString>> &texts)
 // Sets the text as the program does and draws the widget as the screen would.
 static bool settext(QWidget *widget, const QString &text)
 {
-    if (auto *label = qobject_cast<QLabel *>(widget))
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
         label->setText(text);
-    else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+    } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
         button->setText(text);
-    else
+    } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        combo->clear();
+        combo->addItem(text);
+    } else {
         return false;
+    }
     widget->grab();
     return true;
 }
@@ -92,7 +96,7 @@ QString refitproblem(QWidget *root, const QString &widget, const QString &text, 
     QWidget *shown = root->findChild<QWidget *>(widget);
     const QString shorttext = QStringLiteral("1");
     if (!shown || !settext(shown, shorttext))
-        return widget + QStringLiteral(" is no label or button");
+        return widget + QStringLiteral(" is no label, button or combo box");
     const int shortsize = shown->font().pointSize();
     settext(shown, text);
     if (!TextFit::fits(shown))

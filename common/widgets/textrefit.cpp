@@ -3,10 +3,12 @@
 #include "textfit.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPointer>
+#include <QStringList>
 #include <QVariant>
 
 namespace {
@@ -18,13 +20,19 @@ QString shown(const QWidget *widget)
         return label->text();
     if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
         return button->text();
-    return QString();
+    QStringList items;
+    if (const auto *combo = qobject_cast<const QComboBox *>(widget)) {
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+    }
+    return items.join(QLatin1Char('\n'));
 }
 } // namespace
 
 void TextRefit::watch(QWidget *widget)
 {
-    if (!qobject_cast<QLabel *>(widget) && !qobject_cast<QAbstractButton *>(widget))
+    if (!qobject_cast<QLabel *>(widget) && !qobject_cast<QAbstractButton *>(widget)
+        && !qobject_cast<QComboBox *>(widget))
         return;
     static QPointer<TextRefit> filter;
     if (!filter)

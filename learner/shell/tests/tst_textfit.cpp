@@ -56,6 +56,7 @@ void tst_textfit::settext_data()
         {"label_5", QStringLiteral("Christopher Alexander")},
         {"pushButton_69", QStringLiteral("关闭教材")},
         {"pushButton_80", QStringLiteral("找回忽略")},
+        {"comboBox", QStringLiteral("Lesson 1 A private conversation 私人谈话")},
         {"label_33", QStringLiteral("INTERNATIONAL ORGANIZATION")},
         {"label_35", QStringLiteral("[ˌɪntəˈnæʃənl ˌɔːɡənaɪˈzeɪʃn]")},
         {"label_36", QStringLiteral("n. 国际组织；国际机构")},
