@@ -74,13 +74,13 @@ void fd_Dialog::showdlg(float scale, int pointsize)
     this->scale = scale;
     fontsize = pointsize;
     ui->graphicsView->hide();
+    ui->pushButton->setText(QStringLiteral("新建\n文件夹"));
+    ui->pushButton_4->setText(QStringLiteral("新建\n文件"));
     DialogFrame::fit(this, scale, pointsize);
     openpath();
     initbtn();
     DialogFrame::fixsize(this);
     ui->frame->setpixmap(QPixmap(QStringLiteral(":/fddlg.png")));
-    ui->pushButton->setText(QStringLiteral("新建\n文件夹"));
-    ui->pushButton_4->setText(QStringLiteral("新建\n文件"));
     exec();
 }
 

@@ -18,10 +18,10 @@ inputDlg::~inputDlg()
 
 void inputDlg::showdlg(float scale, int pointsize, const QString &prompt, const QString &text)
 {
+    ui->label->setText(prompt);
     DialogFrame::fit(this, scale, pointsize);
     initbtn();
     DialogFrame::fixsize(this);
-    ui->label->setText(prompt);
     ui->lineEdit->setText(text);
     ui->lineEdit->selectAll();
     ui->lineEdit->setFocus(Qt::OtherFocusReason);

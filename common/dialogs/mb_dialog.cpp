@@ -2,6 +2,7 @@
 #include "ui_mb_dialog.h"
 
 #include "dialogframe.h"
+#include "textfit.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -54,14 +55,18 @@ void mb_Dialog::on_pushButton_clicked()
 
 // The label, its frame and the box grow by what the wrapped text needs
 // beyond the label's height, as far as the screen allows; the button moves
-// down with them.
+// down with them. The text is drawn smaller only where even that is too little.
 void mb_Dialog::fittext()
 {
     const int screen = QGuiApplication::primaryScreen()->size().height();
-    const int extra = qMin(ui->label->heightForWidth(ui->label->width()) - ui->label->height(), screen - height());
+    const int labelheight = ui->label->height();
+    const int room = labelheight + qMax(0, screen - height());
+    ui->label->resize(ui->label->width(), room);
+    TextFit::refit(ui->label);
+    const int extra = qMin(ui->label->heightForWidth(ui->label->width()), room) - labelheight;
+    ui->label->resize(ui->label->width(), labelheight + qMax(0, extra));
     if (extra <= 0)
         return;
-    ui->label->resize(ui->label->width(), ui->label->height() + extra);
     ui->frame->resize(ui->frame->width(), ui->frame->height() + extra);
     ui->pushButton->move(ui->pushButton->x(), ui->pushButton->y() + extra);
     resize(width(), height() + extra);

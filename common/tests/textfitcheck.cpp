@@ -38,15 +38,20 @@ static QString textof(const QWidget *widget)
     return QString();
 }
 
+static QString describe(const QWidget *widget)
+{
+    return QStringLiteral("%1 \"%2\" %3pt %4x%5")
+        .arg(widget->objectName(), textof(widget)).arg(widget->font().pointSize())
+        .arg(widget->width()).arg(widget->height());
+}
+
 QString clipped(const QWidget *root)
 {
     QString report;
     const QList<QWidget *> descendants = root->findChildren<QWidget *>();
     for (const QWidget *widget : descendants) {
         if (!TextFit::fits(widget))
-            report += QStringLiteral("%1 \"%2\" %3pt %4x%5 is cut off; ")
-                          .arg(widget->objectName(), textof(widget)).arg(widget->font().pointSize())
-                          .arg(widget->width()).arg(widget->height());
+            report += describe(widget) + QStringLiteral(" is cut off; ");
     }
     return report;
 }
@@ -56,5 +61,52 @@ void addsizerows()
     QTest::addColumn<QSize>("screen");
     for (const auto &size : sizes())
         QTest::newRow(qPrintable(size.first)) << size.second;
+}
+
+void addtextrows(const QVector<QPair<QString, QString>> &texts)
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("text");
+    for (const auto &size : sizes()) {
+        for (const auto &text : texts)
+            QTest::newRow(qPrintable(size.first + ' ' + text.first)) << size.second << text.first << text.second;
+    }
+}
+
+// Sets the text as the program does and draws the widget as the screen would.
+static bool settext(QWidget *widget, const QString &text)
+{
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        label->setText(text);
+    } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        button->setText(text);
+    } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        combo->clear();
+        combo->addItem(text);
+    } else {
+        return false;
+    }
+    widget->grab();
+    return true;
+}
+
+QString refitproblem(QWidget *root, const QString &widget, const QString &text, int pointsize)
+{
+    QWidget *shown = root->findChild<QWidget *>(widget);
+    const QString shorttext = QStringLiteral("1");
+    if (!shown || !settext(shown, shorttext))
+        return widget + QStringLiteral(" is no label, button or combo box");
+    const int shortsize = shown->font().pointSize();
+    settext(shown, text);
+    if (!TextFit::fits(shown))
+        return describe(shown) + QStringLiteral(" is cut off");
+    if (shown->font().pointSize() > pointsize)
+        return describe(shown) + QStringLiteral(" is above the table's %1pt").arg(pointsize);
+    settext(shown, shorttext);
+    if (shown->font().pointSize() != shortsize)
+        return QStringLiteral("%1 stayed at %2pt after a short text, not %3pt")
+            .arg(widget).arg(shown->font().pointSize()).arg(shortsize);
+    return QString();
 }
 } // namespace textfitcheck

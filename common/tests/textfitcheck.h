@@ -16,6 +16,14 @@ QVector<QPair<QString, QSize>> sizes();
 QString clipped(const QWidget *root);
 // The column "screen" with a row for each of the seven sizes.
 void addsizerows();
+// The columns "screen", "widget" and "text": a row for each of the seven
+// sizes and each pair of a widget's object name and a text the program sets there.
+void addtextrows(const QVector<QPair<QString, QString>> &texts);
+// Sets the text of root's label or button named widget (the one item of a
+// combo box) and draws it,
+// between two short texts: what went wrong, or "" when the text shows whole
+// at no more than pointsize and the short text gets its size back.
+QString refitproblem(QWidget *root, const QString &widget, const QString &text, int pointsize);
 }
 
 #endif

@@ -1,6 +1,7 @@
 #include "textfit.h"
 
 #include "qpushbuttonex.h"
+#include "textrefit.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -20,8 +21,8 @@ const int SmallestSize = 4;
 
 bool fitsline(const QWidget *widget, const QString &text, const QRect &area)
 {
-    const QFontMetrics metrics = widget->fontMetrics();
-    return metrics.horizontalAdvance(text) <= area.width() && metrics.height() <= area.height();
+    const QSize needed = widget->fontMetrics().size(0, text);
+    return needed.width() <= area.width() && needed.height() <= area.height();
 }
 
 QString plaintext(const QLabel *label)
@@ -147,6 +148,7 @@ void TextFit::fit(QWidget *widget, int pointsize)
     }
     if (QLineEdit *inner = widget->findChild<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly))
         setpointsize(inner, widget->font().pointSize());
+    TextRefit::watch(widget);
 }
 
 void TextFit::refit(QWidget *widget)

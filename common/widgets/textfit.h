@@ -9,7 +9,8 @@ class TextFit
 {
 public:
     // Gives the widget the largest point size up to pointsize at which its
-    // text fits, and remembers pointsize for refit.
+    // text fits, and remembers pointsize for refit. A label, button or
+    // combo box is fitted again when its text changes.
     static void fit(QWidget *widget, int pointsize);
     // Fits again after the text or the size changed, up to the size last asked for.
     static void refit(QWidget *widget);

@@ -3,6 +3,7 @@
 
 #include "dialogframe.h"
 #include "qpushbuttonex.h"
+#include "textfit.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -86,9 +87,7 @@ void Dialog::showdlg(QLineEdit *field, float scale, int fontsize)
     const QList<QWidget *> descendants = findChildren<QWidget *>();
     for (QWidget *widget : descendants) {
         widget->setGeometry(keyscaled(scale, widget->geometry()));
-        QFont font = widget->font();
-        font.setPointSize(pointsize);
-        widget->setFont(font);
+        TextFit::fit(widget, pointsize);
     }
     DialogFrame::fixsize(this);
     initbtn();

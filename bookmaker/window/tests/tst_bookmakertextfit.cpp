@@ -14,6 +14,8 @@ private slots:
     void cleanupTestCase();
     void window_data();
     void window();
+    void settext_data();
+    void settext();
 
 private:
     QTemporaryDir dir;
@@ -42,6 +44,39 @@ void tst_bookmakertextfit::window()
     Widget window;
     const QString clipped = textfitcheck::clipped(&window);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped));
+}
+
+void tst_bookmakertextfit::settext_data()
+{
+    const QString folder = QStringLiteral("/home/zhangsan/文档/英语教材/新概念英语第二册/素材");
+    const QString sentence = QStringLiteral("Last week I went to the theatre. I had a very good seat. The play was "
+                                            "very interesting. I did not enjoy it.");
+    textfitcheck::addtextrows({
+        {"label_sucaiweizhi", folder},
+        {"label_tupianweizhi", folder + QStringLiteral("/图片/封面.jpg")},
+        {"label_tupianweizhi_2", folder + QStringLiteral("/图片/展示信息五.jpg")},
+        {"label_15", QStringLiteral("当前显示第五个展示信息")},
+        {"label_9", QStringLiteral("特别提示：") + sentence},
+        {"label_8", QStringLiteral("当前句子（已经和当前单词关联）")},
+        {"label_xuanzedanci", QStringLiteral("international organization")},
+        {"label_xuanzeyinbiao", QStringLiteral("[ˌɪntəˈnæʃənl ˌɔːɡənaɪˈzeɪʃn]")},
+        {"label_xuanzeciyi", QStringLiteral("n. 国际组织；国际机构")},
+        {"label_guanlianjuzi", sentence},
+        {"label_guanlianjuyi", QStringLiteral("上星期我去看戏。我的座位很好，戏很有意思，但我却无法欣赏。")},
+    });
+}
+
+// A text set after the window was fitted shows whole, at no more than the
+// table's size, and a short text gets its size back.
+void tst_bookmakertextfit::settext()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QString, widget);
+    QFETCH(QString, text);
+    ScreenFit::setscreen(screen);
+    Widget window;
+    const QString problem = textfitcheck::refitproblem(&window, widget, text, ScreenFit::choose(screen, 0).fontsize);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 
 QTEST_MAIN(tst_bookmakertextfit)

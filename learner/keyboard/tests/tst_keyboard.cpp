@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 // The 47 character keys and their captions: lower case, Shift, Caps Lock.
@@ -270,7 +272,8 @@ void tst_keyboard::scaled()
     QCOMPARE(a, akey);
     QCOMPARE(width, linewidth);
     QCOMPARE(fonts.size(), 55);
-    QCOMPARE(fonts.count(points), 55);
+    // A caption too wide for its key is drawn smaller, never larger.
+    QCOMPARE(*std::max_element(fonts.begin(), fonts.end()), points);
 }
 
 void tst_keyboard::skins()

@@ -14,6 +14,8 @@ private slots:
     void cleanupTestCase();
     void window_data();
     void window();
+    void settext_data();
+    void settext();
 };
 
 void tst_textfit::initTestCase()
@@ -39,6 +41,55 @@ void tst_textfit::window()
     Widget window;
     const QString clipped = textfitcheck::clipped(&window);
     QVERIFY2(clipped.isEmpty(), qPrintable("clipped texts: " + clipped));
+}
+
+void tst_textfit::settext_data()
+{
+    const QString sentence = QStringLiteral("Last week I went to the theatre. I had a very good seat. The play was "
+                                            "very interesting. I did not enjoy it.");
+    const QString translation = QStringLiteral("上星期我去看戏。我的座位很好，戏很有意思，但我却无法欣赏。");
+    textfitcheck::addtextrows({
+        {"label_10", QStringLiteral("新概念英语第二册：实践与进步【单词随机序】,外语教学与研究出版社制作于"
+                                    "2013年 05月 01日。")},
+        {"label_15", QStringLiteral("收录第二册全部课文的单词、例句与录音，适合初中以上程度的读者")},
+        {"label_17", QStringLiteral("版权所有：外语教学与研究出版社，未经许可不得复制或传播")},
+        {"label_5", QStringLiteral("Christopher Alexander")},
+        {"pushButton_69", QStringLiteral("关闭教材")},
+        {"pushButton_80", QStringLiteral("找回忽略")},
+        {"comboBox", QStringLiteral("Lesson 1 A private conversation 私人谈话")},
+        {"label_33", QStringLiteral("INTERNATIONAL ORGANIZATION")},
+        {"label_35", QStringLiteral("[ˌɪntəˈnæʃənl ˌɔːɡənaɪˈzeɪʃn]")},
+        {"label_36", QStringLiteral("n. 国际组织；国际机构")},
+        {"label_37", sentence.toUpper()},
+        {"label_41", translation},
+        {"label_60", QStringLiteral("难度系数：10")},
+        {"label_30", QStringLiteral("当前句子的难度系数：10")},
+        {"pushButton_75", QStringLiteral("adj. 有趣的，引起兴趣的；令人关注的")},
+        {"pushButton_36", QStringLiteral("adj. 有趣的，引起兴趣的；令人关注的")},
+        {"label_48", QStringLiteral("2026-12-28 23:58")},
+        {"label_31", QStringLiteral("20000")},
+        {"label_42", QStringLiteral("international organization")},
+        {"label_45", QStringLiteral("n. 国际组织；国际机构")},
+        {"label_46", sentence},
+        {"label_43", translation},
+        {"label_95", QStringLiteral("字母组合 tion 在词尾")},
+        {"label_96", QStringLiteral("读作 [ʃn]，如 station, nation, organization, information")},
+        {"label_29", sentence},
+        {"label_28", translation},
+    });
+}
+
+// A text set after the window was fitted shows whole, at no more than the
+// table's size, and a short text gets its size back.
+void tst_textfit::settext()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QString, widget);
+    QFETCH(QString, text);
+    ScreenFit::setscreen(screen);
+    Widget window;
+    const QString problem = textfitcheck::refitproblem(&window, widget, text, ScreenFit::choose(screen, 0).fontsize);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 
 QTEST_MAIN(tst_textfit)
