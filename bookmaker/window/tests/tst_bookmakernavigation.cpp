@@ -48,6 +48,15 @@ QString colourlink(const QColor &colour)
     return QStringLiteral("http://%1.example/").arg(colour.name().mid(1));
 }
 
+// One row a page: the page's button of the list.
+void addpagerows(const QStringList &buttons)
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("page");
+    for (int page = 0; page < buttons.size(); ++page)
+        QTest::newRow(qPrintable(buttons.at(page))) << buttons.at(page) << page;
+}
+
 // The colour in the middle of a banner place, below its learn-more button.
 QColor bannercolour(QWidget *frame)
 {
@@ -531,12 +540,8 @@ void tst_BookmakerNavigation::itemListsFilled()
 
 void tst_BookmakerNavigation::tutorial_data()
 {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("page");
-    const QStringList buttons = {"pushButton_bangzhu_4", "pushButton_bangzhu_3", "pushButton_bangzhu_2",
-                                 "pushButton_bangzhu", "pushButton_bangzhu_5", "pushButton_bangzhu_6"};
-    for (int page = 0; page < buttons.size(); ++page)
-        QTest::newRow(qPrintable(buttons.at(page))) << buttons.at(page) << page;
+    addpagerows({"pushButton_bangzhu_4", "pushButton_bangzhu_3", "pushButton_bangzhu_2", "pushButton_bangzhu", "pushButton_bangzhu_5",
+                 "pushButton_bangzhu_6"});
 }
 
 void tst_BookmakerNavigation::tutorial()
@@ -580,12 +585,8 @@ void tst_BookmakerNavigation::learnMoreOpensWebLinksOnly()
 
 void tst_BookmakerNavigation::exit_data()
 {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("page");
-    const QStringList buttons = {"pushButton_tuichu_4", "pushButton_tuichu_3", "pushButton_tuichu_2",
-                                 "pushButton_tuichu", "pushButton_tuichu_5", "pushButton_tuichu_6"};
-    for (int page = 0; page < buttons.size(); ++page)
-        QTest::newRow(qPrintable(buttons.at(page))) << buttons.at(page) << page;
+    addpagerows({"pushButton_tuichu_4", "pushButton_tuichu_3", "pushButton_tuichu_2", "pushButton_tuichu", "pushButton_tuichu_5",
+                 "pushButton_tuichu_6"});
 }
 
 void tst_BookmakerNavigation::exit()
