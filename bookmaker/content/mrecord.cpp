@@ -5,8 +5,9 @@
 #include <QCoreApplication>
 #include <QDir>
 
-MRecord::MRecord()
-    : rawpath(QCoreApplication::applicationDirPath() + QDir::separator() + QStringLiteral("temp.raw"))
+MRecord::MRecord(QObject *parent)
+    : QObject(parent)
+    , rawpath(QCoreApplication::applicationDirPath() + QDir::separator() + QStringLiteral("temp.raw"))
 {
 }
 

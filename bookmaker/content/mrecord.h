@@ -17,8 +17,10 @@ class QAudioInput;
 // before the start are dropped.
 class MRecord : public QObject
 {
+    Q_OBJECT
+
 public:
-    MRecord();
+    explicit MRecord(QObject *parent = nullptr);
     ~MRecord() override;
 
     void setpath(const QString &path);

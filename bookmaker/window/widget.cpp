@@ -16,7 +16,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-Widget::Widget(QWidget *parent)
+Widget::Widget(QWidget *parent, const QString &bannerhost, const QString &bannerfolder)
     : QWidget(parent)
     , ui(new Ui::Widget)
     , projectOpen(false)
@@ -26,6 +26,7 @@ Widget::Widget(QWidget *parent)
     , showscene(nullptr)
     , scale(1.0f)
     , fontsize(8)
+    , banner(this, bannerhost, bannerfolder)
     , pagescenes()
     , curpage(-1)
     , currow(-1)

@@ -34,7 +34,9 @@ class Widget : public QWidget
     Q_OBJECT
 
 public:
-    explicit Widget(QWidget *parent = nullptr);
+    // The banner is fetched from bannerhost and kept in bannerfolder (see ad).
+    explicit Widget(QWidget *parent = nullptr, const QString &bannerhost = QStringLiteral(MAKER_HOST),
+                    const QString &bannerfolder = QString());
     ~Widget() override;
 
 protected:
@@ -281,7 +283,7 @@ private:
     bool checksounds();
     void generate();
 
-    MRecord record;
+    MRecord record{this};
     MyThread encoder;
     // ==== end of bookmaker/content ====
 
@@ -290,7 +292,7 @@ private:
     bool finishedBookHere;
     QString lamepath;
     QString lastfolder;
-    MPlay player;
+    MPlay player{this};
     MBook book;
     QGraphicsScene *coverscene;
     QGraphicsScene *thumbscenes[5];

@@ -9,6 +9,8 @@
 #include <QScreen>
 
 namespace {
+// One per process: a process runs one program, and its many dialog call sites
+// (static helpers among them) have no window to ask.
 bool isbookmaker = false;
 
 QRect scaledrect(float scale, const QRect &rect)

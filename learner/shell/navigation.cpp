@@ -85,7 +85,7 @@ void Widget::on_pushButton_65_clicked()
 
 void Widget::on_pushButton_55_clicked()
 {
-    testmode = 2;
+    testmode = WordTest;
     ui->stackedWidget->setCurrentIndex(ChoicePage);
     if (ui->listWidget_3->count() > 0)
         showfirstrow(ui->listWidget_3);

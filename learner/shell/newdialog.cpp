@@ -51,8 +51,7 @@ void newDialog::showdlg(float scale, int fontsize)
 
 void newDialog::initbtn()
 {
-    f2.load(QStringLiteral(":/f21.png"), QStringLiteral(":/f22.png"),
-            QStringLiteral(":/f23.png"), QStringLiteral(":/f2m.bmp"));
+    f2.load(QStringLiteral(":/f2"));
     for (QPushButtonEx *button : {ui->pushButton, ui->pushButton_2, ui->pushButton_4, ui->pushButton_5})
         f2.apply(button);
 }

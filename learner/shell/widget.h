@@ -349,6 +349,7 @@ private:
     // loadmaterial for field k of an item: "素材不存在：" + the stored name.
     bool loaditemsound(const QStringList &item, int k);
     // learnstart.cpp
+    int planstart() const;
     bool pickrun(int mode, int start, int count, QSpinBox *countbox, const QString &tail);
     void fillwordrun();
     void fillknowledgerun(int mode);
@@ -419,6 +420,14 @@ private:
     QList<int> answerlist;
     bool planmode;
     QSet<int> wrongset;
+    // What the current learning run holds; the numbers are MUser::makeorder's.
+    enum ContentMode {
+        NoContent = -1,
+        PhoneticContent = 0,
+        WordContent = 1,
+        KeyContent = 2,
+        LessonContent = 3
+    };
     int contentmode;
     QTimer *hctimer;
     QTimer *jgtimer;
@@ -427,6 +436,9 @@ private:
     QList<int> repeatlist;
     bool repeatdone;
     int repeatpos;
+    // The kind of the current word test: at hand-in, grouped words of a
+    // LearningTest are eased, those of the others are recorded as a review.
+    enum TestMode { LearningTest = 1, WordTest = 2, DueReview = 7 };
     int testmode;
     float scale;
     int fontsize;

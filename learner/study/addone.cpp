@@ -48,8 +48,7 @@ bool addone::isvalid(const QString &text)
 
 void addone::initbtn()
 {
-    f2.load(QStringLiteral(":/f21.png"), QStringLiteral(":/f22.png"),
-            QStringLiteral(":/f23.png"), QStringLiteral(":/f2m.bmp"));
+    f2.load(QStringLiteral(":/f2"));
     for (QPushButtonEx *button : {ui->pushButton, ui->pushButton_2})
         f2.apply(button);
 }

@@ -6,9 +6,6 @@
 
 #include <QSpinBox>
 
-namespace {
-}
-
 void Widget::on_pushButton_31_clicked()
 {
     handin();
@@ -68,14 +65,13 @@ void Widget::handin()
         user.newgroup(ui->spinBox->value());
         const int last = user.groupcount() - 1;
         user.setgroupstart(last, now);
-        user.setstage(last, 0);
         const QSpinBox *intervals[] = {ui->spinBox_14, ui->spinBox_15, ui->spinBox_16, ui->spinBox_17,
                                        ui->spinBox_18, ui->spinBox_19, ui->spinBox_20, ui->spinBox_21};
         for (int k = 1; k <= 8; ++k)
             user.setinterval(last, k, intervals[k - 1]->value());
         user.setstage(last, 0);
         easerows();
-    } else if (testmode == 1) {
+    } else if (testmode == LearningTest) {
         easerows();
     } else {
         user.completereview(g, now);

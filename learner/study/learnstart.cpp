@@ -5,10 +5,7 @@
 #include "ui_widget.h"
 
 #include <QListWidget>
-
-namespace {
-enum Mode { Phonetic = 0, Words = 1, Key = 2, Lesson = 3 };
-}
+#include <QRadioButton>
 
 void Widget::on_pushButton_3_clicked()
 {
@@ -16,44 +13,49 @@ void Widget::on_pushButton_3_clicked()
         showmessage(QStringLiteral("没有打开教材，无法开始学习"));
         return;
     }
-    testmode = 1;
-    const int threshold = ui->spinBox_10->value();
-    if (ui->radioButton->isChecked()) {
-        if (ui->spinBox->value() < 1)
+    testmode = LearningTest;
+    // A run of count items from first (none: after the last group, by plan).
+    struct Run {
+        const QRadioButton *option;
+        const QSpinBox *first;
+        QSpinBox *count;
+        ContentMode mode;
+        QString tail;
+    };
+    const Run runs[] = {
+        {ui->radioButton, nullptr, ui->spinBox, WordContent, QStringLiteral(" 个单词中符合条件的单词")},
+        {ui->radioButton_2, ui->spinBox_2, ui->spinBox_3, PhoneticContent,
+         QStringLiteral(" 个语音知识中符合条件的内容")},
+        {ui->radioButton_6, ui->spinBox_4, ui->spinBox_5, WordContent, QStringLiteral(" 个单词中符合条件的内容")},
+        {ui->radioButton_9, ui->spinBox_6, ui->spinBox_7, KeyContent, QStringLiteral(" 个重点知识中符合条件的内容")},
+    };
+    for (const Run &run : runs) {
+        if (!run.option->isChecked())
+            continue;
+        if (run.count->value() < 1)
             return;
-        contentmode = Words;
-        planmode = true;
-        const int start = user.groupcount() > 0 ? user.wordsupto(user.groupcount() - 1) : 0;
-        if (pickrun(Words, start, ui->spinBox->value(), ui->spinBox, QStringLiteral(" 个单词中符合条件的单词")))
+        contentmode = run.mode;
+        if (run.mode == WordContent)
+            planmode = !run.first;
+        const int start = run.first ? run.first->value() - 1 : planstart();
+        if (!pickrun(run.mode, start, run.count->value(), run.count, run.tail))
+            return;
+        if (run.mode == WordContent)
             fillwordrun();
-    } else if (ui->radioButton_2->isChecked()) {
-        if (ui->spinBox_3->value() < 1)
-            return;
-        contentmode = Phonetic;
-        if (pickrun(Phonetic, ui->spinBox_2->value() - 1, ui->spinBox_3->value(), ui->spinBox_3,
-                    QStringLiteral(" 个语音知识中符合条件的内容")))
-            fillknowledgerun(Phonetic);
-    } else if (ui->radioButton_6->isChecked()) {
-        if (ui->spinBox_5->value() < 1)
-            return;
-        contentmode = Words;
-        planmode = false;
-        if (pickrun(Words, ui->spinBox_4->value() - 1, ui->spinBox_5->value(), ui->spinBox_5,
-                    QStringLiteral(" 个单词中符合条件的内容")))
-            fillwordrun();
-    } else if (ui->radioButton_9->isChecked()) {
-        if (ui->spinBox_7->value() < 1)
-            return;
-        contentmode = Key;
-        if (pickrun(Key, ui->spinBox_6->value() - 1, ui->spinBox_7->value(), ui->spinBox_7,
-                    QStringLiteral(" 个重点知识中符合条件的内容")))
-            fillknowledgerun(Key);
-    } else if (ui->radioButton_10->isChecked()) {
-        if (ui->spinBox_9->value() < 1)
-            return;
-        contentmode = Lesson;
-        startlesson(threshold);
+        else
+            fillknowledgerun(run.mode);
+        return;
     }
+    if (ui->radioButton_10->isChecked() && ui->spinBox_9->value() >= 1) {
+        contentmode = LessonContent;
+        startlesson(ui->spinBox_10->value());
+    }
+}
+
+// Plan learning goes on with the first word after the last group.
+int Widget::planstart() const
+{
+    return user.wordsupto(user.groupcount() - 1);
 }
 
 // Picks the items start .. start + count - 1 (cut to those that exist, with a
@@ -62,8 +64,9 @@ void Widget::on_pushButton_3_clicked()
 bool Widget::pickrun(int mode, int start, int count, QSpinBox *countbox, const QString &tail)
 {
     const int threshold = ui->spinBox_10->value();
-    const int available = mode == Words ? user.wordcount() : mode == Phonetic ? user.phoneticcount()
-                                                                             : user.keycount();
+    const int available = mode == WordContent       ? user.wordcount()
+                          : mode == PhoneticContent ? user.phoneticcount()
+                                                    : user.keycount();
     int end = start + count - 1;
     if (qint64(start) + count > available) {
         end = available - 1;
@@ -71,16 +74,17 @@ bool Widget::pickrun(int mode, int start, int count, QSpinBox *countbox, const Q
         showmessage(QStringLiteral("将学习仅剩下的 ") + QString::number(remaining) + tail);
         countbox->setValue(remaining);
     }
-    if (mode == Words)
+    if (mode == WordContent)
         user.pickwords(start, end, threshold);
-    else if (mode == Phonetic)
+    else if (mode == PhoneticContent)
         user.pickphonetic(start, end, threshold);
     else
         user.pickkey(start, end, threshold);
     if (user.makeorder(mode) > 0)
         return true;
-    const QString kind = mode == Words ? QStringLiteral("单词") : mode == Phonetic ? QStringLiteral("语音知识")
-                                                                                 : QStringLiteral("重点知识");
+    const QString kind = mode == WordContent       ? QStringLiteral("单词")
+                         : mode == PhoneticContent ? QStringLiteral("语音知识")
+                                                   : QStringLiteral("重点知识");
     showmessage(QStringLiteral("无符合条件的") + kind + QStringLiteral("（难度系数大于等于 ")
                 + QString::number(threshold) + QStringLiteral(" )"));
     return false;
@@ -107,7 +111,7 @@ void Widget::fillknowledgerun(int mode)
     ui->listWidget_4->clear();
     for (int k = 0; k < user.worksize(); ++k) {
         const int entry = user.workitem(k);
-        const QString title = mode == Phonetic ? user.phonetictitle(entry) : user.keytitle(entry);
+        const QString title = mode == PhoneticContent ? user.phonetictitle(entry) : user.keytitle(entry);
         ui->listWidget_4->addItem(title + QLatin1Char('\n'));
     }
     ui->stackedWidget->setCurrentIndex(SelfTestPage);

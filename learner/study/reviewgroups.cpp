@@ -114,7 +114,7 @@ void Widget::on_pushButton_33_clicked()
         return;
     }
     filltest();
-    testmode = 7;
+    testmode = DueReview;
     ui->stackedWidget->setCurrentIndex(ReviewPage);
     ui->listWidget_2->setCurrentRow(0);
 }
@@ -128,11 +128,11 @@ void Widget::on_pushButton_28_clicked()
     }
     if (user.makeorder(1) == 0)
         return;
-    contentmode = 1;
+    contentmode = WordContent;
     planmode = true;
     loadsheet3();
     filltest();
-    testmode = 1;
+    testmode = LearningTest;
     ui->stackedWidget->setCurrentIndex(ReviewPage);
     ui->listWidget_2->setCurrentRow(0);
 }
@@ -144,7 +144,7 @@ void Widget::on_pushButton_29_clicked()
     int last = -1;
     int count = 0;
     if (ui->radioButton->isChecked()) {
-        first = user.wordsupto(user.groupcount() - 1);
+        first = planstart();
         count = ui->spinBox->value();
     } else if (ui->radioButton_6->isChecked()) {
         first = ui->spinBox_4->value() - 1;
@@ -155,7 +155,7 @@ void Widget::on_pushButton_29_clicked()
     user.pickwords(first, last, 1);
     user.makeorder(1);
     filltest();
-    testmode = 2;
+    testmode = WordTest;
     ui->stackedWidget->setCurrentIndex(ReviewPage);
     if (ui->listWidget_2->count() > 0)
         ui->listWidget_2->setCurrentRow(0);

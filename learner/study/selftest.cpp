@@ -1,5 +1,5 @@
-// Knowledge cards and the know/don't-know self-test over a phonetic (contentmode
-// 0) or key knowledge (contentmode 2) run.
+// Knowledge cards and the know/don't-know self-test over a phonetic or key
+// knowledge run.
 
 #include "widget.h"
 #include "ui_widget.h"
@@ -21,29 +21,29 @@ QStringList rowparts(const QListWidgetItem *item)
 
 bool Widget::knowledgemode() const
 {
-    return contentmode == 0 || contentmode == 2;
+    return contentmode == PhoneticContent || contentmode == KeyContent;
 }
 
 QString Widget::knowledgetitle(int k) const
 {
-    return contentmode == 0 ? user.phonetictitle(k) : user.keytitle(k);
+    return contentmode == PhoneticContent ? user.phonetictitle(k) : user.keytitle(k);
 }
 
 QString Widget::knowledgetext(int k) const
 {
-    return contentmode == 0 ? user.phonetictext(k) : user.keytext(k);
+    return contentmode == PhoneticContent ? user.phonetictext(k) : user.keytext(k);
 }
 
 int Widget::knowledgediff(int k) const
 {
-    return contentmode == 0 ? user.phoneticdiff(k) : user.keydiff(k);
+    return contentmode == PhoneticContent ? user.phoneticdiff(k) : user.keydiff(k);
 }
 
 void Widget::setknowledgediff(int k, int value)
 {
-    if (contentmode == 0)
+    if (contentmode == PhoneticContent)
         user.setphoneticdiff(k, value);
-    else if (contentmode == 2)
+    else if (contentmode == KeyContent)
         user.setkeydiff(k, value);
 }
 

@@ -65,8 +65,7 @@ void zhaohuiDialog::showdlg(float scale, int fontsize)
 
 void zhaohuiDialog::initbtn()
 {
-    f2.load(QStringLiteral(":/f21.png"), QStringLiteral(":/f22.png"),
-            QStringLiteral(":/f23.png"), QStringLiteral(":/f2m.bmp"));
+    f2.load(QStringLiteral(":/f2"));
     for (QPushButtonEx *button : {ui->pushButton, ui->pushButton_2, ui->pushButton_3, ui->pushButton_4})
         f2.apply(button);
 }

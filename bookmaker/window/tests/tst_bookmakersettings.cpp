@@ -107,7 +107,8 @@ void tst_BookmakerSettings::writtenAtExitOnly()
     window.reset(new Widget);
     QFile::remove(settingspath());
     material()->setText(dir->filePath(QStringLiteral("elsewhere")));
-    QTest::qWait(50);
+    // A settings object writes its changes from a posted event.
+    QCoreApplication::processEvents();
     QVERIFY2(!QFile::exists(settingspath()), "settings written while running");
     window.reset();
     QCOMPARE(probe().value(MaterialKey), dir->filePath(QStringLiteral("elsewhere")));
