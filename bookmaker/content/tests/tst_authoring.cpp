@@ -1,6 +1,7 @@
 #include "bookmakerfiles.h"
 #include "dialogdriver.h"
 #include "mbook.h"
+#include "shownpicture.h"
 #include "muser.h"
 #include "soundcheck.h"
 #include "testpictures.h"
@@ -54,6 +55,10 @@ private slots:
     void association();
     void lessons();
     void displayinfos();
+    void camerapicture();
+    void unreadablepicture_data();
+    void unreadablepicture();
+    void vanishedpicture();
     void findencoder();
     void recordrefused_data();
     void recordrefused();
@@ -891,6 +896,99 @@ void tst_authoring::displayinfos()
     MBook copy = project;
     QCOMPARE(copy.showtext2(), QStringList() << " two " << "" << "");
     QCOMPARE(copy.showtext4(), QStringList() << "" << "" << "");
+}
+
+static QString unreadable(const QString &path)
+{
+    return QStringLiteral("图片文件无法读取：") + path;
+}
+
+// A camera photo is shown and stored at the size of its views and the textbook.
+void tst_authoring::camerapicture()
+{
+    QVERIFY(writefile(path("sources/photo.jpg"), jpegfile(Qt::red, 6000, 4000)));
+    startproject(0, 0);
+    click("pushButton");
+    DialogDriver cover;
+    answerchooser(cover, path("sources/photo.jpg"));
+    run("pushButton_xuantu", cover);
+    const QPixmap shown = shownpicture(find<QGraphicsView>("graphicsView"));
+    QVERIFY2(shown.size() == QSize(175, 131), "the cover page does not show the photo at its view's size");
+    QVERIFY2(shown.toImage().pixelColor(80, 60).red() > 200, "the cover page shows another picture than the photo");
+    click("pushButton_2");
+    DialogDriver display;
+    answerchooser(display, path("sources/photo.jpg"));
+    run("pushButton_xuantu_2", display);
+    QVERIFY2(shownpicture(find<QGraphicsView>("graphicsView_7")).toImage().pixelColor(80, 60).red() > 200,
+             "the display page does not show the photo");
+
+    QCOMPARE(clickmessage("pushButton_wancheng_3"), QStringLiteral("教材已经在素材位置生成"));
+    MBook book = textbook("book.zemBook");
+    for (const QByteArray &bytes : {book.getinfopic(), book.getshowpic1()}) {
+        const QImage stored = QImage::fromData(bytes, "JPG");
+        QVERIFY2(stored.size() == QSize(400, 300), "the textbook does not hold the photo at 400x300");
+        QVERIFY2(stored.pixelColor(200, 150).red() > 200, "the textbook holds another picture than the photo");
+    }
+}
+
+void tst_authoring::unreadablepicture_data()
+{
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<QByteArray>("view");
+    QTest::addColumn<QByteArray>("label");
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray garbage("not a picture at all");
+    const QByteArray bomb = testpictures::oversizedjpeg();
+    QTest::newRow("cover, no picture") << QByteArray("pushButton_xuantu") << QByteArray("graphicsView")
+                                       << QByteArray("label_tupianweizhi") << garbage;
+    QTest::newRow("cover, oversized") << QByteArray("pushButton_xuantu") << QByteArray("graphicsView")
+                                      << QByteArray("label_tupianweizhi") << bomb;
+    QTest::newRow("display, no picture") << QByteArray("pushButton_xuantu_2") << QByteArray("graphicsView_7")
+                                         << QByteArray("label_tupianweizhi_2") << garbage;
+    QTest::newRow("display, oversized") << QByteArray("pushButton_xuantu_2") << QByteArray("graphicsView_7")
+                                        << QByteArray("label_tupianweizhi_2") << bomb;
+}
+
+// A file that holds no readable picture is refused and the picture chosen before stays.
+void tst_authoring::unreadablepicture()
+{
+    QFETCH(QByteArray, button);
+    QFETCH(QByteArray, view);
+    QFETCH(QByteArray, label);
+    QFETCH(QByteArray, bytes);
+    QVERIFY(writefile(path("sources/good.jpg"), jpegfile(Qt::blue, 640, 480)));
+    QVERIFY(writefile(path("sources/bad.jpg"), bytes));
+    startproject(0, 0);
+    click(label == "label_tupianweizhi" ? "pushButton" : "pushButton_2");
+    DialogDriver good;
+    answerchooser(good, path("sources/good.jpg"));
+    run(button, good);
+    QString shown;
+    DialogDriver bad;
+    answerchooser(bad, path("sources/bad.jpg"));
+    bad.readmessage(&shown);
+    run(button, bad);
+    QVERIFY2(shown == unreadable(path("sources/bad.jpg")), qPrintable("no refusal of the file, but: " + shown));
+    QVERIFY2(text(label) == path("sources/good.jpg"), "the refused file replaced the chosen picture's path");
+    QVERIFY2(shownpicture(find<QGraphicsView>(view)).toImage().pixelColor(80, 60).blue() > 200,
+             "the refused file replaced the picture shown");
+}
+
+// A picture file gone since it was chosen stops the generation instead of
+// leaving an empty picture in the textbook.
+void tst_authoring::vanishedpicture()
+{
+    QVERIFY(writefile(path("sources/cover.jpg"), jpegfile(Qt::red, 640, 480)));
+    startproject(0, 0);
+    click("pushButton");
+    DialogDriver cover;
+    answerchooser(cover, path("sources/cover.jpg"));
+    run("pushButton_xuantu", cover);
+    QVERIFY(QFile::remove(path("sources/cover.jpg")));
+    QVERIFY2(clickmessage("pushButton_wancheng") == unreadable(path("sources/cover.jpg")),
+             "generation did not refuse the missing cover picture");
+    QVERIFY2(!QFile::exists(material("book.zemBook")) && !QFile::exists(material("rand.zemBook")),
+             "a textbook was generated without its cover picture");
 }
 
 // The encoder's folder is asked for when the remembered one is gone.
