@@ -33,7 +33,7 @@ bool Widget::storedpicture(const QString &path, QByteArray &bytes)
     bytes = jpegbytes(picturefile(path));
     if (!bytes.isEmpty())
         return true;
-    showmessage(QStringLiteral("图片文件无法读取：") + path);
+    refusepicture(path);
     return false;
 }
 

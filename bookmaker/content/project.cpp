@@ -43,8 +43,13 @@ QString Widget::choosepicture(QPixmap &picture)
     picture = picturefile(chosen);
     if (!picture.isNull())
         return chosen;
-    showmessage(QStringLiteral("图片文件无法读取：") + chosen);
+    refusepicture(chosen);
     return QString();
+}
+
+void Widget::refusepicture(const QString &path)
+{
+    showmessage(QStringLiteral("图片文件无法读取：") + path);
 }
 
 void Widget::showpicture(QGraphicsScene *scene, QGraphicsView *view, const QPixmap &picture, bool big)

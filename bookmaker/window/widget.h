@@ -225,6 +225,8 @@ private:
     // An empty path when cancelled or, after telling the author, when the
     // file holds no readable picture.
     QString choosepicture(QPixmap &picture);
+    // Tells the author that the file holds no readable picture.
+    void refusepicture(const QString &path);
     // A picture at 200x150 (big) or 120x90, times the scale.
     void showpicture(QGraphicsScene *scene, QGraphicsView *view, const QPixmap &picture, bool big);
     // Whether the author typed "ok" to the prompt.

@@ -73,7 +73,9 @@ private:
     // The decoded picture into target, once; null (not arrived) when the
     // file could not be decoded or is too large.
     void take(QFutureWatcher<QImage> &watcher, std::unique_ptr<QPixmap> &target);
+    // The same after the decode has ended; one not started yet runs here.
     void awaitdecode(QFutureWatcher<QImage> &watcher, std::unique_ptr<QPixmap> &target);
+    // Rotating place k, when the list still has it.
     void takeplace(int k);
     QPixmap *handout(QPixmap *picture, const QString &link);
 
