@@ -4,11 +4,6 @@
 #include "widget.h"
 #include "ui_widget.h"
 
-#include "fd_dialog.h"
-#include "readpicture.h"
-
-#include <QFileInfo>
-
 namespace {
 // label_15 names the display info being edited.
 const QStringList ShowTitles = {
@@ -112,13 +107,12 @@ void Widget::graphicsviewclick5()
 
 void Widget::on_pushButton_xuantu_2_clicked()
 {
-    const QString chosen = fd_Dialog::choosefile(this, lastfolder, QStringLiteral("jpg"), false,
-                                                 QStringLiteral("请选择jpg格式的图片文件"), scale, fontsize);
+    QPixmap picture;
+    const QString chosen = choosepicture(picture);
     if (chosen.isEmpty())
         return;
-    lastfolder = QFileInfo(chosen).absolutePath();
     ui->label_tupianweizhi_2->setText(chosen);
-    showchosenpicture(readpicture(chosen));
+    showchosenpicture(picture);
 }
 
 void Widget::on_pushButton_shantu_2_clicked()

@@ -5,7 +5,6 @@
 #include "widget.h"
 #include "ui_widget.h"
 
-#include "readpicture.h"
 #include "scenepicture.h"
 
 #include <QBuffer>
@@ -28,6 +27,15 @@ QByteArray jpegbytes(const QPixmap &picture)
     return bytes;
 }
 } // namespace
+
+bool Widget::storedpicture(const QString &path, QByteArray &bytes)
+{
+    bytes = jpegbytes(picturefile(path));
+    if (!bytes.isEmpty())
+        return true;
+    refusepicture(path);
+    return false;
+}
 
 bool Widget::checksounds()
 {
@@ -71,13 +79,19 @@ void Widget::generate()
         return;
     // Makes sure the title block holds six strings.
     book.getinfo();
-    if (!ui->label_tupianweizhi->text().isEmpty())
-        book.setinfopic(jpegbytes(readpicture(ui->label_tupianweizhi->text())));
-    const QByteArray pictures[5] = {
-        jpegbytes(picturefile(book.showtext1().at(2))), jpegbytes(picturefile(book.showtext2().at(2))),
-        jpegbytes(picturefile(book.showtext3().at(2))), jpegbytes(picturefile(book.showtext4().at(2))),
-        jpegbytes(picturefile(book.showtext5().at(2))),
-    };
+    const QString cover = ui->label_tupianweizhi->text();
+    const QStringList showpaths = {book.showtext1().at(2), book.showtext2().at(2), book.showtext3().at(2),
+                                   book.showtext4().at(2), book.showtext5().at(2)};
+    QByteArray coverbytes;
+    QByteArray pictures[5];
+    if (!cover.isEmpty() && !storedpicture(cover, coverbytes))
+        return;
+    for (int k = 0; k < 5; ++k) {
+        if (!storedpicture(showpaths.at(k), pictures[k]))
+            return;
+    }
+    if (!cover.isEmpty())
+        book.setinfopic(coverbytes);
     book.setshowpic1(pictures[0]);
     book.setshowpic2(pictures[1]);
     book.setshowpic3(pictures[2]);

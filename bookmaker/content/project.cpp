@@ -18,6 +18,8 @@
 namespace {
 const QString ProjectFile = QStringLiteral("book.pro");
 const QString FirstShowText = QStringLiteral("当前显示第一个展示信息");
+// The textbook stores pictures at this size.
+const QSize StoredPicture(400, 300);
 } // namespace
 
 QString Widget::materialfile(const QString &name) const
@@ -27,7 +29,27 @@ QString Widget::materialfile(const QString &name) const
 
 QPixmap Widget::picturefile(const QString &path) const
 {
-    return path.isEmpty() ? defaultpicture : readpicture(path);
+    const QSize shown(DialogFrame::scaled(scale, 200), DialogFrame::scaled(scale, 150));
+    return path.isEmpty() ? defaultpicture : readpicture(path, MaxPicturePixels, StoredPicture.expandedTo(shown));
+}
+
+QString Widget::choosepicture(QPixmap &picture)
+{
+    const QString chosen = fd_Dialog::choosefile(this, lastfolder, QStringLiteral("jpg"), false,
+                                                 QStringLiteral("请选择jpg格式的图片文件"), scale, fontsize);
+    if (chosen.isEmpty())
+        return QString();
+    lastfolder = QFileInfo(chosen).absolutePath();
+    picture = picturefile(chosen);
+    if (!picture.isNull())
+        return chosen;
+    refusepicture(chosen);
+    return QString();
+}
+
+void Widget::refusepicture(const QString &path)
+{
+    showmessage(QStringLiteral("图片文件无法读取：") + path);
 }
 
 void Widget::showpicture(QGraphicsScene *scene, QGraphicsView *view, const QPixmap &picture, bool big)
@@ -208,13 +230,12 @@ void Widget::on_pushButton_baocun_clicked()
 
 void Widget::on_pushButton_xuantu_clicked()
 {
-    const QString chosen = fd_Dialog::choosefile(this, lastfolder, QStringLiteral("jpg"), false,
-                                                 QStringLiteral("请选择jpg格式的图片文件"), scale, fontsize);
+    QPixmap picture;
+    const QString chosen = choosepicture(picture);
     if (chosen.isEmpty())
         return;
-    lastfolder = QFileInfo(chosen).absolutePath();
     ui->label_tupianweizhi->setText(chosen);
-    showpicture(coverscene, ui->graphicsView, readpicture(chosen), true);
+    showpicture(coverscene, ui->graphicsView, picture, true);
 }
 
 void Widget::on_pushButton_shantu_clicked()

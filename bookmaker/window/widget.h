@@ -220,8 +220,15 @@ private:
     void storeedits();
     // folder of the project + separator + name
     QString materialfile(const QString &name) const;
-    // The picture of a file; the default picture for an empty path.
+    // The picture of a file at the size it is shown and stored; the default
+    // picture for an empty path.
     QPixmap picturefile(const QString &path) const;
+    // Runs the picture chooser; the chosen path, its picture into picture.
+    // An empty path when cancelled or, after telling the author, when the
+    // file holds no readable picture.
+    QString choosepicture(QPixmap &picture);
+    // Tells the author that the file holds no readable picture.
+    void refusepicture(const QString &path);
     // A picture at 200x150 (big) or 120x90, times the scale.
     void showpicture(QGraphicsScene *scene, QGraphicsView *view, const QPixmap &picture, bool big);
     // Whether the author typed "ok" to the prompt.
@@ -281,6 +288,9 @@ private:
 
     // bookmaker/content/generation.cpp
     bool checksounds();
+    // The picture of path as the textbook stores it; false, after telling
+    // the author, when the file holds no readable picture.
+    bool storedpicture(const QString &path, QByteArray &bytes);
     void generate();
 
     MRecord record{this};

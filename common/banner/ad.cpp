@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTextStream>
 #include <QUrl>
+#include <QtConcurrent>
 
 namespace {
 const qint64 listbytes = 16 * 1024;
@@ -17,6 +18,7 @@ const qint64 picturebytes = 4 * 1024 * 1024;
 const int deadlinems = 30000;
 // The banner holds up to twelve pictures: 8 MiB each at 32 bits a pixel.
 const qint64 picturepixels = 2 * 1024 * 1024;
+const int decodethreads = 2;
 
 QString withoutslash(QString url)
 {
@@ -47,6 +49,8 @@ ad::ad(QObject *parent, const QString &baseurl, const QString &folder)
     , defaultlink(withoutslash(baseurl) + QLatin1Char('/'))
     , defaultlink2(defaultlink)
 {
+    // Few threads: the GUI thread keeps a core of its own.
+    decoder.setMaxThreadCount(decodethreads);
     infodown.setlimits(listbytes, deadlinems);
     onedown.setlimits(picturebytes, deadlinems);
     twodown.setlimits(picturebytes, deadlinems);
@@ -61,6 +65,10 @@ ad::ad(QObject *parent, const QString &baseurl, const QString &folder)
     connect(&infodown, &iHttpDownload::finished, this, &ad::setok);
     connect(&onedown, &iHttpDownload::finished, this, &ad::setokone);
     connect(&twodown, &iHttpDownload::finished, this, &ad::setoktwo);
+    connect(&onedecode, &QFutureWatcherBase::finished, this, [this] { take(onedecode, one); });
+    connect(&twodecode, &QFutureWatcherBase::finished, this, [this] { take(twodecode, two); });
+    for (int k = 0; k < maxpictures; ++k)
+        connect(&decodes[k], &QFutureWatcherBase::finished, this, [this, k] { takeplace(k); });
     infodown.download(adurl + QStringLiteral("info.txt"), local(QStringLiteral("info.txt")));
 }
 
@@ -68,6 +76,7 @@ ad::~ad() = default;
 
 QPixmap *ad::getone()
 {
+    awaitdecode(onedecode, one);
     if (one)
         return handout(one.get(), onelink);
     return handout(defaultone.get(), defaultlink);
@@ -75,6 +84,7 @@ QPixmap *ad::getone()
 
 QPixmap *ad::gettwo()
 {
+    awaitdecode(twodecode, two);
     if (two)
         return handout(two.get(), twolink);
     return handout(defaulttwo.get(), defaultlink2);
@@ -93,6 +103,8 @@ QPixmap *ad::getnext()
     else if (n > 0)
         current = 0;
     const int k = current < order.size() ? order.at(current) : -1;
+    if (k >= 0 && k < n)
+        awaitdecode(decodes[k], pics[k]);
     if (k < 0 || k >= n || !pics[k])
         return handout(defaultone.get(), defaultlink);
     return handout(pics[k].get(), k < links.size() ? links.at(k) : defaultlink);
@@ -141,13 +153,13 @@ void ad::setok()
 void ad::setokone()
 {
     if (!one)
-        one = fetched(QStringLiteral("one.jpg"));
+        decode(onedecode, QStringLiteral("one.jpg"));
 }
 
 void ad::setoktwo()
 {
     if (!two)
-        two = fetched(QStringLiteral("two.jpg"));
+        decode(twodecode, QStringLiteral("two.jpg"));
 }
 
 void ad::setok0()
@@ -203,7 +215,7 @@ void ad::setok9()
 void ad::setokpic(int k)
 {
     if (k < int(pics.size()))
-        pics[k] = fetched(QStringLiteral("c%1.jpg").arg(k));
+        decode(decodes[k], QStringLiteral("c%1.jpg").arg(k));
 }
 
 QString ad::local(const QString &name) const
@@ -216,12 +228,34 @@ QString ad::checkedlink(const QString &line) const
     return isweburl(QUrl(line, QUrl::StrictMode)) ? line : defaultlink;
 }
 
-std::unique_ptr<QPixmap> ad::fetched(const QString &name) const
+void ad::decode(QFutureWatcher<QImage> &watcher, const QString &name)
 {
-    QPixmap picture = readpicture(local(name), picturepixels);
-    if (picture.isNull())
-        return nullptr;
-    return std::make_unique<QPixmap>(std::move(picture));
+    const QString path = local(name);
+    watcher.setFuture(QtConcurrent::run(&decoder, [path] { return readimage(path, picturepixels); }));
+}
+
+void ad::take(QFutureWatcher<QImage> &watcher, std::unique_ptr<QPixmap> &target)
+{
+    // Nothing decoded, or taken already.
+    const QFuture<QImage> decoded = watcher.future();
+    if (decoded.resultCount() == 0)
+        return;
+    watcher.setFuture(QFuture<QImage>());
+    QImage image = decoded.result();
+    target = image.isNull() ? nullptr : std::make_unique<QPixmap>(QPixmap::fromImage(std::move(image)));
+    emit pictureready();
+}
+
+void ad::awaitdecode(QFutureWatcher<QImage> &watcher, std::unique_ptr<QPixmap> &target)
+{
+    watcher.waitForFinished();
+    take(watcher, target);
+}
+
+void ad::takeplace(int k)
+{
+    if (k < int(pics.size()))
+        take(decodes[k], pics[k]);
 }
 
 QPixmap *ad::handout(QPixmap *picture, const QString &link)

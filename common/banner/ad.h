@@ -3,10 +3,13 @@
 
 #include "ihttpdownload.h"
 
+#include <QFutureWatcher>
+#include <QImage>
 #include <QList>
 #include <QObject>
 #include <QPixmap>
 #include <QString>
+#include <QThreadPool>
 
 #include <array>
 #include <memory>
@@ -18,6 +21,8 @@
 // hands them out with their links. Where a picture has not arrived a
 // built-in default stands in, with the server's home page as its link.
 // The getters never return null; the banner keeps the pictures it hands out.
+// Fetched pictures are decoded off the GUI thread and taken when decoded; one
+// still being decoded when it is asked for is waited for.
 class ad : public QObject
 {
     Q_OBJECT
@@ -35,6 +40,10 @@ public:
     QPixmap *getnext();
     // The link of the picture handed out last.
     QString getlink() const;
+
+signals:
+    // A fetched picture was decoded and taken, or found unreadable.
+    void pictureready();
 
 private slots:
     void setok();
@@ -58,9 +67,16 @@ private:
     void setokpic(int k);
     QString local(const QString &name) const;
     QString checkedlink(const QString &line) const;
-    // The picture of a fetched file; null (not arrived) when it cannot be
-    // decoded or is too large.
-    std::unique_ptr<QPixmap> fetched(const QString &name) const;
+    // Decodes a fetched file on a pool thread; the watcher's finished hands
+    // the image back on the GUI thread.
+    void decode(QFutureWatcher<QImage> &watcher, const QString &name);
+    // The decoded picture into target, once; null (not arrived) when the
+    // file could not be decoded or is too large.
+    void take(QFutureWatcher<QImage> &watcher, std::unique_ptr<QPixmap> &target);
+    // The same after the decode has ended; one not started yet runs here.
+    void awaitdecode(QFutureWatcher<QImage> &watcher, std::unique_ptr<QPixmap> &target);
+    // Rotating place k, when the list still has it.
+    void takeplace(int k);
     QPixmap *handout(QPixmap *picture, const QString &link);
 
     std::unique_ptr<QPixmap> defaultone;
@@ -83,6 +99,11 @@ private:
     iHttpDownload onedown;
     iHttpDownload twodown;
     std::array<iHttpDownload, maxpictures> down;
+    // Its end waits for the decodes still reading the folder.
+    QThreadPool decoder;
+    QFutureWatcher<QImage> onedecode;
+    QFutureWatcher<QImage> twodecode;
+    std::array<QFutureWatcher<QImage>, maxpictures> decodes;
 };
 
 #endif

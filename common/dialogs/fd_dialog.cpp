@@ -143,12 +143,13 @@ void fd_Dialog::on_treeView_clicked(const QModelIndex &index)
 
 void fd_Dialog::preview(const QString &file)
 {
-    const QPixmap picture = readpicture(file);
+    const QSize shown(DialogFrame::scaled(scale, 100), DialogFrame::scaled(scale, 75));
+    const QPixmap picture = readpicture(file, MaxPicturePixels, shown);
     if (picture.isNull()) {
         ui->graphicsView->hide();
         return;
     }
-    showinscene(scene, ui->graphicsView, picture, DialogFrame::scaled(scale, 100), DialogFrame::scaled(scale, 75));
+    showinscene(scene, ui->graphicsView, picture, shown.width(), shown.height());
     ui->graphicsView->show();
 }
 

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMetaMethod>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,6 +61,8 @@ private slots:
     void boundedpictures();
     void placeslots();
     void noserver();
+    void decodedaway();
+    void closedwhiledecoding();
 
 private:
     void serveall(const QByteArray &list);
@@ -379,6 +382,37 @@ void tst_Ad::noserver()
     QTest::qWait(1500);
     QVERIFY2(isdefault(banner.getone(), ":/one.jpg") && isdefault(banner.gettwo(), ":/two.jpg"),
              "no server: the defaults for the whole run");
+}
+
+// Every picture that arrives is decoded and taken while the event loop
+// runs, before any is asked for.
+void tst_Ad::decodedaway()
+{
+    serveall("10\nhttp://one.example/\n");
+    ad banner(nullptr, server->url(), dir->path());
+    QSignalSpy ready(&banner, &ad::pictureready);
+    QTRY_VERIFY2_WITH_TIMEOUT(ready.count() == 12, qPrintable(QString("%1 pictures taken").arg(ready.count())), 15000);
+    QVERIFY2(banner.getone()->width() == onewidth && banner.gettwo()->width() == twowidth,
+             "a taken picture one or two is not handed out");
+    banner.getnext();
+    QSet<int> seen;
+    for (int i = 0; i < 10; ++i)
+        seen << banner.getnext()->width();
+    QVERIFY2(seen.size() == 10 && !seen.contains(QPixmap(":/one.jpg").width()), "a taken place is not handed out");
+}
+
+// A banner closed while its pictures are decoded ends with them.
+void tst_Ad::closedwhiledecoding()
+{
+    serveall("10\nhttp://one.example/\n");
+    const QByteArray large = testpictures::encoded(1448, 1448, Qt::darkGreen, "JPG");
+    for (int k = 0; k < 10; ++k)
+        server->setbody(QString("/show/ad/c%1.htm").arg(k), large);
+    auto *banner = new ad(nullptr, server->url(), dir->path());
+    QSignalSpy ready(banner, &ad::pictureready);
+    QVERIFY2(ready.wait(15000), "no picture was taken");
+    delete banner;
+    QVERIFY2(QDir(dir->path()).removeRecursively(), "the banner's folder could not be removed after it closed");
 }
 
 QTEST_MAIN(tst_Ad)

@@ -38,41 +38,63 @@ QSize decodedsize(QImageReader &reader)
     return truthful.contains(format) ? reader.size() : QSize();
 }
 
-// A JPEG too large to keep is decoded scaled down, which it does cheaply.
-bool scaledown(QImageReader &reader, const QSize &size, qint64 maxpixels)
+// A JPEG decodes scaled cheaply: down to fit the cap when too large, and
+// down to the shown size.
+bool scalejpeg(QImageReader &reader, const QSize &size, const QSize &shown, qint64 maxpixels)
 {
-    if (reader.format() != "jpeg" || qint64(size.width()) * size.height() > maxscaledpixels)
+    if (qint64(size.width()) * size.height() > maxscaledpixels)
         return false;
-    QSize fitted = size.scaled(maxside, maxside, Qt::KeepAspectRatio);
+    QSize fitted = size;
+    if (toolarge(fitted, maxpixels))
+        fitted = size.scaled(maxside, maxside, Qt::KeepAspectRatio);
     while (toolarge(fitted, maxpixels) && fitted.width() > 1 && fitted.height() > 1)
         fitted /= 2;
+    if (shown.isValid())
+        fitted = fitted.boundedTo(shown);
     if (fitted.isEmpty() || toolarge(fitted, maxpixels))
         return false;
-    reader.setScaledSize(fitted);
+    if (fitted != size)
+        reader.setScaledSize(fitted);
     return true;
 }
 
-QPixmap readfrom(QImageReader &reader, Qt::ImageConversionFlags flags, qint64 maxpixels)
+QImage boundedto(const QImage &image, const QSize &shown)
+{
+    if (!shown.isValid() || image.size().boundedTo(shown) == image.size())
+        return image;
+    return image.scaled(image.size().boundedTo(shown), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage readfrom(QImageReader &reader, qint64 maxpixels, const QSize &shown)
 {
     reader.setDecideFormatFromContent(true);
     const QSize size = decodedsize(reader);
-    if (!size.isValid() || (toolarge(size, maxpixels) && !scaledown(reader, size, maxpixels)))
-        return QPixmap();
+    if (!size.isValid())
+        return QImage();
+    const bool fits = reader.format() == "jpeg" ? scalejpeg(reader, size, shown, maxpixels)
+                                                 : !toolarge(size, maxpixels);
+    if (!fits)
+        return QImage();
     const QImage image = reader.read();
     // What was decoded must be what the header promised.
     if (image.isNull() || toolarge(image.size(), maxpixels))
-        return QPixmap();
-    return QPixmap::fromImage(image, flags);
+        return QImage();
+    return boundedto(image, shown);
 }
 } // namespace
 
-QPixmap readpicture(const QString &path, qint64 maxpixels)
+QImage readimage(const QString &path, qint64 maxpixels, const QSize &shown)
 {
     // Devices, FIFOs and folders are never opened: they may block or not end.
     if (!QFileInfo(path).isFile())
-        return QPixmap();
+        return QImage();
     QImageReader reader(path);
-    return readfrom(reader, Qt::AutoColor, maxpixels);
+    return readfrom(reader, maxpixels, shown);
+}
+
+QPixmap readpicture(const QString &path, qint64 maxpixels, const QSize &shown)
+{
+    return QPixmap::fromImage(readimage(path, maxpixels, shown));
 }
 
 QPixmap readpicturebytes(const QByteArray &bytes, Qt::ImageConversionFlags flags, qint64 maxpixels)
@@ -81,5 +103,5 @@ QPixmap readpicturebytes(const QByteArray &bytes, Qt::ImageConversionFlags flags
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    return readfrom(reader, flags, maxpixels);
+    return QPixmap::fromImage(readfrom(reader, maxpixels, QSize()), flags);
 }

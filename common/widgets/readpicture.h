@@ -1,7 +1,9 @@
 #ifndef READPICTURE_H
 #define READPICTURE_H
 
+#include <QImage>
 #include <QPixmap>
+#include <QSize>
 
 class QByteArray;
 class QString;
@@ -14,8 +16,13 @@ class QString;
 constexpr qint64 MaxPicturePixels = 4096 * 4096;
 
 // The picture in the file; a null picture when the file holds no readable
-// picture or one that is too large.
-QPixmap readpicture(const QString &path, qint64 maxpixels = MaxPicturePixels);
+// picture or one that is too large. With a valid shown size, neither side
+// is larger than that side of shown (pictures are drawn stretched): a JPEG
+// is then decoded scaled, at a fraction of the cost of a whole decode.
+QPixmap readpicture(const QString &path, qint64 maxpixels = MaxPicturePixels, const QSize &shown = QSize());
+
+// The same as an image, which threads other than the GUI thread may read.
+QImage readimage(const QString &path, qint64 maxpixels = MaxPicturePixels, const QSize &shown = QSize());
 
 // The same for picture bytes of any known format, converted with flags.
 QPixmap readpicturebytes(const QByteArray &bytes, Qt::ImageConversionFlags flags = Qt::AutoColor,

@@ -3,6 +3,7 @@
 #include "dialogdriver.h"
 #include "mbook.h"
 #include "muser.h"
+#include "shownpicture.h"
 #include "soundcheck.h"
 #include "testpictures.h"
 #include "textbookfixture.h"
@@ -55,6 +56,10 @@ private slots:
     void association();
     void lessons();
     void displayinfos();
+    void camerapicture();
+    void unreadablepicture_data();
+    void unreadablepicture();
+    void vanishedpicture();
     void findencoder();
     void recordrefused_data();
     void recordrefused();
@@ -92,6 +97,9 @@ private:
     MBook textbook(const QString &name);
     void shot(const QString &name);
     bool haspicture(const char *view, const QSize &size) const;
+    // Chooses file in the chooser that button opens; false when dialogs were left unanswered.
+    bool choosepicture(const char *button, const QString &file);
+    QColor showncolor(const char *view) const;
     QString makemp3(const QString &name, double seconds = 0.4);
 
     QScopedPointer<QTemporaryDir> dir;
@@ -892,6 +900,102 @@ void tst_authoring::displayinfos()
     MBook copy = project;
     QCOMPARE(copy.showtext2(), QStringList() << " two " << "" << "");
     QCOMPARE(copy.showtext4(), QStringList() << "" << "" << "");
+}
+
+bool tst_authoring::choosepicture(const char *button, const QString &file)
+{
+    DialogDriver driver;
+    answerchooser(driver, file);
+    return textbookfixture::run(window.data(), button, driver);
+}
+
+// The colour in the middle of the picture the view shows.
+QColor tst_authoring::showncolor(const char *view) const
+{
+    const QImage shown = shownpicture(find<QGraphicsView>(view)).toImage();
+    return shown.isNull() ? QColor() : shown.pixelColor(shown.width() / 2, shown.height() / 2);
+}
+
+static QString unreadable(const QString &path)
+{
+    return QStringLiteral("图片文件无法读取：") + path;
+}
+
+// A camera photo is shown and stored at the size of its views and the textbook.
+void tst_authoring::camerapicture()
+{
+    QVERIFY(writefile(path("sources/photo.jpg"), jpegfile(Qt::red, 6000, 4000)));
+    startproject(0, 0);
+    click("pushButton");
+    QVERIFY2(choosepicture("pushButton_xuantu", path("sources/photo.jpg")), "the cover's chooser was left open");
+    QVERIFY2(haspicture("graphicsView", QSize(175, 131)), "the cover page does not show the photo at its view's size");
+    QVERIFY2(showncolor("graphicsView").red() > 200, "the cover page shows another picture than the photo");
+    click("pushButton_2");
+    QVERIFY2(choosepicture("pushButton_xuantu_2", path("sources/photo.jpg")), "the display's chooser was left open");
+    QVERIFY2(showncolor("graphicsView_7").red() > 200, "the display page does not show the photo");
+
+    QCOMPARE(clickmessage("pushButton_wancheng_3"), QStringLiteral("教材已经在素材位置生成"));
+    MBook book = textbook("book.zemBook");
+    for (const QByteArray &bytes : {book.getinfopic(), book.getshowpic1()}) {
+        const QImage stored = QImage::fromData(bytes, "JPG");
+        QVERIFY2(stored.size() == QSize(400, 300), "the textbook does not hold the photo at 400x300");
+        QVERIFY2(stored.pixelColor(200, 150).red() > 200, "the textbook holds another picture than the photo");
+    }
+}
+
+void tst_authoring::unreadablepicture_data()
+{
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<QByteArray>("view");
+    QTest::addColumn<QByteArray>("label");
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray garbage("not a picture at all");
+    const QByteArray bomb = testpictures::oversizedjpeg();
+    QTest::newRow("cover, no picture") << QByteArray("pushButton_xuantu") << QByteArray("graphicsView")
+                                       << QByteArray("label_tupianweizhi") << garbage;
+    QTest::newRow("cover, oversized") << QByteArray("pushButton_xuantu") << QByteArray("graphicsView")
+                                      << QByteArray("label_tupianweizhi") << bomb;
+    QTest::newRow("display, no picture") << QByteArray("pushButton_xuantu_2") << QByteArray("graphicsView_7")
+                                         << QByteArray("label_tupianweizhi_2") << garbage;
+    QTest::newRow("display, oversized") << QByteArray("pushButton_xuantu_2") << QByteArray("graphicsView_7")
+                                        << QByteArray("label_tupianweizhi_2") << bomb;
+}
+
+// A file that holds no readable picture is refused and the picture chosen before stays.
+void tst_authoring::unreadablepicture()
+{
+    QFETCH(QByteArray, button);
+    QFETCH(QByteArray, view);
+    QFETCH(QByteArray, label);
+    QFETCH(QByteArray, bytes);
+    QVERIFY(writefile(path("sources/good.jpg"), jpegfile(Qt::blue, 640, 480)));
+    QVERIFY(writefile(path("sources/bad.jpg"), bytes));
+    startproject(0, 0);
+    click(label == "label_tupianweizhi" ? "pushButton" : "pushButton_2");
+    QVERIFY2(choosepicture(button, path("sources/good.jpg")), "the chooser was left open");
+    QString shown;
+    DialogDriver bad;
+    answerchooser(bad, path("sources/bad.jpg"));
+    bad.readmessage(&shown);
+    run(button, bad);
+    QVERIFY2(shown == unreadable(path("sources/bad.jpg")), qPrintable("no refusal of the file, but: " + shown));
+    QVERIFY2(text(label) == path("sources/good.jpg"), "the refused file replaced the chosen picture's path");
+    QVERIFY2(showncolor(view).blue() > 200, "the refused file replaced the picture shown");
+}
+
+// A picture file gone since it was chosen stops the generation instead of
+// leaving an empty picture in the textbook.
+void tst_authoring::vanishedpicture()
+{
+    QVERIFY(writefile(path("sources/cover.jpg"), jpegfile(Qt::red, 640, 480)));
+    startproject(0, 0);
+    click("pushButton");
+    QVERIFY2(choosepicture("pushButton_xuantu", path("sources/cover.jpg")), "the cover's chooser was left open");
+    QVERIFY(QFile::remove(path("sources/cover.jpg")));
+    QVERIFY2(clickmessage("pushButton_wancheng") == unreadable(path("sources/cover.jpg")),
+             "generation did not refuse the missing cover picture");
+    QVERIFY2(!QFile::exists(material("book.zemBook")) && !QFile::exists(material("rand.zemBook")),
+             "a textbook was generated without its cover picture");
 }
 
 // The encoder's folder is asked for when the remembered one is gone.
