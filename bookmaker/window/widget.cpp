@@ -35,6 +35,7 @@ Widget::Widget(QWidget *parent)
     fitscreen();
     initbtn();
     setstarttexts();
+    limititemfields();
     setpictures();
     makescenes();
     connectviews();

@@ -239,6 +239,7 @@ private:
     ItemPage itempage(bool words) const;
     QString soundfile(bool words, int row) const;
     void reloaditems(bool words);
+    void limititemfields();
     void rowchanged(bool words, int row);
     void storeitem(bool words, int row);
     void clearitems(bool words);

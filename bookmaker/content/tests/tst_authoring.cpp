@@ -1,6 +1,7 @@
 #include "bookmakerfiles.h"
 #include "dialogdriver.h"
 #include "mbook.h"
+#include "mreader.h"
 #include "muser.h"
 #include "soundcheck.h"
 #include "testpictures.h"
@@ -39,7 +40,11 @@ private slots:
     void unwritableproject_data();
     void unwritableproject();
     void importsaved();
-    void unreadablesave();
+    void refusedimport_data();
+    void refusedimport();
+    void unsavedfolderchange();
+    void unsavedclose_data();
+    void unsavedclose();
     void finishedfolder();
     void halfgenerated();
     void damagedproject();
@@ -85,6 +90,8 @@ private:
     void importwords(const QByteArray &file, const QString &confirm = QString());
     void importsentences(const QByteArray &file, const QString &confirm = QString());
     void clickview(const char *view);
+    // Closes the window while the driver answers its dialogs.
+    bool closewindow(DialogDriver &driver);
     QStringList rows(const char *name) const;
     // Closes the window, which saves the project, and reads it back.
     MBook savedproject();
@@ -505,20 +512,114 @@ void tst_authoring::importsaved()
     QVERIFY2(project.wordcount() == 1, "the imported words were not stored in book.pro");
 }
 
-// A word past the reader's string ceiling is never saved into book.pro.
-void tst_authoring::unreadablesave()
+void tst_authoring::refusedimport_data()
 {
-    startproject(1, 0);
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("picturebytes");
+    QTest::addColumn<QString>("message");
+    const QString toolong = QStringLiteral("单词文件第 1 行太长，无法导入");
+    QTest::newRow("word past the string ceiling")
+        << QByteArray(int(MReader::stringlimit / 2) + 1, 'a') + "\n[a]\n一\n" << 0 << toolong;
+    QTest::newRow("one line of 10 MB") << QByteArray(10 << 20, 'a') << 0 << toolong;
+    // Three pictures fill the project file up to 64 KiB below its ceiling.
+    QTest::newRow("project past its file ceiling")
+        << wordfile(2000) << int(MReader::byteslimit - (64 << 10) / 3)
+        << QStringLiteral("单词太多，项目文件装不下，无法导入");
+}
+
+// An import the project could not read back is refused before the old words
+// are cleared; book.pro and the listing stay as they were.
+void tst_authoring::refusedimport()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, picturebytes);
+    QFETCH(QString, message);
+    MBook project;
+    project.addword(QStringList() << "old" << "[o]" << QStringLiteral("旧") << "w1.mp3");
+    if (picturebytes > 0) {
+        project.setshowpic1(QByteArray(picturebytes, 'p'));
+        project.setshowpic2(QByteArray(picturebytes, 'p'));
+        project.setshowpic3(QByteArray(picturebytes, 'p'));
+    }
+    QVERIFY2(project.write(material("book.pro"), false), "the starting project was not written");
+    const QByteArray before = readall(material("book.pro"));
+    start();
+    click("pushButton_23");
+    QVERIFY(writefile(path("sources/words.txt"), file));
     DialogDriver driver;
     answerinput(driver, "ok");
-    QVERIFY(writefile(path("sources/words.txt"), QByteArray(524289, 'a') + "\n[a]\n一\n"));
     answerchooser(driver, path("sources/words.txt"));
     QString shown;
     driver.readmessage(&shown);
     run("pushButton_37", driver);
+    QCOMPARE(shown, message);
+    QVERIFY2(rows("listWidget") == QStringList() << "w1_old", "the old words left the list");
+    QVERIFY2(!QFile::exists(material("_words_.txt")), "a refused import wrote its listing");
+    QVERIFY2(readall(material("book.pro")) == before, "a refused import changed book.pro");
+    QVERIFY2(savedproject().word(0).value(0) == "old", "the old word was not kept");
+}
+
+bool tst_authoring::closewindow(DialogDriver &driver)
+{
+    driver.start();
+    window->close();
+    return driver.done();
+}
+
+// Turns book.pro into a folder (or back), which no save can replace.
+static bool blockproject(const QString &file, bool blocked)
+{
+    QFile::remove(file);
+    QDir folder = QFileInfo(file).dir();
+    return blocked ? folder.mkdir(QStringLiteral("book.pro")) : folder.rmdir(QStringLiteral("book.pro"));
+}
+
+// A project that cannot be saved keeps the material folder, and the edits
+// reach book.pro once it can.
+void tst_authoring::unsavedfolderchange()
+{
+    startproject(1, 0);
+    click("pushButton_23");
+    find<QLineEdit>("lineEdit_2")->setText("edited meaning");
+    QVERIFY(blockproject(material("book.pro"), true));
+    QCOMPARE(clickmessage("pushButton_genggaisucai"), QStringLiteral("项目文件无法写入：") + material("book.pro"));
+    QVERIFY2(text("label_sucaiweizhi") == path("material"), "the material folder changed without a save");
+    QVERIFY2(rows("listWidget") == QStringList() << "w1_word1", "the words left the list");
+
+    QVERIFY(blockproject(material("book.pro"), false));
+    QVERIFY2(savedproject().word(0).value(2) == "edited meaning", "the edit was lost");
+}
+
+void tst_authoring::unsavedclose_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("stay") << "no";
+    QTest::newRow("close anyway") << "ok";
+}
+
+// Closing with a project that cannot be saved says so and asks; the window
+// stays unless "ok" is typed, and nothing is written over.
+void tst_authoring::unsavedclose()
+{
+    QFETCH(QString, answer);
+    startproject(1, 0);
+    click("pushButton_23");
+    find<QLineEdit>("lineEdit_2")->setText("edited meaning");
+    QVERIFY(blockproject(material("book.pro"), true));
+    DialogDriver driver;
+    QString shown;
+    driver.readmessage(&shown);
+    answerinput(driver, answer);
+    QVERIFY2(closewindow(driver), "closing did not ask whether to close anyway");
     QCOMPARE(shown, QStringLiteral("项目文件无法写入：") + material("book.pro"));
-    MBook project;
-    QVERIFY2(project.readproject(material("book.pro")), "a book.pro its reader refuses was written");
+    QVERIFY2(QFileInfo(material("book.pro")).isDir(), "the blocked book.pro was replaced");
+    if (answer == "ok") {
+        QVERIFY2(!window->isVisible(), "the window stayed after \"ok\"");
+        return;
+    }
+    QVERIFY2(window->isVisible(), "the window closed with its project unsaved");
+    QVERIFY(blockproject(material("book.pro"), false));
+    QVERIFY2(savedproject().word(0).value(2) == "edited meaning", "the edit was lost");
 }
 
 void tst_authoring::finishedfolder()

@@ -1,3 +1,5 @@
+#include "mbook.h"
+#include "mreader.h"
 #include "phonetickeys.h"
 #include "textimport.h"
 
@@ -25,6 +27,12 @@ private slots:
     void refused();
     void missingfile();
     void large();
+    void longfield_data();
+    void longfield();
+    void longestfield();
+    void longline();
+    void hugefile();
+    void pastfileceiling();
     void listing();
     void unwritablelisting();
     void fulllisting();
@@ -201,6 +209,89 @@ void tst_textimport::large()
     const Items items = import.items();
     QCOMPARE(items.size(), 50000);
     QCOMPARE(items.last(), word(50000, "word49999", "[wə:d]", "单词49999"));
+}
+
+void tst_textimport::longfield_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("message");
+    const QByteArray longest(int(MReader::stringlimit / 2), 'a');
+    const QByteArray longer = longest + 'a';
+    QTest::newRow("word") << int(TextImport::Words) << QByteArray("a\n[a]\n一\n\n" + longer + "\n[a]\n一\n")
+                          << QString::fromUtf8("单词文件第 5 行太长，无法导入");
+    QTest::newRow("transcription") << int(TextImport::Words) << QByteArray("a\n[" + longer + "]\n一\n")
+                                   << QString::fromUtf8("单词文件第 2 行太长，无法导入");
+    QTest::newRow("meaning in Chinese") << int(TextImport::Words)
+        << QByteArray("a\n[a]\n" + QString(int(MReader::stringlimit / 2) + 1, QChar(0x4E00)).toUtf8() + "\n")
+        << QString::fromUtf8("单词文件第 3 行太长，无法导入");
+    QTest::newRow("translation") << int(TextImport::Sentences) << QByteArray("Go!\n" + longer + "\n")
+                                 << QString::fromUtf8("句子文件第 2 行太长，无法导入");
+    QTest::newRow("incomplete last sentence") << int(TextImport::Sentences) << QByteArray("Go!\n走！\n" + longer)
+                                              << QString::fromUtf8("句子文件第 3 行太长，无法导入");
+}
+
+// A field the project file could not hold refuses the file.
+void tst_textimport::longfield()
+{
+    QFETCH(int, kind);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, message);
+    TextImport import{TextImport::Kind(kind)};
+    QVERIFY2(!import.read(write(file)), "a field past the string ceiling was read");
+    QCOMPARE(import.message(), message);
+    QVERIFY2(import.items().isEmpty(), "items left from a refused file");
+}
+
+// The longest field that is read back is taken, blanks around it aside.
+void tst_textimport::longestfield()
+{
+    const QByteArray longest(int(MReader::stringlimit / 2), 'a');
+    TextImport import(TextImport::Sentences);
+    QVERIFY2(import.read(write(" \t" + longest + "  \n走！\n")), qPrintable(import.message()));
+    QVERIFY2(import.items().value(0).value(0) == QString(longest), "the longest readable sentence was not taken");
+}
+
+// One line of 10 MB is refused without a record made of it.
+void tst_textimport::longline()
+{
+    TextImport import(TextImport::Words);
+    QVERIFY2(!import.read(write(QByteArray(10 << 20, 'x'))), "a 10 MB line was read");
+    QCOMPARE(import.message(), QString::fromUtf8("单词文件第 1 行太长，无法导入"));
+}
+
+// A file past the project file's ceiling is refused before it is read.
+void tst_textimport::hugefile()
+{
+    const QString path = dir->filePath("huge.txt");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(MReader::filelimit + 1));
+    file.close();
+    TextImport import(TextImport::Sentences);
+    QVERIFY2(!import.read(path), "a file larger than any project was read");
+    QCOMPARE(import.message(), QString::fromUtf8("句子文件太大，无法导入"));
+}
+
+// Items that would push the project past its file ceiling are refused.
+void tst_textimport::pastfileceiling()
+{
+    MBook book;
+    book.setshowpic1(QByteArray(int(MReader::byteslimit), 'p'));
+    book.setshowpic2(QByteArray(int(MReader::byteslimit), 'p'));
+    book.setshowpic3(QByteArray(int(MReader::byteslimit) - (64 << 10), 'p'));
+    QVERIFY2(book.writable(), "the book without words does not fit");
+    QByteArray file;
+    for (int i = 0; i < 2000; ++i)
+        file += "word" + QByteArray::number(i) + "\n[w5:d]\n单词\n";
+    TextImport import(TextImport::Words);
+    QVERIFY(import.read(write(file)));
+    QVERIFY2(!import.fitsin(book), "words past the file ceiling were taken");
+    QCOMPARE(import.message(), QString::fromUtf8("单词太多，项目文件装不下，无法导入"));
+    QVERIFY2(import.items().isEmpty(), "items left from a refused import");
+
+    TextImport few(TextImport::Words);
+    QVERIFY(few.read(write("hat\n[h1t]\n帽子\n")));
+    QVERIFY2(few.fitsin(book), qPrintable(few.message()));
 }
 
 void tst_textimport::listing()
