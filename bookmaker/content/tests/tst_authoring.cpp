@@ -54,6 +54,7 @@ private slots:
     void sentenceimport();
     void reimportkeepssounds();
     void wordediting();
+    void longfields();
     void nextwithoutsound();
     void staleassociation();
     void association();
@@ -813,6 +814,34 @@ void tst_authoring::wordediting()
     const MBook project = savedproject();
     QCOMPARE(project.word(2), QStringList() << "word3" << "[]" << "meaning 3" << "w3.mp3");
     QCOMPARE(project.word(3).value(1), QStringLiteral("[wæd]"));
+}
+
+// Fields as long as a project holds are shown, stored and saved whole;
+// typing cannot make them longer.
+void tst_authoring::longfields()
+{
+    const int longest = int(MReader::stringlimit / 2);
+    const QByteArray transcription(longest - 2, 'e');
+    const QByteArray meaning(longest, 'm');
+    const QByteArray translation(longest, 't');
+    start();
+    click("pushButton_shengchengxiangmu");
+    click("pushButton_23");
+    importwords("one\n[" + transcription + "]\n" + meaning + "\ntwo\n[t]\n二\n");
+    list("listWidget")->setCurrentRow(1);
+    list("listWidget")->setCurrentRow(0);
+    QVERIFY2(find<QLineEdit>("lineEdit_2")->text() == QString(meaning), "the long meaning was cut in its field");
+    QTest::keyClicks(find<QLineEdit>("lineEdit_2"), "x");
+    QTest::keyClicks(find<QLineEdit>("lineEdit"), "x");
+    click("pushButton_22");
+    importsentences("Go!\n" + translation + "\n");
+    QTest::keyClicks(find<QLineEdit>("lineEdit_3"), "x");
+    click("pushButton_baocun_8");
+    click("pushButton_23");
+    const MBook project = savedproject();
+    QVERIFY2(project.word(0).value(1) == "[" + QString(transcription) + "]", "the long transcription was not kept whole");
+    QVERIFY2(project.word(0).value(2) == QString(meaning), "the long meaning was not kept whole");
+    QVERIFY2(project.sentence(0).value(1) == QString(translation), "the long translation was not kept whole");
 }
 
 void tst_authoring::nextwithoutsound()
