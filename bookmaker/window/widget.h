@@ -37,6 +37,9 @@ public:
     explicit Widget(QWidget *parent = nullptr);
     ~Widget() override;
 
+    // The recorder of the words' and sentences' sounds.
+    const MRecord &recorder() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -91,6 +91,8 @@ private:
     void importwords(const QByteArray &file, const QString &confirm = QString());
     void importsentences(const QByteArray &file, const QString &confirm = QString());
     void clickview(const char *view);
+    // Waits until the window's recorder has captured ms milliseconds.
+    bool captured(qint64 ms) const;
     // Closes the window while the driver answers its dialogs.
     bool closewindow(DialogDriver &driver);
     QStringList rows(const char *name) const;
@@ -255,15 +257,12 @@ static QSize jpegsize(const QByteArray &bytes)
 // Whether a sound of the pulse server plays within a few seconds.
 static bool soundplays()
 {
-    for (int i = 0; i < 100; ++i) {
+    return QTest::qWaitFor([] {
         QProcess pactl;
         pactl.start("pactl", QStringList() << "list" << "short" << "sink-inputs");
         pactl.waitForFinished(5000);
-        if (!pactl.readAllStandardOutput().trimmed().isEmpty())
-            return true;
-        QTest::qWait(50);
-    }
-    return false;
+        return !pactl.readAllStandardOutput().trimmed().isEmpty();
+    }, 5000);
 }
 
 void tst_authoring::mainroad()
@@ -316,11 +315,13 @@ void tst_authoring::mainroad()
     QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("停止"));
     for (const char *other : {"pushButton_34", "pushButton_46", "pushButton_35"})
         QVERIFY2(!find<QPushButton>(other)->isEnabled(), other);
-    QTest::qWait(1200);
+    QVERIFY2(captured(1200), "the recorder captured too little");
+    const double seconds = window->recorder().capturedms() / 1000.0;
     click("pushButton_32");
     QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("录音"));
     const double recorded = soundcheck::seconds(material("w1.mp3"));
-    QVERIFY2(recorded > 0.6 && recorded < 4, qPrintable(QString("w1.mp3 lasts %1 s").arg(recorded)));
+    QVERIFY2(recorded > 0.6 * seconds && recorded < 1.4 * seconds,
+             qPrintable(QString("w1.mp3 lasts %1 s after %2 s were captured").arg(recorded).arg(seconds)));
     QVERIFY2(find<QPushButton>("pushButton_34")->isEnabled() && find<QPushButton>("pushButton_35")->isEnabled(),
              "listening and deleting are not offered after recording");
     click("pushButton_34");
@@ -347,7 +348,7 @@ void tst_authoring::mainroad()
     run("pushButton_156", copy);
     list("listWidget_6")->setCurrentRow(1);
     click("pushButton_155");
-    QTest::qWait(800);
+    QVERIFY2(captured(800), "the recorder captured too little");
     click("pushButton_155");
     QVERIFY2(soundcheck::seconds(material("s2.mp3")) > 0.4, "s2.mp3 does not decode");
     shot("page5-sentences");
@@ -558,6 +559,11 @@ void tst_authoring::refusedimport()
     QVERIFY2(!QFile::exists(material("_words_.txt")), "a refused import wrote its listing");
     QVERIFY2(readall(material("book.pro")) == before, "a refused import changed book.pro");
     QVERIFY2(savedproject().word(0).value(0) == "old", "the old word was not kept");
+}
+
+bool tst_authoring::captured(qint64 ms) const
+{
+    return QTest::qWaitFor([&] { return window->recorder().capturedms() >= ms; }, 10000);
 }
 
 bool tst_authoring::closewindow(DialogDriver &driver)
@@ -1048,7 +1054,7 @@ void tst_authoring::findencoder()
     answerchooser(found, path("sources/bin"));
     run("pushButton_32", found);
     QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("停止"));
-    QTest::qWait(500);
+    QVERIFY2(captured(500), "the recorder captured too little");
     click("pushButton_32");
     QVERIFY2(soundcheck::seconds(material("w1.mp3")) > 0.2, "no MP3 through the encoder found");
     window.reset();
@@ -1086,7 +1092,7 @@ void tst_authoring::recordrefused()
     click("pushButton_23");
     click("pushButton_32");
     QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("停止"));
-    QTest::qWait(300);
+    QVERIFY2(captured(300), "the recorder captured too little");
     if (encoder.isEmpty())
         QVERIFY(QFile::remove(lame));
     QString shown;
@@ -1170,7 +1176,7 @@ void tst_authoring::pagechangestopsrecording()
     startproject(0, 1);
     click("pushButton_155");
     QCOMPARE(find<QPushButton>("pushButton_155")->text(), QStringLiteral("停止"));
-    QTest::qWait(300);
+    QVERIFY2(captured(300), "the recorder captured too little");
     click("pushButton_23");
     QCOMPARE(find<QPushButton>("pushButton_155")->text(), QStringLiteral("录音"));
     click("pushButton_22");
