@@ -46,6 +46,17 @@ static bool hasbarecr(const QByteArray &bytes)
     return false;
 }
 
+// Every character but a blank is kept in the project, in two bytes.
+static qint64 storedbytes(const QString &content)
+{
+    qint64 characters = 0;
+    for (const QChar c : content) {
+        if (!c.isSpace())
+            ++characters;
+    }
+    return characters * 2;
+}
+
 QString TextImport::named(const char *words, const char *sentences) const
 {
     return QString::fromUtf8(kind == Words ? words : sentences);
@@ -80,6 +91,8 @@ bool TextImport::read(const QString &path)
     QString content;
     if (!decode(path, content))
         return false;
+    if (storedbytes(content) > MReader::filelimit)
+        return refusetoomany();
     QStringList record;
     int number = 0;
     for (int start = 0; start <= content.size();) {
@@ -122,8 +135,11 @@ bool TextImport::fitsin(MBook book)
         book.replacewords(records);
     else
         book.replacesentences(records);
-    if (book.writable())
-        return true;
+    return book.writable() || refusetoomany();
+}
+
+bool TextImport::refusetoomany()
+{
     return refuse(named("单词太多，项目文件装不下，无法导入", "句子太多，项目文件装不下，无法导入"));
 }
 

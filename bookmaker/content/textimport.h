@@ -19,8 +19,9 @@ public:
     explicit TextImport(Kind kind);
 
     // False with message() set when the file cannot be opened, is larger
-    // than a project file can be, is not UTF-8, has a line longer than a
-    // project's field can be or holds a transcription without its brackets.
+    // than a project file can be, is not UTF-8, holds more text or has a
+    // line longer than a project can hold or holds a transcription without
+    // its brackets.
     // An incomplete last record is dropped.
     bool read(const QString &path);
     // False with message() set when the book, with the items read in place
@@ -38,6 +39,7 @@ public:
 
 private:
     bool refuse(const QString &text);
+    bool refusetoomany();
     bool decode(const QString &path, QString &content);
     // Adds a non-blank line to the record, and a complete record to the items.
     bool add(const QString &line, QStringList &record);

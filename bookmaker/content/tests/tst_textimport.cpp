@@ -33,6 +33,7 @@ private slots:
     void longline();
     void hugefile();
     void pastfileceiling();
+    void toomuchtext();
     void listing();
     void unwritablelisting();
     void fulllisting();
@@ -292,6 +293,20 @@ void tst_textimport::pastfileceiling()
     TextImport few(TextImport::Words);
     QVERIFY(few.read(write("hat\n[h1t]\n帽子\n")));
     QVERIFY2(few.fitsin(book), qPrintable(few.message()));
+}
+
+// Text that alone would fill more than a project file is refused at once.
+void tst_textimport::toomuchtext()
+{
+    const QByteArray line = QByteArray(int(MReader::stringlimit / 2), 'a') + '\n';
+    QByteArray file;
+    file.reserve(int(line.size() * 50));
+    for (int i = 0; i < 50; ++i)
+        file += line;
+    TextImport import(TextImport::Sentences);
+    QVERIFY2(!import.read(write(file)), "more text than a project holds was read");
+    QCOMPARE(import.message(), QString::fromUtf8("句子太多，项目文件装不下，无法导入"));
+    QVERIFY2(import.items().isEmpty(), "items left from a refused file");
 }
 
 void tst_textimport::listing()
