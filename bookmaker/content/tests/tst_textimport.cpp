@@ -27,13 +27,9 @@ private slots:
     void refused();
     void missingfile();
     void large();
-    void longfield_data();
-    void longfield();
     void longestfield();
-    void longline();
     void hugefile();
     void pastfileceiling();
-    void toomuchtext();
     void listing();
     void unwritablelisting();
     void fulllisting();
@@ -177,6 +173,28 @@ void tst_textimport::refused_data()
     QTest::newRow("CR-only sentences, CR at the end") << int(TextImport::Sentences)
         << QByteArray("Go!\n走！\r")
         << QString::fromUtf8("句子文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式");
+    const QByteArray longest(int(MReader::stringlimit / 2), 'a');
+    const QByteArray longer = longest + 'a';
+    // Lines longer than a project's field.
+    QTest::newRow("long word") << int(TextImport::Words) << QByteArray("a\n[a]\n一\n\n" + longer + "\n[a]\n一\n")
+                          << QString::fromUtf8("单词文件第 5 行太长，无法导入");
+    QTest::newRow("long transcription") << int(TextImport::Words) << QByteArray("a\n[" + longer + "]\n一\n")
+                                        << QString::fromUtf8("单词文件第 2 行太长，无法导入");
+    QTest::newRow("long meaning in Chinese") << int(TextImport::Words)
+        << QByteArray("a\n[a]\n" + QString(longer.size(), QChar(0x4E00)).toUtf8() + "\n")
+        << QString::fromUtf8("单词文件第 3 行太长，无法导入");
+    QTest::newRow("long translation") << int(TextImport::Sentences) << QByteArray("Go!\n" + longer + "\n")
+                                      << QString::fromUtf8("句子文件第 2 行太长，无法导入");
+    QTest::newRow("long incomplete last sentence") << int(TextImport::Sentences)
+        << QByteArray("Go!\n走！\n" + longer) << QString::fromUtf8("句子文件第 3 行太长，无法导入");
+    QTest::newRow("one line of 10 MB") << int(TextImport::Words) << QByteArray(10 << 20, 'x')
+                                       << QString::fromUtf8("单词文件第 1 行太长，无法导入");
+    // Fifty of the longest lines: more text than a project file holds.
+    QByteArray lines;
+    for (int i = 0; i < 50; ++i)
+        lines += longest + '\n';
+    QTest::newRow("more text than a project holds") << int(TextImport::Sentences) << lines
+                                                    << QString::fromUtf8("句子太多，项目文件装不下，无法导入");
 }
 
 void tst_textimport::refused()
@@ -212,38 +230,6 @@ void tst_textimport::large()
     QCOMPARE(items.last(), word(50000, "word49999", "[wə:d]", "单词49999"));
 }
 
-void tst_textimport::longfield_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("message");
-    const QByteArray longest(int(MReader::stringlimit / 2), 'a');
-    const QByteArray longer = longest + 'a';
-    QTest::newRow("word") << int(TextImport::Words) << QByteArray("a\n[a]\n一\n\n" + longer + "\n[a]\n一\n")
-                          << QString::fromUtf8("单词文件第 5 行太长，无法导入");
-    QTest::newRow("transcription") << int(TextImport::Words) << QByteArray("a\n[" + longer + "]\n一\n")
-                                   << QString::fromUtf8("单词文件第 2 行太长，无法导入");
-    QTest::newRow("meaning in Chinese") << int(TextImport::Words)
-        << QByteArray("a\n[a]\n" + QString(int(MReader::stringlimit / 2) + 1, QChar(0x4E00)).toUtf8() + "\n")
-        << QString::fromUtf8("单词文件第 3 行太长，无法导入");
-    QTest::newRow("translation") << int(TextImport::Sentences) << QByteArray("Go!\n" + longer + "\n")
-                                 << QString::fromUtf8("句子文件第 2 行太长，无法导入");
-    QTest::newRow("incomplete last sentence") << int(TextImport::Sentences) << QByteArray("Go!\n走！\n" + longer)
-                                              << QString::fromUtf8("句子文件第 3 行太长，无法导入");
-}
-
-// A field the project file could not hold refuses the file.
-void tst_textimport::longfield()
-{
-    QFETCH(int, kind);
-    QFETCH(QByteArray, file);
-    QFETCH(QString, message);
-    TextImport import{TextImport::Kind(kind)};
-    QVERIFY2(!import.read(write(file)), "a field past the string ceiling was read");
-    QCOMPARE(import.message(), message);
-    QVERIFY2(import.items().isEmpty(), "items left from a refused file");
-}
-
 // The longest field that is read back is taken, blanks around it aside.
 void tst_textimport::longestfield()
 {
@@ -251,14 +237,6 @@ void tst_textimport::longestfield()
     TextImport import(TextImport::Sentences);
     QVERIFY2(import.read(write(" \t" + longest + "  \n走！\n")), qPrintable(import.message()));
     QVERIFY2(import.items().value(0).value(0) == QString(longest), "the longest readable sentence was not taken");
-}
-
-// One line of 10 MB is refused without a record made of it.
-void tst_textimport::longline()
-{
-    TextImport import(TextImport::Words);
-    QVERIFY2(!import.read(write(QByteArray(10 << 20, 'x'))), "a 10 MB line was read");
-    QCOMPARE(import.message(), QString::fromUtf8("单词文件第 1 行太长，无法导入"));
 }
 
 // A file past the project file's ceiling is refused before it is read.
@@ -293,20 +271,6 @@ void tst_textimport::pastfileceiling()
     TextImport few(TextImport::Words);
     QVERIFY(few.read(write("hat\n[h1t]\n帽子\n")));
     QVERIFY2(few.fitsin(book), qPrintable(few.message()));
-}
-
-// Text that alone would fill more than a project file is refused at once.
-void tst_textimport::toomuchtext()
-{
-    const QByteArray line = QByteArray(int(MReader::stringlimit / 2), 'a') + '\n';
-    QByteArray file;
-    file.reserve(int(line.size() * 50));
-    for (int i = 0; i < 50; ++i)
-        file += line;
-    TextImport import(TextImport::Sentences);
-    QVERIFY2(!import.read(write(file)), "more text than a project holds was read");
-    QCOMPARE(import.message(), QString::fromUtf8("句子太多，项目文件装不下，无法导入"));
-    QVERIFY2(import.items().isEmpty(), "items left from a refused file");
 }
 
 void tst_textimport::listing()
