@@ -46,7 +46,8 @@ static bool hasbarecr(const QByteArray &bytes)
     return false;
 }
 
-// Every character but a blank is kept in the project, in two bytes.
+// The project keeps every character but the blanks (those of an incomplete
+// last record aside), in two bytes.
 static qint64 storedbytes(const QString &content)
 {
     qint64 characters = 0;
