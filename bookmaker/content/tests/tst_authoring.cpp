@@ -42,6 +42,7 @@ private slots:
     void importsaved();
     void refusedimport_data();
     void refusedimport();
+    void unsavedfolderchange_data();
     void unsavedfolderchange();
     void unsavedclose_data();
     void unsavedclose();
@@ -93,6 +94,8 @@ private:
     void clickview(const char *view);
     // Waits until the window's recorder has captured ms milliseconds.
     bool captured(qint64 ms) const;
+    bool blockproject(const QString &how, bool blocked);
+    bool stillblocked(const QString &how) const;
     // Closes the window while the driver answers its dialogs.
     bool closewindow(DialogDriver &driver);
     QStringList rows(const char *name) const;
@@ -573,59 +576,83 @@ bool tst_authoring::closewindow(DialogDriver &driver)
     return driver.done();
 }
 
-// Turns book.pro into a folder (or back), which no save can replace.
-static bool blockproject(const QString &file, bool blocked)
+// Makes book.pro unwritable (or writable again): a folder in its place, or a
+// file in place of the material folder.
+bool tst_authoring::blockproject(const QString &how, bool blocked)
 {
-    QFile::remove(file);
-    QDir folder = QFileInfo(file).dir();
-    return blocked ? folder.mkdir(QStringLiteral("book.pro")) : folder.rmdir(QStringLiteral("book.pro"));
+    if (how == "folder") {
+        QFile::remove(material("book.pro"));
+        QDir folder(path("material"));
+        return blocked ? folder.mkdir("book.pro") : folder.rmdir("book.pro");
+    }
+    if (!blocked)
+        return QFile::remove(path("material")) && QDir(dir->path()).mkdir("material");
+    return QDir(path("material")).removeRecursively() && writefile(path("material"), "not a folder");
+}
+
+// Whether what blocked book.pro is still there.
+bool tst_authoring::stillblocked(const QString &how) const
+{
+    return how == "folder" ? QFileInfo(material("book.pro")).isDir() : QFileInfo(path("material")).isFile();
+}
+
+void tst_authoring::unsavedfolderchange_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("folder named book.pro") << "folder";
+    QTest::newRow("file named as the material folder") << "file";
 }
 
 // A project that cannot be saved keeps the material folder, and the edits
 // reach book.pro once it can.
 void tst_authoring::unsavedfolderchange()
 {
+    QFETCH(QString, how);
     startproject(1, 0);
     click("pushButton_23");
     find<QLineEdit>("lineEdit_2")->setText("edited meaning");
-    QVERIFY(blockproject(material("book.pro"), true));
+    QVERIFY(blockproject(how, true));
     QCOMPARE(clickmessage("pushButton_genggaisucai"), QStringLiteral("项目文件无法写入：") + material("book.pro"));
+    QVERIFY2(stillblocked(how), "what blocked book.pro was replaced");
     QVERIFY2(text("label_sucaiweizhi") == path("material"), "the material folder changed without a save");
     QVERIFY2(rows("listWidget") == QStringList() << "w1_word1", "the words left the list");
 
-    QVERIFY(blockproject(material("book.pro"), false));
+    QVERIFY(blockproject(how, false));
     QVERIFY2(savedproject().word(0).value(2) == "edited meaning", "the edit was lost");
 }
 
 void tst_authoring::unsavedclose_data()
 {
+    QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("answer");
-    QTest::newRow("stay") << "no";
-    QTest::newRow("close anyway") << "ok";
+    QTest::newRow("folder named book.pro, stay") << "folder" << "no";
+    QTest::newRow("folder named book.pro, close anyway") << "folder" << "ok";
+    QTest::newRow("file named as the material folder, stay") << "file" << "no";
 }
 
 // Closing with a project that cannot be saved says so and asks; the window
 // stays unless "ok" is typed, and nothing is written over.
 void tst_authoring::unsavedclose()
 {
+    QFETCH(QString, how);
     QFETCH(QString, answer);
     startproject(1, 0);
     click("pushButton_23");
     find<QLineEdit>("lineEdit_2")->setText("edited meaning");
-    QVERIFY(blockproject(material("book.pro"), true));
+    QVERIFY(blockproject(how, true));
     DialogDriver driver;
     QString shown;
     driver.readmessage(&shown);
     answerinput(driver, answer);
     QVERIFY2(closewindow(driver), "closing did not ask whether to close anyway");
     QCOMPARE(shown, QStringLiteral("项目文件无法写入：") + material("book.pro"));
-    QVERIFY2(QFileInfo(material("book.pro")).isDir(), "the blocked book.pro was replaced");
+    QVERIFY2(stillblocked(how), "what blocked book.pro was replaced");
     if (answer == "ok") {
         QVERIFY2(!window->isVisible(), "the window stayed after \"ok\"");
         return;
     }
     QVERIFY2(window->isVisible(), "the window closed with its project unsaved");
-    QVERIFY(blockproject(material("book.pro"), false));
+    QVERIFY(blockproject(how, false));
     QVERIFY2(savedproject().word(0).value(2) == "edited meaning", "the edit was lost");
 }
 
