@@ -170,6 +170,13 @@ void MBook::clearwords()
     ordermode = -1;
 }
 
+void MBook::replacewords(const QList<QStringList> &items)
+{
+    clearwords();
+    for (const QStringList &item : items)
+        addword(item);
+}
+
 void MBook::setorder(bool random)
 {
     const int n = order.size();
@@ -223,6 +230,13 @@ void MBook::clearsentences()
         if (!items.isEmpty())
             items = QString("");
     }
+}
+
+void MBook::replacesentences(const QList<QStringList> &items)
+{
+    clearsentences();
+    for (const QStringList &item : items)
+        addsentence(item);
 }
 
 int MBook::haslink(int i) const

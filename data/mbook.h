@@ -6,6 +6,8 @@
 #include <QList>
 #include <QStringList>
 
+class MWriter;
+
 // The textbook record: title block, five display infos, words, sentences,
 // word-to-sentence links, lessons and the learning order, kept as parallel
 // lists indexed by item number. Words are reached by raw index for editing and
@@ -56,12 +58,15 @@ public:
     QStringList word(int position) const;
     int rawword(int position) const;
     void clearwords();
+    // Clears, then adds the items; those of the wrong size are skipped.
+    void replacewords(const QList<QStringList> &items);
     void setorder(bool random);
 
     bool addsentence(const QStringList &item);
     void setsentence(int i, const QStringList &item);
     QStringList sentence(int i) const;
     void clearsentences();
+    void replacesentences(const QList<QStringList> &items);
 
     int haslink(int i) const;
     int wordsentence(int i) const;
@@ -83,6 +88,9 @@ public:
     bool readbook(const QString &path);
     bool readproject(const QString &path);
     bool write(const QString &path, bool finished) const;
+    // Whether the record, written as a project, would be read back: every
+    // field and the whole file within the reader's ceilings.
+    bool writable() const;
 
 private:
     enum { displayinfos = 5, infosize = 6, showsize = 3 };
@@ -92,6 +100,7 @@ private:
     void setshowtext(int k, const QStringList &texts);
     bool linkable(int i, int j) const;
     bool read(const QString &path, const QString &marker);
+    void encode(MWriter &out, bool finished) const;
 
     QDate date;
     QStringList info;

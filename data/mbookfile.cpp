@@ -90,8 +90,21 @@ bool MBook::read(const QString &path, const QString &expected)
 
 bool MBook::write(const QString &path, bool finished) const
 {
-    const QString key = scramblekey();
     MWriter out;
+    encode(out, finished);
+    return out.save(path);
+}
+
+bool MBook::writable() const
+{
+    MWriter out(MWriter::Measure);
+    encode(out, false);
+    return out.readable();
+}
+
+void MBook::encode(MWriter &out, bool finished) const
+{
+    const QString key = scramblekey();
     out.writeint(magic);
     out.writeint(version);
     out.writestring(marker(finished), key);
@@ -114,5 +127,4 @@ bool MBook::write(const QString &path, bool finished) const
     out.writeints(wordsent);
     out.writestrings(lessons);
     out.writestrings(lessonitems);
-    return out.save(path);
 }

@@ -9,6 +9,21 @@ namespace {
 const quint32 nulllength = 0xFFFFFFFF;
 }
 
+MWriter::MWriter(Mode mode)
+    : keeping(mode == Keep)
+{
+}
+
+// Counts the next field's bytes; true when they are to be kept. Once the file
+// passes its ceiling nothing more is kept, so a record too large to be read
+// back never takes more than a file's worth of memory.
+bool MWriter::room(qint64 more)
+{
+    length += more;
+    fits = fits && length <= MReader::filelimit;
+    return fits && keeping;
+}
+
 void MWriter::put32(quint32 value)
 {
     const char big[4] = {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
@@ -23,22 +38,26 @@ void MWriter::writestreamed(const T &value)
     QDataStream out(&part, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_4_8);
     out << value;
-    bytes += part;
+    if (room(part.size()))
+        bytes += part;
 }
 
 void MWriter::writeint(qint32 value)
 {
-    put32(quint32(value));
+    if (room(4))
+        put32(quint32(value));
 }
 
 void MWriter::writestring(const QString &text, const QString &key)
 {
     if (text.isNull() || (text.isEmpty() && !key.isEmpty())) {
-        put32(nulllength);
+        writeint(qint32(nulllength));
         return;
     }
     const int units = text.size();
-    readable = readable && units * qint64(2) <= MReader::stringlimit;
+    fits = fits && units * qint64(2) <= MReader::stringlimit;
+    if (!room(4 + units * qint64(2)))
+        return;
     put32(quint32(units) * 2);
     const int start = bytes.size();
     bytes.resize(start + units * 2);
@@ -61,10 +80,12 @@ void MWriter::writestring(const QString &text, const QString &key)
 void MWriter::writebytes(const QByteArray &value)
 {
     if (value.isNull()) {
-        put32(nulllength);
+        writeint(qint32(nulllength));
         return;
     }
-    readable = readable && value.size() <= MReader::byteslimit;
+    fits = fits && value.size() <= MReader::byteslimit;
+    if (!room(4 + qint64(value.size())))
+        return;
     put32(quint32(value.size()));
     bytes += value;
 }
@@ -74,34 +95,42 @@ void MWriter::writedate(const QDate &value)
     writestreamed(value);
 }
 
+void MWriter::writecount(int count)
+{
+    fits = fits && count <= MReader::countlimit;
+    writeint(count);
+}
+
 void MWriter::writestrings(const QStringList &list, const QString &key)
 {
-    readable = readable && list.size() <= MReader::countlimit;
-    put32(quint32(list.size()));
+    writecount(list.size());
     for (const QString &text : list)
         writestring(text, key);
 }
 
 void MWriter::writeints(const QList<int> &list)
 {
-    readable = readable && list.size() <= MReader::countlimit;
-    put32(quint32(list.size()));
+    writecount(list.size());
     for (int value : list)
-        put32(quint32(value));
+        writeint(value);
 }
 
 void MWriter::writedatetimes(const QList<QDateTime> &list)
 {
-    readable = readable && list.size() <= MReader::countlimit;
-    put32(quint32(list.size()));
+    writecount(list.size());
     for (const QDateTime &value : list)
         writestreamed(value);
+}
+
+bool MWriter::readable() const
+{
+    return fits;
 }
 
 bool MWriter::save(const QString &path) const
 {
     // A file the reader would refuse is never committed.
-    if (!readable || bytes.size() > MReader::filelimit)
+    if (!fits || !keeping)
         return false;
     return writefile(path, [this](QDataStream &out) {
         out.writeRawData(bytes.constData(), bytes.size());

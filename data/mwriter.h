@@ -12,6 +12,11 @@
 class MWriter
 {
 public:
+    // A measuring writer keeps no bytes: it only tells whether the file
+    // would be readable.
+    enum Mode { Keep, Measure };
+    explicit MWriter(Mode mode = Keep);
+
     void writeint(qint32 value);
     void writestring(const QString &text, const QString &key = QString());
     void writebytes(const QByteArray &value);
@@ -20,17 +25,24 @@ public:
     void writeints(const QList<int> &list);
     void writedatetimes(const QList<QDateTime> &list);
 
-    // False, with nothing written, when the reader would refuse the file.
+    // Whether the reader would take the file built so far.
+    bool readable() const;
+    // False, with nothing written, when the reader would refuse the file or
+    // the writer only measures.
     bool save(const QString &path) const;
 
 private:
+    bool room(qint64 more);
     void put32(quint32 value);
+    void writecount(int count);
     template<typename T>
     void writestreamed(const T &value);
 
     QByteArray bytes;
-    // False once a field passes a ceiling of MReader.
-    bool readable = true;
+    qint64 length = 0;
+    bool keeping;
+    // False once a field or the file passes a ceiling of MReader.
+    bool fits = true;
 };
 
 #endif

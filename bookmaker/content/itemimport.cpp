@@ -1,5 +1,6 @@
 // Importing the words or the sentences from a text file. The file is read
-// whole first; only a file read without error replaces the record's items.
+// whole first; only a file read without error, whose items the project file
+// can hold, replaces the record's items.
 
 #include "widget.h"
 #include "ui_widget.h"
@@ -33,7 +34,7 @@ void Widget::importitems(bool words)
     lastfolder = QFileInfo(chosen).absolutePath();
 
     TextImport import(words ? TextImport::Words : TextImport::Sentences);
-    if (!import.read(chosen) || !import.writelisting(ui->label_sucaiweizhi->text())) {
+    if (!import.read(chosen) || !import.fitsin(book) || !import.writelisting(ui->label_sucaiweizhi->text())) {
         reloaditems(words);
         showmessage(import.message());
         return;

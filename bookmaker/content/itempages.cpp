@@ -5,6 +5,7 @@
 #include "widget.h"
 #include "ui_widget.h"
 
+#include "mreader.h"
 #include "phonetickeys.h"
 
 #include <QFile>
@@ -23,6 +24,16 @@ QString Widget::soundfile(bool words, int row) const
 {
     return materialfile((words ? QStringLiteral("w") : QStringLiteral("s")) + QString::number(row + 1)
                         + QStringLiteral(".mp3"));
+}
+
+// The fields take as much as the project file reads back (the transcription
+// is stored in brackets), so an imported text is shown and stored whole.
+void Widget::limititemfields()
+{
+    const int longest = int(MReader::stringlimit / 2);
+    ui->lineEdit->setMaxLength(longest - 2);
+    ui->lineEdit_2->setMaxLength(longest);
+    ui->lineEdit_3->setMaxLength(longest);
 }
 
 // The list shows the record's items; row 0 becomes current. Words follow the
@@ -97,15 +108,9 @@ void Widget::replaceitems(bool words, const QList<QStringList> &items)
 {
     emptycontentlists();
     if (words)
-        book.clearwords();
+        book.replacewords(items);
     else
-        book.clearsentences();
-    for (const QStringList &item : items) {
-        if (words)
-            book.addword(item);
-        else
-            book.addsentence(item);
-    }
+        book.replacesentences(items);
     reloaditems(words);
 }
 

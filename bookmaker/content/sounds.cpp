@@ -17,6 +17,11 @@ const QString Encoding = QStringLiteral("转换中");
 } // namespace
 
 // The record button's caption tells whether its page records.
+const MRecord &Widget::recorder() const
+{
+    return record;
+}
+
 bool Widget::isrecording(bool words) const
 {
     return itempage(words).record->text() == Recording;

@@ -1,5 +1,7 @@
 #include "textimport.h"
 
+#include "mbook.h"
+#include "mreader.h"
 #include "phonetickeys.h"
 #include "writefile.h"
 
@@ -44,46 +46,102 @@ static bool hasbarecr(const QByteArray &bytes)
     return false;
 }
 
+// The project keeps every character but the blanks (those of an incomplete
+// last record aside), in two bytes.
+static qint64 storedbytes(const QString &content)
+{
+    qint64 characters = 0;
+    for (const QChar c : content) {
+        if (!c.isSpace())
+            ++characters;
+    }
+    return characters * 2;
+}
+
+QString TextImport::named(const char *words, const char *sentences) const
+{
+    return QString::fromUtf8(kind == Words ? words : sentences);
+}
+
+bool TextImport::decode(const QString &path, QString &content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(named("单词文件打不开", "句子文件打不开！"));
+    // No project could hold more text than its file ceiling.
+    if (file.size() > MReader::filelimit)
+        return refuse(named("单词文件太大，无法导入", "句子文件太大，无法导入"));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return refuse(named("单词文件打不开", "句子文件打不开！"));
+    QTextCodec::ConverterState state;
+    content = QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    if (state.invalidChars > 0 || state.remainingChars > 0)
+        return refuse(named("单词文件不是UTF-8格式，请将文件另存为UTF-8格式",
+                            "句子文件不是UTF-8格式，请将文件另存为UTF-8格式"));
+    if (hasbarecr(bytes))
+        return refuse(named("单词文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式",
+                            "句子文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式"));
+    return true;
+}
+
 bool TextImport::read(const QString &path)
 {
     records.clear();
     text.clear();
-    const bool words = kind == Words;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(words ? QStringLiteral("单词文件打不开") : QStringLiteral("句子文件打不开！"));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return refuse(words ? QStringLiteral("单词文件打不开") : QStringLiteral("句子文件打不开！"));
-    QTextCodec::ConverterState state;
-    const QString content = QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
-    if (state.invalidChars > 0 || state.remainingChars > 0)
-        return refuse(words ? QStringLiteral("单词文件不是UTF-8格式，请将文件另存为UTF-8格式")
-                            : QStringLiteral("句子文件不是UTF-8格式，请将文件另存为UTF-8格式"));
-    if (hasbarecr(bytes))
-        return refuse(words ? QStringLiteral("单词文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式")
-                            : QStringLiteral("句子文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式"));
-
-    const int size = words ? 3 : 2;
+    QString content;
+    if (!decode(path, content))
+        return false;
+    if (storedbytes(content) > MReader::filelimit)
+        return refusetoomany();
     QStringList record;
-    for (const QStringRef &raw : content.splitRef(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed().toString();
-        if (line.isEmpty())
-            continue;
-        record.append(line);
-        const int number = records.size() + 1;
-        if (words && record.size() == 2) {
-            if (!line.startsWith(QLatin1Char('[')) || !line.endsWith(QLatin1Char(']')))
-                return refuse(QStringLiteral("第 %1 个单词的音标格式错误，单词：").arg(number) + record.first());
-            record[1] = PhoneticKeys::map(line, 1);
-        }
-        if (record.size() == size) {
-            record.append((words ? QStringLiteral("w%1.mp3") : QStringLiteral("s%1.mp3")).arg(number));
-            records.append(record);
-            record.clear();
-        }
+    int number = 0;
+    for (int start = 0; start <= content.size();) {
+        int end = content.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = content.size();
+        const QStringRef line = content.midRef(start, end - start).trimmed();
+        start = end + 1;
+        ++number;
+        // A field the project file could not read back.
+        if (line.size() > MReader::stringlimit / 2)
+            return refuse(named("单词文件第 %1 行太长，无法导入", "句子文件第 %1 行太长，无法导入").arg(number));
+        if (!line.isEmpty() && !add(line.toString(), record))
+            return false;
     }
     return true;
+}
+
+bool TextImport::add(const QString &line, QStringList &record)
+{
+    const bool words = kind == Words;
+    record.append(line);
+    const int number = records.size() + 1;
+    if (words && record.size() == 2) {
+        if (!line.startsWith(QLatin1Char('[')) || !line.endsWith(QLatin1Char(']')))
+            return refuse(QStringLiteral("第 %1 个单词的音标格式错误，单词：").arg(number) + record.first());
+        record[1] = PhoneticKeys::map(line, 1);
+    }
+    if (record.size() == (words ? 3 : 2)) {
+        record.append((words ? QStringLiteral("w%1.mp3") : QStringLiteral("s%1.mp3")).arg(number));
+        records.append(record);
+        record.clear();
+    }
+    return true;
+}
+
+bool TextImport::fitsin(MBook book)
+{
+    if (kind == Words)
+        book.replacewords(records);
+    else
+        book.replacesentences(records);
+    return book.writable() || refusetoomany();
+}
+
+bool TextImport::refusetoomany()
+{
+    return refuse(named("单词太多，项目文件装不下，无法导入", "句子太多，项目文件装不下，无法导入"));
 }
 
 bool TextImport::writelisting(const QString &folder)
@@ -95,7 +153,7 @@ bool TextImport::writelisting(const QString &folder)
     const QByteArray bytes = listing.toUtf8();
     const auto raw = [&bytes](QDataStream &out) { out.writeRawData(bytes.constData(), bytes.size()); };
     if (!writefile(folder + QDir::separator() + listingname(), raw)) {
-        text = kind == Words ? QStringLiteral("无法生成单词列表") : QStringLiteral("无法生成句子列表！");
+        text = named("无法生成单词列表", "无法生成句子列表！");
         return false;
     }
     return true;

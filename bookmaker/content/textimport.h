@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class MBook;
+
 // Reads a word file (three lines a word: word, transcription in square
 // brackets, meaning) or a sentence file (two lines: sentence, translation),
 // UTF-8, blank lines skipped anywhere. The whole file is read before anything
@@ -16,10 +18,15 @@ public:
 
     explicit TextImport(Kind kind);
 
-    // False with message() set when the file cannot be opened, is not UTF-8
-    // or holds a transcription without its brackets. An incomplete last
-    // record is dropped.
+    // False with message() set when the file cannot be opened, is larger
+    // than a project file can be, is not UTF-8, holds more text or has a
+    // line longer than a project can hold or holds a transcription without
+    // its brackets.
+    // An incomplete last record is dropped.
     bool read(const QString &path);
+    // False with message() set when the book, with the items read in place
+    // of its words (or sentences), could not be saved and read back.
+    bool fitsin(MBook book);
     QString message() const;
     // Word items [word, transcription, meaning, "w<N>.mp3"] or sentence items
     // [sentence, translation, "s<N>.mp3"], N counted from 1.
@@ -32,6 +39,12 @@ public:
 
 private:
     bool refuse(const QString &text);
+    bool refusetoomany();
+    bool decode(const QString &path, QString &content);
+    // Adds a non-blank line to the record, and a complete record to the items.
+    bool add(const QString &line, QStringList &record);
+    // The text for this kind of file.
+    QString named(const char *words, const char *sentences) const;
 
     Kind kind;
     QList<QStringList> records;

@@ -36,6 +36,7 @@ Widget::Widget(QWidget *parent, const QString &bannerhost, const QString &banner
     fitscreen();
     initbtn();
     setstarttexts();
+    limititemfields();
     setpictures();
     makescenes();
     connectviews();

@@ -39,6 +39,9 @@ public:
                     const QString &bannerfolder = QString());
     ~Widget() override;
 
+    // The recorder of the words' and sentences' sounds.
+    const MRecord &recorder() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -248,6 +251,7 @@ private:
     ItemPage itempage(bool words) const;
     QString soundfile(bool words, int row) const;
     void reloaditems(bool words);
+    void limititemfields();
     void rowchanged(bool words, int row);
     void storeitem(bool words, int row);
     void clearitems(bool words);

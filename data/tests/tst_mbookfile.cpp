@@ -53,6 +53,8 @@ private slots:
     void writefailure_data();
     void writefailure();
     void unwritable();
+    void unreadable_data();
+    void unreadable();
     void hostile_data();
     void hostile();
     void countceiling();
@@ -270,6 +272,45 @@ void tst_mbookfile::unwritable()
              "a file was written into a missing folder");
     QVERIFY2(!richbook().write(folder.root(), true), "a folder was replaced");
     QVERIFY2(QFileInfo(folder.root()).isDir(), "the folder is gone");
+}
+
+void tst_mbookfile::unreadable_data()
+{
+    QTest::addColumn<int>("wordsize");
+    QTest::addColumn<int>("picturesize");
+    QTest::addColumn<int>("pictures");
+    QTest::addColumn<bool>("readable");
+    const int longest = int(MReader::stringlimit / 2);
+    const int largest = int(MReader::byteslimit);
+    QTest::newRow("longest word, largest picture") << longest << largest << 1 << true;
+    QTest::newRow("word past the string ceiling") << longest + 1 << 0 << 0 << false;
+    QTest::newRow("picture past its ceiling") << 1 << largest + 1 << 1 << false;
+    QTest::newRow("pictures past the file ceiling") << 1 << largest << 3 << false;
+}
+
+// A record the reader would refuse is told apart before it is written, and
+// never written.
+void tst_mbookfile::unreadable()
+{
+    QFETCH(int, wordsize);
+    QFETCH(int, picturesize);
+    QFETCH(int, pictures);
+    QFETCH(bool, readable);
+    MBook book;
+    book.addword(QStringList() << QString(wordsize, QLatin1Char('a')) << "[a]" << "a" << "w1.mp3");
+    const QByteArray picture(picturesize, 'p');
+    if (pictures > 0)
+        book.setshowpic1(picture);
+    if (pictures > 1)
+        book.setshowpic2(picture);
+    if (pictures > 2)
+        book.setshowpic3(picture);
+    QVERIFY2(book.writable() == readable, readable ? "a readable record was taken for unreadable"
+                                                   : "an unreadable record was taken for readable");
+    const QString path = folder.path("book.pro");
+    QVERIFY2(book.write(path, false) == readable, "the write did not do what writable() told");
+    QVERIFY2(QFile::exists(path) == readable, readable ? "the readable record was not written"
+                                                       : "an unreadable record was written");
 }
 
 // Files that claim more than any real one, made sparse: refused at once and

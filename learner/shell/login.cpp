@@ -4,6 +4,7 @@
 #include "ui_widget.h"
 
 #include "pictures.h"
+#include "saveleftovers.h"
 
 #include <QDateTime>
 
@@ -24,6 +25,9 @@ void Widget::on_pushButton_2_clicked()
         showmessage(QStringLiteral("密码不正确"));
         return;
     }
+    // What an interrupted save of this user's files left goes now.
+    removesaveleftovers(path);
+    removesaveleftovers(usersettingspath());
     // Nothing of the previous user's plan state carries over.
     ui->radioButton->setEnabled(true);
     ui->listWidget_6->clear();

@@ -1,6 +1,7 @@
 // Times the bookmaker window on a large textbook: importing 20,000 words from
 // a text file and generating the textbook from them (the sound files are
-// made beforehand, empty, and not timed). Prints milliseconds; asserts nothing.
+// made beforehand, empty, and not timed), then importing files a project
+// cannot hold. Prints milliseconds; asserts nothing.
 
 #include "bookmakerfiles.h"
 #include "dialogdriver.h"
@@ -31,6 +32,18 @@ qint64 timed(Widget &window, const char *button, DialogDriver &driver)
     if (!run(&window, button, driver))
         out << "dialogs left unanswered after " << button << Qt::endl;
     return timer.elapsed();
+}
+
+// Imports the file over the words there, and tells how long it took and what was shown.
+void importover(Widget &window, const QString &file, const char *what)
+{
+    DialogDriver driver;
+    answerinput(driver, QStringLiteral("ok"));
+    answerchooser(driver, file);
+    QString message;
+    driver.readmessage(&message);
+    const qint64 ms = timed(window, "pushButton_37", driver);
+    out << "importing " << what << ": " << ms << " ms (" << message << ")" << Qt::endl;
 }
 } // namespace
 
@@ -73,6 +86,13 @@ int main(int argc, char **argv)
     out << "both files: " << QFileInfo(material + "/book.zemBook").size() + QFileInfo(material + "/rand.zemBook").size()
         << " bytes" << Qt::endl;
     out << "import and generation: " << importms + generatems << " ms" << Qt::endl;
+
+    writefile(sources + "/line.txt", QByteArray(10 << 20, 'a'));
+    importover(window, sources + "/line.txt", "one line of 10 MB");
+    writefile(sources + "/longword.txt", QByteArray(10 << 20, 'a') + "\n[a]\n一\n");
+    importover(window, sources + "/longword.txt", "a word of 10 MB");
+    writefile(sources + "/many.txt", wordfile(1200000));
+    importover(window, sources + "/many.txt", "1.2 M words");
     window.close();
     QFile::remove(bookmakerfiles::settingspath());
     return 0;

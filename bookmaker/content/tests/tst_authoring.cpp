@@ -2,6 +2,7 @@
 #include "checkreturn.h"
 #include "dialogdriver.h"
 #include "mbook.h"
+#include "mreader.h"
 #include "muser.h"
 #include "shownpicture.h"
 #include "soundcheck.h"
@@ -11,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QDialog>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -41,7 +43,12 @@ private slots:
     void unwritableproject_data();
     void unwritableproject();
     void importsaved();
-    void unreadablesave();
+    void refusedimport_data();
+    void refusedimport();
+    void unsavedfolderchange_data();
+    void unsavedfolderchange();
+    void unsavedclose_data();
+    void unsavedclose();
     void finishedfolder();
     void halfgenerated();
     void damagedproject();
@@ -51,6 +58,7 @@ private slots:
     void sentenceimport();
     void reimportkeepssounds();
     void wordediting();
+    void longfields();
     void nextwithoutsound();
     void staleassociation();
     void association();
@@ -91,6 +99,12 @@ private:
     bool importwords(const QByteArray &file, const QString &confirm = QString());
     bool importsentences(const QByteArray &file, const QString &confirm = QString());
     void clickview(const char *view);
+    // Waits until the window's recorder has captured ms milliseconds.
+    bool captured(qint64 ms) const;
+    bool blockproject(const QString &how, bool blocked);
+    bool stillblocked(const QString &how) const;
+    // Closes the window while the driver answers its dialogs.
+    bool closewindow(DialogDriver &driver);
     QStringList rows(const char *name) const;
     // Closes the window, which saves the project, and reads it back.
     MBook savedproject();
@@ -256,15 +270,12 @@ static QSize jpegsize(const QByteArray &bytes)
 // Whether a sound of the pulse server plays within a few seconds.
 static bool soundplays()
 {
-    for (int i = 0; i < 100; ++i) {
+    return QTest::qWaitFor([] {
         QProcess pactl;
         pactl.start("pactl", QStringList() << "list" << "short" << "sink-inputs");
         pactl.waitForFinished(5000);
-        if (!pactl.readAllStandardOutput().trimmed().isEmpty())
-            return true;
-        QTest::qWait(50);
-    }
-    return false;
+        return !pactl.readAllStandardOutput().trimmed().isEmpty();
+    }, 5000);
 }
 
 void tst_authoring::mainroad()
@@ -316,12 +327,14 @@ void tst_authoring::mainroad()
     QVERIFY(click("pushButton_32"));
     QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("停止"));
     for (const char *other : {"pushButton_34", "pushButton_46", "pushButton_35"})
-        QVERIFY2(!find<QPushButton>(other)->isEnabled(), qPrintable(QString(other) + " is offered while recording"));
-    QTest::qWait(1200);
+        QVERIFY2(!find<QPushButton>(other)->isEnabled(), other);
+    QVERIFY2(captured(1200), "the recorder captured too little");
+    const double seconds = window->recorder().capturedms() / 1000.0;
     QVERIFY(click("pushButton_32"));
     QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("录音"));
     const double recorded = soundcheck::seconds(material("w1.mp3"));
-    QVERIFY2(recorded > 0.6 && recorded < 4, qPrintable(QString("w1.mp3 lasts %1 s").arg(recorded)));
+    QVERIFY2(recorded > 0.6 * seconds && recorded < 1.4 * seconds,
+             qPrintable(QString("w1.mp3 lasts %1 s after %2 s were captured").arg(recorded).arg(seconds)));
     QVERIFY2(find<QPushButton>("pushButton_34")->isEnabled() && find<QPushButton>("pushButton_35")->isEnabled(),
              "listening and deleting are not offered after recording");
     QVERIFY(click("pushButton_34"));
@@ -348,7 +361,7 @@ void tst_authoring::mainroad()
     QVERIFY(run("pushButton_156", copy));
     list("listWidget_6")->setCurrentRow(1);
     QVERIFY(click("pushButton_155"));
-    QTest::qWait(800);
+    QVERIFY2(captured(800), "the recorder captured too little");
     QVERIFY(click("pushButton_155"));
     QVERIFY2(soundcheck::seconds(material("s2.mp3")) > 0.4, "s2.mp3 does not decode");
     shot("page5-sentences");
@@ -514,20 +527,153 @@ void tst_authoring::importsaved()
     QVERIFY2(project.wordcount() == 1, "the imported words were not stored in book.pro");
 }
 
-// A word past the reader's string ceiling is never saved into book.pro.
-void tst_authoring::unreadablesave()
+void tst_authoring::refusedimport_data()
 {
-    QVERIFY(startproject(1, 0));
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("picturebytes");
+    QTest::addColumn<QString>("message");
+    const QString toolong = QStringLiteral("单词文件第 1 行太长，无法导入");
+    QTest::newRow("word past the string ceiling")
+        << QByteArray(int(MReader::stringlimit / 2) + 1, 'a') + "\n[a]\n一\n" << 0 << toolong;
+    QTest::newRow("one line of 10 MB") << QByteArray(10 << 20, 'a') << 0 << toolong;
+    // Three pictures fill the project file up to 64 KiB below its ceiling.
+    QTest::newRow("project past its file ceiling")
+        << wordfile(2000) << int(MReader::byteslimit - (64 << 10) / 3)
+        << QStringLiteral("单词太多，项目文件装不下，无法导入");
+}
+
+// An import the project could not read back is refused before the old words
+// are cleared; book.pro and the listing stay as they were.
+void tst_authoring::refusedimport()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, picturebytes);
+    QFETCH(QString, message);
+    MBook project;
+    project.addword(QStringList() << "old" << "[o]" << QStringLiteral("旧") << "w1.mp3");
+    if (picturebytes > 0) {
+        project.setshowpic1(QByteArray(picturebytes, 'p'));
+        project.setshowpic2(QByteArray(picturebytes, 'p'));
+        project.setshowpic3(QByteArray(picturebytes, 'p'));
+    }
+    QVERIFY2(project.write(material("book.pro"), false), "the starting project was not written");
+    const QByteArray before = readall(material("book.pro"));
+    start();
+    QVERIFY(click("pushButton_23"));
+    QVERIFY(writefile(path("sources/words.txt"), file));
     DialogDriver driver;
     answerinput(driver, "ok");
-    QVERIFY(writefile(path("sources/words.txt"), QByteArray(524289, 'a') + "\n[a]\n一\n"));
     answerchooser(driver, path("sources/words.txt"));
     QString shown;
     driver.readmessage(&shown);
     QVERIFY(run("pushButton_37", driver));
+    QCOMPARE(shown, message);
+    QVERIFY2(rows("listWidget") == QStringList() << "w1_old", "the old words left the list");
+    QVERIFY2(!QFile::exists(material("_words_.txt")), "a refused import wrote its listing");
+    QVERIFY2(readall(material("book.pro")) == before, "a refused import changed book.pro");
+    QVERIFY2(savedproject().word(0).value(0) == "old", "the old word was not kept");
+}
+
+bool tst_authoring::captured(qint64 ms) const
+{
+    return QTest::qWaitFor([&] { return window->recorder().capturedms() >= ms; }, 10000);
+}
+
+bool tst_authoring::closewindow(DialogDriver &driver)
+{
+    driver.start();
+    window->close();
+    return driver.done();
+}
+
+// Makes book.pro unwritable (or writable again): a folder in its place, or a
+// file in place of the material folder.
+bool tst_authoring::blockproject(const QString &how, bool blocked)
+{
+    if (how == "folder") {
+        QFile::remove(material("book.pro"));
+        QDir folder(path("material"));
+        return blocked ? folder.mkdir("book.pro") : folder.rmdir("book.pro");
+    }
+    if (!blocked)
+        return QFile::remove(path("material")) && QDir(dir->path()).mkdir("material");
+    return QDir(path("material")).removeRecursively() && writefile(path("material"), "not a folder");
+}
+
+// Whether what blocked book.pro is still there.
+bool tst_authoring::stillblocked(const QString &how) const
+{
+    return how == "folder" ? QFileInfo(material("book.pro")).isDir() : QFileInfo(path("material")).isFile();
+}
+
+void tst_authoring::unsavedfolderchange_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("folder named book.pro") << "folder";
+    QTest::newRow("file named as the material folder") << "file";
+}
+
+// A project that cannot be saved keeps the material folder, and the edits
+// reach book.pro once it can.
+void tst_authoring::unsavedfolderchange()
+{
+    QFETCH(QString, how);
+    QVERIFY(startproject(1, 0));
+    QVERIFY(click("pushButton_23"));
+    find<QLineEdit>("lineEdit_2")->setText("edited meaning");
+    QVERIFY(blockproject(how, true));
+    DialogDriver driver;
+    QString shown;
+    driver.readmessage(&shown);
+    bool chooser = false;
+    driver.add("fd_Dialog", [&chooser](QDialog *dialog) {
+        chooser = true;
+        dialog->close();
+    });
+    textbookfixture::run(window.data(), "pushButton_genggaisucai", driver);
     QCOMPARE(shown, QStringLiteral("项目文件无法写入：") + material("book.pro"));
-    MBook project;
-    QVERIFY2(project.readproject(material("book.pro")), "a book.pro its reader refuses was written");
+    QVERIFY2(!chooser, "another folder was offered after the save failed");
+    QVERIFY2(stillblocked(how), "what blocked book.pro was replaced");
+    QVERIFY2(text("label_sucaiweizhi") == path("material"), "the material folder changed without a save");
+    QVERIFY2(rows("listWidget") == QStringList() << "w1_word1", "the words left the list");
+
+    QVERIFY(blockproject(how, false));
+    QVERIFY2(savedproject().word(0).value(2) == "edited meaning", "the edit was lost");
+}
+
+void tst_authoring::unsavedclose_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("folder named book.pro, stay") << "folder" << "no";
+    QTest::newRow("folder named book.pro, close anyway") << "folder" << "ok";
+    QTest::newRow("file named as the material folder, stay") << "file" << "no";
+}
+
+// Closing with a project that cannot be saved says so and asks; the window
+// stays unless "ok" is typed, and nothing is written over.
+void tst_authoring::unsavedclose()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, answer);
+    QVERIFY(startproject(1, 0));
+    QVERIFY(click("pushButton_23"));
+    find<QLineEdit>("lineEdit_2")->setText("edited meaning");
+    QVERIFY(blockproject(how, true));
+    DialogDriver driver;
+    QString shown;
+    driver.readmessage(&shown);
+    answerinput(driver, answer);
+    QVERIFY2(closewindow(driver), "closing did not ask whether to close anyway");
+    QCOMPARE(shown, QStringLiteral("项目文件无法写入：") + material("book.pro"));
+    QVERIFY2(stillblocked(how), "what blocked book.pro was replaced");
+    if (answer == "ok") {
+        QVERIFY2(!window->isVisible(), "the window stayed after \"ok\"");
+        return;
+    }
+    QVERIFY2(window->isVisible(), "the window closed with its project unsaved");
+    QVERIFY(blockproject(how, false));
+    QVERIFY2(savedproject().word(0).value(2) == "edited meaning", "the edit was lost");
 }
 
 void tst_authoring::finishedfolder()
@@ -721,6 +867,34 @@ void tst_authoring::wordediting()
     const MBook project = savedproject();
     QCOMPARE(project.word(2), QStringList() << "word3" << "[]" << "meaning 3" << "w3.mp3");
     QCOMPARE(project.word(3).value(1), QStringLiteral("[wæd]"));
+}
+
+// Fields as long as a project holds are shown, stored and saved whole;
+// typing cannot make them longer.
+void tst_authoring::longfields()
+{
+    const int longest = int(MReader::stringlimit / 2);
+    const QByteArray transcription(longest - 2, 'e');
+    const QByteArray meaning(longest, 'm');
+    const QByteArray translation(longest, 't');
+    start();
+    QVERIFY(click("pushButton_shengchengxiangmu"));
+    QVERIFY(click("pushButton_23"));
+    QVERIFY(importwords("one\n[" + transcription + "]\n" + meaning + "\ntwo\n[t]\n二\n"));
+    list("listWidget")->setCurrentRow(1);
+    list("listWidget")->setCurrentRow(0);
+    QVERIFY2(find<QLineEdit>("lineEdit_2")->text() == QString(meaning), "the long meaning was cut in its field");
+    QTest::keyClicks(find<QLineEdit>("lineEdit_2"), "x");
+    QTest::keyClicks(find<QLineEdit>("lineEdit"), "x");
+    QVERIFY(click("pushButton_22"));
+    QVERIFY(importsentences("Go!\n" + translation + "\n"));
+    QTest::keyClicks(find<QLineEdit>("lineEdit_3"), "x");
+    QVERIFY(click("pushButton_baocun_8"));
+    QVERIFY(click("pushButton_23"));
+    const MBook project = savedproject();
+    QVERIFY2(project.word(0).value(1) == "[" + QString(transcription) + "]", "the long transcription was not kept whole");
+    QVERIFY2(project.word(0).value(2) == QString(meaning), "the long meaning was not kept whole");
+    QVERIFY2(project.sentence(0).value(1) == QString(translation), "the long translation was not kept whole");
 }
 
 void tst_authoring::nextwithoutsound()
@@ -925,12 +1099,12 @@ static QString unreadable(const QString &path)
 void tst_authoring::camerapicture()
 {
     QVERIFY(writefile(path("sources/photo.jpg"), jpegfile(Qt::red, 6000, 4000)));
-    startproject(0, 0);
-    click("pushButton");
+    QVERIFY(startproject(0, 0));
+    QVERIFY(click("pushButton"));
     QVERIFY2(choosepicture("pushButton_xuantu", path("sources/photo.jpg")), "the cover's chooser was left open");
     QVERIFY2(haspicture("graphicsView", QSize(175, 131)), "the cover page does not show the photo at its view's size");
     QVERIFY2(showncolor("graphicsView").red() > 200, "the cover page shows another picture than the photo");
-    click("pushButton_2");
+    QVERIFY(click("pushButton_2"));
     QVERIFY2(choosepicture("pushButton_xuantu_2", path("sources/photo.jpg")), "the display's chooser was left open");
     QVERIFY2(showncolor("graphicsView_7").red() > 200, "the display page does not show the photo");
 
@@ -970,14 +1144,14 @@ void tst_authoring::unreadablepicture()
     QFETCH(QByteArray, bytes);
     QVERIFY(writefile(path("sources/good.jpg"), jpegfile(Qt::blue, 640, 480)));
     QVERIFY(writefile(path("sources/bad.jpg"), bytes));
-    startproject(0, 0);
-    click(label == "label_tupianweizhi" ? "pushButton" : "pushButton_2");
+    QVERIFY(startproject(0, 0));
+    QVERIFY(click(label == "label_tupianweizhi" ? "pushButton" : "pushButton_2"));
     QVERIFY2(choosepicture(button, path("sources/good.jpg")), "the chooser was left open");
     QString shown;
     DialogDriver bad;
     answerchooser(bad, path("sources/bad.jpg"));
     bad.readmessage(&shown);
-    run(button, bad);
+    QVERIFY(run(button, bad));
     QVERIFY2(shown == unreadable(path("sources/bad.jpg")), qPrintable("no refusal of the file, but: " + shown));
     QVERIFY2(text(label) == path("sources/good.jpg"), "the refused file replaced the chosen picture's path");
     QVERIFY2(showncolor(view).blue() > 200, "the refused file replaced the picture shown");
@@ -988,8 +1162,8 @@ void tst_authoring::unreadablepicture()
 void tst_authoring::vanishedpicture()
 {
     QVERIFY(writefile(path("sources/cover.jpg"), jpegfile(Qt::red, 640, 480)));
-    startproject(0, 0);
-    click("pushButton");
+    QVERIFY(startproject(0, 0));
+    QVERIFY(click("pushButton"));
     QVERIFY2(choosepicture("pushButton_xuantu", path("sources/cover.jpg")), "the cover's chooser was left open");
     QVERIFY(QFile::remove(path("sources/cover.jpg")));
     QVERIFY2(clickmessage("pushButton_wancheng") == unreadable(path("sources/cover.jpg")),
@@ -1023,7 +1197,7 @@ void tst_authoring::findencoder()
     answerchooser(found, path("sources/bin"));
     QVERIFY(run("pushButton_32", found));
     QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("停止"));
-    QTest::qWait(500);
+    QVERIFY2(captured(500), "the recorder captured too little");
     QVERIFY(click("pushButton_32"));
     QVERIFY2(soundcheck::seconds(material("w1.mp3")) > 0.2, "no MP3 through the encoder found");
     window.reset();
@@ -1061,7 +1235,7 @@ void tst_authoring::recordrefused()
     QVERIFY(click("pushButton_23"));
     QVERIFY(click("pushButton_32"));
     QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("停止"));
-    QTest::qWait(300);
+    QVERIFY2(captured(300), "the recorder captured too little");
     if (encoder.isEmpty())
         QVERIFY(QFile::remove(lame));
     QString shown;
@@ -1145,7 +1319,7 @@ void tst_authoring::pagechangestopsrecording()
     QVERIFY(startproject(0, 1));
     QVERIFY(click("pushButton_155"));
     QCOMPARE(find<QPushButton>("pushButton_155")->text(), QStringLiteral("停止"));
-    QTest::qWait(300);
+    QVERIFY2(captured(300), "the recorder captured too little");
     QVERIFY(click("pushButton_23"));
     QCOMPARE(find<QPushButton>("pushButton_155")->text(), QStringLiteral("录音"));
     QVERIFY(click("pushButton_22"));

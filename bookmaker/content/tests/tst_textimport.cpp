@@ -1,3 +1,5 @@
+#include "mbook.h"
+#include "mreader.h"
 #include "phonetickeys.h"
 #include "textimport.h"
 
@@ -25,6 +27,9 @@ private slots:
     void refused();
     void missingfile();
     void large();
+    void longestfield();
+    void hugefile();
+    void pastfileceiling();
     void listing();
     void unwritablelisting();
     void fulllisting();
@@ -168,6 +173,28 @@ void tst_textimport::refused_data()
     QTest::newRow("CR-only sentences, CR at the end") << int(TextImport::Sentences)
         << QByteArray("Go!\n走！\r")
         << QString::fromUtf8("句子文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式");
+    const QByteArray longest(int(MReader::stringlimit / 2), 'a');
+    const QByteArray longer = longest + 'a';
+    // Lines longer than a project's field.
+    QTest::newRow("long word") << int(TextImport::Words) << QByteArray("a\n[a]\n一\n\n" + longer + "\n[a]\n一\n")
+                          << QString::fromUtf8("单词文件第 5 行太长，无法导入");
+    QTest::newRow("long transcription") << int(TextImport::Words) << QByteArray("a\n[" + longer + "]\n一\n")
+                                        << QString::fromUtf8("单词文件第 2 行太长，无法导入");
+    QTest::newRow("long meaning in Chinese") << int(TextImport::Words)
+        << QByteArray("a\n[a]\n" + QString(longer.size(), QChar(0x4E00)).toUtf8() + "\n")
+        << QString::fromUtf8("单词文件第 3 行太长，无法导入");
+    QTest::newRow("long translation") << int(TextImport::Sentences) << QByteArray("Go!\n" + longer + "\n")
+                                      << QString::fromUtf8("句子文件第 2 行太长，无法导入");
+    QTest::newRow("long incomplete last sentence") << int(TextImport::Sentences)
+        << QByteArray("Go!\n走！\n" + longer) << QString::fromUtf8("句子文件第 3 行太长，无法导入");
+    QTest::newRow("one line of 10 MB") << int(TextImport::Words) << QByteArray(10 << 20, 'x')
+                                       << QString::fromUtf8("单词文件第 1 行太长，无法导入");
+    // Fifty of the longest lines: more text than a project file holds.
+    QByteArray lines;
+    for (int i = 0; i < 50; ++i)
+        lines += longest + '\n';
+    QTest::newRow("more text than a project holds") << int(TextImport::Sentences) << lines
+                                                    << QString::fromUtf8("句子太多，项目文件装不下，无法导入");
 }
 
 void tst_textimport::refused()
@@ -201,6 +228,49 @@ void tst_textimport::large()
     const Items items = import.items();
     QCOMPARE(items.size(), 50000);
     QCOMPARE(items.last(), word(50000, "word49999", "[wə:d]", "单词49999"));
+}
+
+// The longest field that is read back is taken, blanks around it aside.
+void tst_textimport::longestfield()
+{
+    const QByteArray longest(int(MReader::stringlimit / 2), 'a');
+    TextImport import(TextImport::Sentences);
+    QVERIFY2(import.read(write(" \t" + longest + "  \n走！\n")), qPrintable(import.message()));
+    QVERIFY2(import.items().value(0).value(0) == QString(longest), "the longest readable sentence was not taken");
+}
+
+// A file past the project file's ceiling is refused before it is read.
+void tst_textimport::hugefile()
+{
+    const QString path = dir->filePath("huge.txt");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(MReader::filelimit + 1));
+    file.close();
+    TextImport import(TextImport::Sentences);
+    QVERIFY2(!import.read(path), "a file larger than any project was read");
+    QCOMPARE(import.message(), QString::fromUtf8("句子文件太大，无法导入"));
+}
+
+// Items that would push the project past its file ceiling are refused.
+void tst_textimport::pastfileceiling()
+{
+    MBook book;
+    book.setshowpic1(QByteArray(int(MReader::byteslimit), 'p'));
+    book.setshowpic2(QByteArray(int(MReader::byteslimit), 'p'));
+    book.setshowpic3(QByteArray(int(MReader::byteslimit) - (64 << 10), 'p'));
+    QVERIFY2(book.writable(), "the book without words does not fit");
+    QByteArray file;
+    for (int i = 0; i < 2000; ++i)
+        file += "word" + QByteArray::number(i) + "\n[w5:d]\n单词\n";
+    TextImport import(TextImport::Words);
+    QVERIFY(import.read(write(file)));
+    QVERIFY2(!import.fitsin(book), "words past the file ceiling were taken");
+    QCOMPARE(import.message(), QString::fromUtf8("单词太多，项目文件装不下，无法导入"));
+    QVERIFY2(import.items().isEmpty(), "items left from a refused import");
+
+    TextImport few(TextImport::Words);
+    QVERIFY(few.read(write("hat\n[h1t]\n帽子\n")));
+    QVERIFY2(few.fitsin(book), qPrintable(few.message()));
 }
 
 void tst_textimport::listing()

@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QSysInfo>
 #include <QtTest>
 
 
@@ -49,6 +50,7 @@ private slots:
     void damaged();
     void unreadablebook_data();
     void unreadablebook();
+    void loginleftovers();
     void failedsave_data();
     void failedsave();
     void textbook_data();
@@ -660,6 +662,35 @@ void tst_login::unreadablebook()
     window.reset();
     QVERIFY2(readall(path("u.zbu")) == user, "the user file was saved");
     QVERIFY2(!QFile::exists(path("u.ini")), "settings were written");
+}
+
+// A lock naming a process that cannot exist, on this host.
+static bool plantleftover(const QString &path)
+{
+    return testfiles::writeall(path, "4194305\nlearner\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+}
+
+// Logging in removes what interrupted saves of the user's file and settings
+// left; the files themselves and other names stay.
+void tst_login::loginleftovers()
+{
+    QVERIFY(testfiles::writereader(path("u.zbu"), QStringLiteral("U")));
+    testfiles::writesettings(path("u.ini"), {{QStringLiteral("spin/s1"), 7}});
+    const QStringList leftovers = {"u.zbu.aB3xYz", "u.zbu.lock", "u.ini.Qw9eRt", "u.ini.lock"};
+    const QStringList strangers = {"v.zbu.aB3xYz", "u.zbu.aB3xYz1", "u.zbu.a-3xYz", "u.zbu.bak", "uu.ini.Qw9eRt"};
+    for (const QString &name : leftovers + strangers)
+        QVERIFY2(plantleftover(path(name)), qPrintable("could not plant " + name));
+    const QByteArray user = readall(path("u.zbu"));
+    const QByteArray settings = readall(path("u.ini"));
+    start({path("u.zbu")}, 0);
+    login(QStringLiteral("pw"));
+    QVERIFY2(stack()->currentIndex() != 0, "the user was not logged in");
+    for (const QString &name : leftovers)
+        QVERIFY2(!QFile::exists(path(name)), qPrintable(name + " stayed after the login"));
+    for (const QString &name : strangers)
+        QVERIFY2(QFile::exists(path(name)), qPrintable(name + ", no leftover of this user, was removed"));
+    QVERIFY2(readall(path("u.zbu")) == user, "the login changed the user file");
+    QVERIFY2(readall(path("u.ini")) == settings, "the login changed the settings");
 }
 
 void tst_login::failedsave_data()
