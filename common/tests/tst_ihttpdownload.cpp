@@ -1,6 +1,8 @@
+#include "endlessserver.h"
 #include "ihttpdownload.h"
 #include "testserver.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTcpSocket>
@@ -14,6 +16,46 @@ const int settle = 1500;
 QSet<QString> asset(const QStringList &list)
 {
     return QSet<QString>(list.begin(), list.end());
+}
+
+// The banner's limits for a picture.
+const qint64 picturecap = 4 * 1024 * 1024;
+const int picturedeadline = 30000;
+
+// A figure of this process's memory from /proc/self/status, in KiB (-1 when unknown).
+qint64 memorykib(const QByteArray &field)
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// Starts the peak (VmHWM) afresh at the memory now resident.
+bool resetpeak()
+{
+    QFile refs("/proc/self/clear_refs");
+    return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
+}
+
+QString memorygrowth(qint64 beforekib)
+{
+    const qint64 peak = memorykib("VmHWM");
+    return QString("peak memory %1 MiB, grown by %2 MiB").arg(peak >> 10).arg((peak - beforekib) >> 10);
+}
+
+QByteArray endlessheader()
+{
+    return "HTTP/1.1 200 OK\r\n";
+}
+
+QByteArray headerlines()
+{
+    return QByteArray("X-Filler: " + QByteArray(1000, 'x') + "\r\n").repeated(64);
 }
 
 QByteArray content(const QString &path)
@@ -42,6 +84,9 @@ private slots:
     void timeout();
     void deadline();
     void refusedserver();
+    void endless_data();
+    void endless();
+    void closedduringheader();
 
 private:
     QString target() const;
@@ -116,7 +161,7 @@ void tst_iHttpDownload::refused_data()
     QTest::newRow("truncated body") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nabc")
                                     << QByteArray("abc");
     QTest::newRow("huge content length")
-        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 99999999999999\r\n\r\nabc") << QByteArray("abc");
+        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 99999999999999\r\n\r\nabc") << QByteArray();
     QTest::newRow("garbage status line") << QByteArray("NONSENSE\r\n\r\n") << QByteArray();
     QTest::newRow("no answer at all") << QByteArray() << QByteArray();
 }
@@ -240,6 +285,56 @@ void tst_iHttpDownload::refusedserver()
     downloader.download(url, target());
     QVERIFY2(!finished.wait(settle), "no server, no finished()");
     QVERIFY2(content(target()).isEmpty(), "an empty file is left");
+}
+
+void tst_iHttpDownload::endless_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<QByteArray>("unit");
+    QTest::newRow("endless body") << QByteArray("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n")
+                                  << QByteArray(64 * 1024, 'x');
+    QTest::newRow("endless header") << endlessheader() << headerlines();
+}
+
+// However fast the bytes come, the download is given up while they arrive,
+// and memory does not grow with them.
+void tst_iHttpDownload::endless()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(QByteArray, unit);
+    EndlessServer endless(head, unit);
+    QVERIFY2(resetpeak(), "the peak memory figure could not be reset");
+    const qint64 before = memorykib("VmRSS");
+    iHttpDownload downloader;
+    downloader.setlimits(picturecap, picturedeadline);
+    QSignalSpy finished(&downloader, &iHttpDownload::finished);
+    downloader.download(endless.url() + "/x", target());
+    QTRY_VERIFY2_WITH_TIMEOUT(endless.closed() == 1,
+                              qPrintable("the downloader did not close the endless connection; "
+                                         + memorygrowth(before)),
+                              picturedeadline + 10000);
+    QVERIFY2(memorykib("VmHWM") - before < 8 * 1024, qPrintable("memory grew with the bytes; " + memorygrowth(before)));
+    QVERIFY2(finished.isEmpty(), "an endless answer was reported as a finished download");
+    QVERIFY2(!downloader.running(), "the given-up download still runs");
+}
+
+// A program closed while a header keeps coming lets go of the connection at once.
+void tst_iHttpDownload::closedduringheader()
+{
+    EndlessServer endless(endlessheader(), headerlines());
+    QElapsedTimer clock;
+    {
+        iHttpDownload downloader;
+        downloader.setlimits(picturecap, picturedeadline);
+        downloader.download(endless.url() + "/x", target());
+        QTRY_VERIFY2_WITH_TIMEOUT(endless.sent() > 0, "the endless header never started", 10000);
+        clock.start();
+    }
+    const qint64 closing = clock.elapsed();
+    QTRY_VERIFY2_WITH_TIMEOUT(endless.closed() == 1,
+                              qPrintable(QString("the connection outlived the downloader (closing took %1 ms, %2 MiB sent)")
+                                             .arg(closing).arg(endless.sent() >> 20)),
+                              5000);
 }
 
 QTEST_MAIN(tst_iHttpDownload)
