@@ -75,6 +75,8 @@ private slots:
 
     void success_data();
     void success();
+    void rawsuccess_data();
+    void rawsuccess();
     void refused_data();
     void refused();
     void nothingsent_data();
@@ -135,6 +137,28 @@ void tst_iHttpDownload::success_data()
     QTest::newRow("binary at the cap") << QByteArray(1000, char(0xFF));
 }
 
+void tst_iHttpDownload::rawsuccess_data()
+{
+    QTest::addColumn<QByteArray>("raw");
+    QTest::addColumn<QByteArray>("body");
+    QTest::newRow("body to the close") << QByteArray("HTTP/1.0 200 OK\r\n\r\nabc") << QByteArray("abc");
+    QTest::newRow("bare line feeds") << QByteArray("HTTP/1.1 200 OK\nContent-Length: 3\n\nabc") << QByteArray("abc");
+    QTest::newRow("bytes past the length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nabc")
+                                           << QByteArray("ab");
+}
+
+void tst_iHttpDownload::rawsuccess()
+{
+    QFETCH(QByteArray, raw);
+    QFETCH(QByteArray, body);
+    server->setraw("/x", raw);
+    iHttpDownload downloader;
+    QSignalSpy finished(&downloader, &iHttpDownload::finished);
+    downloader.download(server->url() + "/x", target());
+    QVERIFY2(finished.wait(10000), "a whole 200 answer did not end with finished()");
+    QVERIFY2(content(target()) == body, qPrintable("the file holds other bytes than the body: " + content(target())));
+}
+
 void tst_iHttpDownload::success()
 {
     QFETCH(QByteArray, body);
@@ -162,6 +186,11 @@ void tst_iHttpDownload::refused_data()
                                     << QByteArray("abc");
     QTest::newRow("huge content length")
         << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 99999999999999\r\n\r\nabc") << QByteArray();
+    QTest::newRow("chunked body") << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3\r\nabc\r\n0\r\n\r\n")
+                                  << QByteArray();
+    QTest::newRow("two lengths") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 3\r\nContent-Length: 4\r\n\r\nabcd")
+                                 << QByteArray();
+    QTest::newRow("negative length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: -3\r\n\r\nabc") << QByteArray();
     QTest::newRow("garbage status line") << QByteArray("NONSENSE\r\n\r\n") << QByteArray();
     QTest::newRow("no answer at all") << QByteArray() << QByteArray();
 }
