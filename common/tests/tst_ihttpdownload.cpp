@@ -1,3 +1,4 @@
+#include "checkreturn.h"
 #include "endlessserver.h"
 #include "ihttpdownload.h"
 #include "testserver.h"
@@ -10,9 +11,6 @@
 #include <QTest>
 
 namespace {
-// How long a download that must not succeed is given to show that it does not.
-const int settle = 1500;
-
 QSet<QString> asset(const QStringList &list)
 {
     return QSet<QString>(list.begin(), list.end());
@@ -58,6 +56,12 @@ QByteArray headerlines()
     return QByteArray("X-Filler: " + QByteArray(1000, 'x') + "\r\n").repeated(64);
 }
 
+// Waits for the download to end, successful or not.
+bool ended(const iHttpDownload &downloader)
+{
+    return QTest::qWaitFor([&] { return !downloader.running(); }, 10000);
+}
+
 QByteArray content(const QString &path)
 {
     QFile file(path);
@@ -92,7 +96,7 @@ private slots:
 
 private:
     QString target() const;
-    void dropswithin(int ms, const char *message);
+    bool dropswithin(int ms, const char *message);
 
     QTemporaryDir *dir = nullptr;
     TestServer *server = nullptr;
@@ -102,9 +106,9 @@ void tst_iHttpDownload::init()
 {
     dir = new QTemporaryDir;
     server = new TestServer;
-    QVERIFY2(server->isListening(), "test server on 127.0.0.1");
+    QVERIFY2(server->isListening(), "the test server is not listening on 127.0.0.1");
     QFile old(target());
-    QVERIFY(old.open(QIODevice::WriteOnly));
+    QVERIFY2(old.open(QIODevice::WriteOnly), "the old file could not be written");
     old.write("previous start");
 }
 
@@ -120,13 +124,15 @@ QString tst_iHttpDownload::target() const
 }
 
 // The one request arrives, then the downloader drops the connection within ms.
-void tst_iHttpDownload::dropswithin(int ms, const char *message)
+bool tst_iHttpDownload::dropswithin(int ms, const char *message)
 {
-    QTRY_VERIFY2_WITH_TIMEOUT(server->requests().size() == 1, "the request arrives", 10000);
+    QVERIFY_RETURN(QTest::qWaitFor([this] { return server->requests().size() == 1; }, 10000),
+                   "the request did not arrive");
     QTcpSocket *accepted = server->findChild<QTcpSocket *>();
-    QVERIFY2(accepted, "the connection is open");
+    QVERIFY_RETURN(accepted, "the connection is not open");
     QSignalSpy closed(accepted, &QTcpSocket::disconnected);
-    QVERIFY2(closed.wait(ms), message);
+    QVERIFY_RETURN(closed.wait(ms), message);
+    return true;
 }
 
 void tst_iHttpDownload::success_data()
@@ -167,10 +173,10 @@ void tst_iHttpDownload::success()
     downloader.setlimits(1000, 30000);
     QSignalSpy finished(&downloader, &iHttpDownload::finished);
     downloader.download(server->url() + "/x", target());
-    QVERIFY2(finished.wait(10000), "a 200 answer ends with finished()");
-    QVERIFY2(content(target()) == body, "the file holds the body byte for byte");
-    QTest::qWait(100);
-    QVERIFY2(finished.count() == 1, "finished() once");
+    QVERIFY2(finished.wait(10000), "a 200 answer did not end with finished()");
+    QVERIFY2(content(target()) == body, "the file does not hold the body byte for byte");
+    QVERIFY2(ended(downloader), "the download still runs after finished()");
+    QVERIFY2(finished.count() == 1, qPrintable(QString("finished() came %1 times").arg(finished.count())));
 }
 
 void tst_iHttpDownload::refused_data()
@@ -205,13 +211,14 @@ void tst_iHttpDownload::refused()
     downloader.setlimits(1000, 30000);
     QSignalSpy finished(&downloader, &iHttpDownload::finished);
     downloader.download(server->url() + "/x", target());
-    QVERIFY2(!finished.wait(settle), "no finished() for a refused answer");
+    QVERIFY2(ended(downloader), "a refused answer did not end the download");
+    QVERIFY2(finished.isEmpty(), "a refused answer was reported as finished");
     QVERIFY2(!server->requests().isEmpty() && asset(server->requests()) == QSet<QString>{"/x"},
-             "no redirect is followed");
+             qPrintable("other paths than the one asked for were fetched: " + server->requests().join(' ')));
     const QByteArray left = content(target());
     QVERIFY2(left.startsWith(kept) && left.size() <= 1000,
-             qPrintable("the file holds at most what arrived: " + left.left(40)));
-    QVERIFY2(!left.startsWith("previous"), "the old file was removed");
+             qPrintable("the file holds more than what arrived: " + left.left(40)));
+    QVERIFY2(!left.startsWith("previous"), "the old file was not removed");
 }
 
 void tst_iHttpDownload::nothingsent_data()
@@ -235,9 +242,11 @@ void tst_iHttpDownload::nothingsent()
     iHttpDownload downloader;
     QSignalSpy finished(&downloader, &iHttpDownload::finished);
     downloader.download(url.replace("<server>", server->url()), dir->filePath(path));
-    QVERIFY2(!finished.wait(settle), "nothing is fetched");
-    QVERIFY2(server->requests().isEmpty(), "no request is sent");
-    QVERIFY2(content(dir->filePath(path)) == left, qPrintable("left at the path: " + content(dir->filePath(path))));
+    QVERIFY2(!downloader.running(), "a download was started for a refused address");
+    QVERIFY2(finished.isEmpty(), "a refused address was reported as finished");
+    QVERIFY2(server->requests().isEmpty(), "a request was sent for a refused address");
+    QVERIFY2(content(dir->filePath(path)) == left,
+             qPrintable("the path holds something else than before: " + content(dir->filePath(path))));
 }
 
 void tst_iHttpDownload::secondrequest()
@@ -247,13 +256,13 @@ void tst_iHttpDownload::secondrequest()
     iHttpDownload downloader;
     QSignalSpy finished(&downloader, &iHttpDownload::finished);
     downloader.download(server->url() + "/a", dir->filePath("a.txt"));
-    QVERIFY2(finished.wait(10000), "the first download ends");
+    QVERIFY2(finished.wait(10000), "the first download did not end");
     downloader.download(server->url() + "/b", dir->filePath("b.txt"));
-    QVERIFY2(finished.wait(10000), "the second download ends");
-    QTest::qWait(100);
-    QVERIFY2(finished.count() == 2, "one finished() per download");
+    QVERIFY2(finished.wait(10000), "the second download did not end");
+    QVERIFY2(ended(downloader), "the second download still runs after finished()");
+    QVERIFY2(finished.count() == 2, qPrintable(QString("two downloads gave %1 finished()").arg(finished.count())));
     QVERIFY2(content(dir->filePath("a.txt")) == "first" && content(dir->filePath("b.txt")) == "second",
-             "each file holds its body");
+             "a file does not hold its body");
 }
 
 void tst_iHttpDownload::replacedrequest()
@@ -262,14 +271,14 @@ void tst_iHttpDownload::replacedrequest()
     iHttpDownload downloader;
     QSignalSpy finished(&downloader, &iHttpDownload::finished);
     downloader.download(server->url() + "/a", dir->filePath("a.txt"));
-    QTRY_VERIFY2_WITH_TIMEOUT(server->requests().size() == 1, "the first request arrives", 10000);
+    QTRY_VERIFY2_WITH_TIMEOUT(server->requests().size() == 1, "the first request did not arrive", 10000);
     server->setsilent(false);
     server->setbody("/b", "second");
     downloader.download(server->url() + "/b", dir->filePath("b.txt"));
-    QVERIFY2(finished.wait(10000), "the replacing download ends");
-    QTest::qWait(100);
-    QVERIFY2(finished.count() == 1, "the dropped download reports nothing");
-    QVERIFY2(content(dir->filePath("b.txt")) == "second", "the second file holds its body");
+    QVERIFY2(finished.wait(10000), "the replacing download did not end");
+    QVERIFY2(ended(downloader), "the replacing download still runs after finished()");
+    QVERIFY2(finished.count() == 1, "the dropped download reported a finish");
+    QVERIFY2(content(dir->filePath("b.txt")) == "second", "the second file does not hold its body");
 }
 
 void tst_iHttpDownload::timeout()
@@ -279,10 +288,8 @@ void tst_iHttpDownload::timeout()
     downloader.setlimits(1000, 300);
     QSignalSpy finished(&downloader, &iHttpDownload::finished);
     downloader.download(server->url() + "/x", target());
-    dropswithin(20000, "the downloader gives up on a silent server");
-    if (QTest::currentTestFailed())
-        return;
-    QVERIFY2(finished.isEmpty(), "a timed-out download reports nothing");
+    QVERIFY(dropswithin(20000, "the downloader did not give up on a silent server"));
+    QVERIFY2(finished.isEmpty(), "a timed-out download was reported as finished");
 }
 
 // A server that keeps sending one byte at a time is cut off at the deadline
@@ -292,14 +299,12 @@ void tst_iHttpDownload::deadline()
     server->settrickle(100);
     server->setbody("/x", QByteArray(100, 'x'));
     iHttpDownload downloader;
-    downloader.setlimits(1000, 1500);
+    downloader.setlimits(1000, 500);
     QSignalSpy finished(&downloader, &iHttpDownload::finished);
     downloader.download(server->url() + "/x", target());
-    dropswithin(8000, "the downloader gives up long before the 16 s the answer takes");
-    if (QTest::currentTestFailed())
-        return;
-    QVERIFY2(finished.isEmpty(), "a download past its deadline reports nothing");
-    QVERIFY2(content(target()).size() < 100, "the body did not arrive whole");
+    QVERIFY(dropswithin(8000, "the downloader did not give up long before the 10 s the answer takes"));
+    QVERIFY2(finished.isEmpty(), "a download past its deadline was reported as finished");
+    QVERIFY2(content(target()).size() < 100, "the whole body arrived though the deadline had passed");
 }
 
 void tst_iHttpDownload::refusedserver()
@@ -312,8 +317,9 @@ void tst_iHttpDownload::refusedserver()
     iHttpDownload downloader;
     QSignalSpy finished(&downloader, &iHttpDownload::finished);
     downloader.download(url, target());
-    QVERIFY2(!finished.wait(settle), "no server, no finished()");
-    QVERIFY2(content(target()).isEmpty(), "an empty file is left");
+    QVERIFY2(ended(downloader), "a refused connection did not end the download");
+    QVERIFY2(finished.isEmpty(), "a refused connection was reported as finished");
+    QVERIFY2(content(target()).isEmpty(), "no empty file was left");
 }
 
 void tst_iHttpDownload::endless_data()
