@@ -9,7 +9,7 @@
 
 MPlay::MPlay(QObject *parent)
     : QObject(parent)
-    , media(new Phonon::MediaObject)
+    , media(new Phonon::MediaObject(this))
     , output(nullptr)
 {
     connect(media, &Phonon::MediaObject::stateChanged, this, &MPlay::stateChanged);
