@@ -93,7 +93,8 @@ bool HttpAnswer::readfield(const QByteArray &line)
 
 QByteArray HttpAnswer::bodyof(const QByteArray &bytes)
 {
-    const QByteArray body = announced < 0 ? bytes : bytes.left(int(qMin<qint64>(bytes.size(), announced - bodybytes)));
+    const qint64 room = announced < 0 ? bytes.size() : qMin<qint64>(bytes.size(), announced - bodybytes);
+    const QByteArray body = bytes.left(int(room));
     bodybytes += body.size();
     return body;
 }

@@ -78,7 +78,8 @@ void iHttpDownload::startRequest(const QUrl &target)
 // HTTP/1.0 keeps the body as sent: no chunks, the connection closed after it.
 void iHttpDownload::sendrequest()
 {
-    const QUrl host = url.adjusted(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment);
+    const QUrl host
+        = url.adjusted(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment);
     QByteArray path = url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment);
     if (!path.startsWith('/'))
         path.prepend('/');

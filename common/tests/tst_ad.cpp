@@ -82,7 +82,8 @@ void tst_Ad::init()
     dir = new QTemporaryDir;
     server = new TestServer;
     QVERIFY2(server->isListening(), "the test server is not listening on 127.0.0.1");
-    QVERIFY2(!QPixmap(":/one.jpg").isNull() && !QPixmap(":/two.jpg").isNull(), "the default pictures are not built in");
+    QVERIFY2(!QPixmap(":/one.jpg").isNull() && !QPixmap(":/two.jpg").isNull(),
+             "the default pictures are not built in");
 }
 
 void tst_Ad::cleanup()
@@ -158,7 +159,9 @@ void tst_Ad::rotation()
         QVERIFY2(shown, "a null picture was handed out");
         cycle << shown->width();
         QVERIFY2(banner.getlink() == linkof.value(shown->width(), "?"),
-                 qPrintable(QString("the place of width %1 has the wrong link %2").arg(shown->width()).arg(banner.getlink())));
+                 qPrintable(QString("the place of width %1 has the wrong link %2")
+                                .arg(shown->width())
+                                .arg(banner.getlink())));
     }
     QVERIFY2(asset(cycle) == QSet<int>({placewidth, placewidth + 1, placewidth + 2}),
              "a round did not show each place once");
@@ -214,8 +217,10 @@ void tst_Ad::listignored()
     serveall(list);
     ad banner(nullptr, server->url(), dir->path());
     QVERIFY(waitfor(banner, {"info.txt"}));
-    QVERIFY2(isdefault(banner.getone(), ":/one.jpg") && banner.getlink() == home(), "an ignored list did not leave default picture one linking the home page");
-    QVERIFY2(isdefault(banner.gettwo(), ":/two.jpg") && banner.getlink() == home(), "an ignored list did not leave default picture two linking the home page");
+    QVERIFY2(isdefault(banner.getone(), ":/one.jpg") && banner.getlink() == home(),
+             "an ignored list did not leave default picture one linking the home page");
+    QVERIFY2(isdefault(banner.gettwo(), ":/two.jpg") && banner.getlink() == home(),
+             "an ignored list did not leave default picture two linking the home page");
     for (int i = 0; i < 3; ++i)
         QVERIFY2(isdefault(banner.getnext(), ":/one.jpg") && banner.getlink() == home(),
                  "the rotation did not give the default picture");
@@ -344,7 +349,8 @@ void tst_Ad::boundedpictures()
             bytes += qint64(picture->width()) * picture->height() * picture->depth() / 8;
         }
     }
-    QVERIFY2(bytes <= 100 * 1024 * 1024, qPrintable(QString("the banner holds too many pictures: %1 MiB").arg(bytes >> 20)));
+    QVERIFY2(bytes <= 100 * 1024 * 1024,
+             qPrintable(QString("the banner holds too many pictures: %1 MiB").arg(bytes >> 20)));
     QVERIFY2(largeshown == (taken ? 12 : 0),
              qPrintable(QString("the wrong number of large pictures was handed out: %1 of 12").arg(largeshown)));
 }
@@ -357,7 +363,8 @@ void tst_Ad::placeslots()
         const QByteArray signature = QString("setok%1()").arg(k).toLatin1();
         const int index = meta.indexOfSlot(signature);
         QVERIFY2(index >= 0, qPrintable("there is no slot " + QString(signature)));
-        QVERIFY2(meta.method(index).access() == QMetaMethod::Private, qPrintable("this slot is not private: " + QString(signature)));
+        QVERIFY2(meta.method(index).access() == QMetaMethod::Private,
+                 qPrintable("this slot is not private: " + QString(signature)));
     }
     serveall("10\nhttp://one.example/\n");
     server->setraw("/show/ad/c7.htm", TestServer::answer("404 Not Found", "gone"));
@@ -367,7 +374,8 @@ void tst_Ad::placeslots()
         all << QString("c%1.htm").arg(k);
     QVERIFY(waitfor(banner, all));
     QFile stored(dir->filePath("c7.jpg"));
-    QVERIFY2(stored.open(QIODevice::WriteOnly) && stored.write(picture(placewidth + 7)) > 0, "place 7's file could not be written");
+    QVERIFY2(stored.open(QIODevice::WriteOnly) && stored.write(picture(placewidth + 7)) > 0,
+             "place 7's file could not be written");
     stored.close();
     QVERIFY2(QMetaObject::invokeMethod(&banner, "setok7"), "setok7() could not be invoked");
     banner.getnext();

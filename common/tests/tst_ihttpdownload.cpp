@@ -192,10 +192,10 @@ void tst_iHttpDownload::refused_data()
                                     << QByteArray("abc");
     QTest::newRow("huge content length")
         << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 99999999999999\r\n\r\nabc") << QByteArray();
-    QTest::newRow("chunked body") << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3\r\nabc\r\n0\r\n\r\n")
-                                  << QByteArray();
-    QTest::newRow("two lengths") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 3\r\nContent-Length: 4\r\n\r\nabcd")
-                                 << QByteArray();
+    QTest::newRow("chunked body")
+        << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3\r\nabc\r\n0\r\n\r\n") << QByteArray();
+    QTest::newRow("two lengths")
+        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 3\r\nContent-Length: 4\r\n\r\nabcd") << QByteArray();
     QTest::newRow("negative length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: -3\r\n\r\nabc") << QByteArray();
     QTest::newRow("garbage status line") << QByteArray("NONSENSE\r\n\r\n") << QByteArray();
     QTest::newRow("no answer at all") << QByteArray() << QByteArray();
@@ -348,7 +348,8 @@ void tst_iHttpDownload::endless()
                               qPrintable("the downloader did not close the endless connection; "
                                          + memorygrowth(before)),
                               picturedeadline + 10000);
-    QVERIFY2(memorykib("VmHWM") - before < 8 * 1024, qPrintable("memory grew with the bytes; " + memorygrowth(before)));
+    QVERIFY2(memorykib("VmHWM") - before < 8 * 1024,
+             qPrintable("memory grew with the bytes; " + memorygrowth(before)));
     QVERIFY2(finished.isEmpty(), "an endless answer was reported as a finished download");
     QVERIFY2(!downloader.running(), "the given-up download still runs");
 }
@@ -366,9 +367,8 @@ void tst_iHttpDownload::closedduringheader()
         clock.start();
     }
     const qint64 closing = clock.elapsed();
-    QTRY_VERIFY2_WITH_TIMEOUT(endless.closed() == 1,
-                              qPrintable(QString("the connection outlived the downloader (closing took %1 ms, %2 MiB sent)")
-                                             .arg(closing).arg(endless.sent() >> 20)),
+    const QString outlived = "the connection outlived the downloader (closing took %1 ms, %2 MiB sent)";
+    QTRY_VERIFY2_WITH_TIMEOUT(endless.closed() == 1, qPrintable(outlived.arg(closing).arg(endless.sent() >> 20)),
                               5000);
 }
 

@@ -176,7 +176,7 @@ void tst_MPlay::stopreportsnothing()
     // Long enough that a busy machine cannot let it end between its start and the stop.
     const double seconds = 2;
     MPlay player;
-    player.addsound(bytes(makemp3("four", seconds, 550)));
+    player.addsound(bytes(makemp3("stopped", seconds, 550)));
     QSignalSpy stopped(&player, &MPlay::playstopped);
     std::unique_ptr<QSignalSpy> ends;
     QVERIFY(watchends(player, ends));
@@ -306,7 +306,8 @@ void tst_MPlay::quickreplace()
     player.playindex(0);
     QVERIFY2(stopped.wait(endwait), "a sound did not play to its end afterwards");
     QVERIFY(atrest(player, *ends, before + 1));
-    QVERIFY2(stopped.count() == 1, qPrintable(QString("the sound afterwards reported %1 times").arg(stopped.count())));
+    QVERIFY2(stopped.count() == 1,
+             qPrintable(QString("the sound afterwards reported %1 times").arg(stopped.count())));
 }
 
 QTEST_MAIN(tst_MPlay)
