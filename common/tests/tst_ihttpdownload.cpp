@@ -90,6 +90,7 @@ private slots:
     void timeout();
     void deadline();
     void refusedserver();
+    void plainserverforhttps();
     void endless_data();
     void endless();
     void closedduringheader();
@@ -320,6 +321,18 @@ void tst_iHttpDownload::refusedserver()
     QVERIFY2(ended(downloader), "a refused connection did not end the download");
     QVERIFY2(finished.isEmpty(), "a refused connection was reported as finished");
     QVERIFY2(content(target()).isEmpty(), "no empty file was left");
+}
+
+// An https address whose server does not speak TLS ends in failure.
+void tst_iHttpDownload::plainserverforhttps()
+{
+    server->setbody("/x", "body");
+    iHttpDownload downloader;
+    QSignalSpy finished(&downloader, &iHttpDownload::finished);
+    downloader.download(QString(server->url()).replace("http:", "https:") + "/x", target());
+    QVERIFY2(ended(downloader), "a failed TLS handshake did not end the download");
+    QVERIFY2(finished.isEmpty(), "a failed TLS handshake was reported as finished");
+    QVERIFY2(content(target()).isEmpty(), "the plain answer was written to the file");
 }
 
 void tst_iHttpDownload::endless_data()
