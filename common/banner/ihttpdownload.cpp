@@ -14,7 +14,7 @@ iHttpDownload::iHttpDownload(QObject *parent)
     : QObject(parent)
 {
     deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, this, &iHttpDownload::fail);
+    connect(&deadline, &QTimer::timeout, this, &iHttpDownload::drop);
 }
 
 iHttpDownload::~iHttpDownload()
@@ -65,14 +65,14 @@ void iHttpDownload::startRequest(const QUrl &target)
     connect(socket, &QAbstractSocket::disconnected, this, &iHttpDownload::httpFinished);
     connect(socket, &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
         if (error != QAbstractSocket::RemoteHostClosedError)
-            fail();
+            drop();
     });
+    // From the start, however slowly the bytes keep coming.
+    deadline.start(deadlinems);
     if (secure)
         socket->connectToHostEncrypted(target.host(), quint16(target.port(443)));
     else
         socket->connectToHost(target.host(), quint16(target.port(80)));
-    // From the start, however slowly the bytes keep coming.
-    deadline.start(deadlinems);
 }
 
 // HTTP/1.0 keeps the body as sent: no chunks, the connection closed after it.
@@ -101,7 +101,7 @@ void iHttpDownload::httpReadyRead()
     while (socket && socket->bytesAvailable() > 0) {
         const QByteArray body = answer->take(socket->read(socketbuffer));
         if (!acceptable()) {
-            fail();
+            drop();
             return;
         }
         file->write(body);
@@ -124,11 +124,6 @@ void iHttpDownload::end()
     drop();
     if (whole)
         emit finished();
-}
-
-void iHttpDownload::fail()
-{
-    drop();
 }
 
 void iHttpDownload::drop()

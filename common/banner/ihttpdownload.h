@@ -41,7 +41,6 @@ private slots:
     void sendrequest();
     void httpReadyRead();
     void httpFinished();
-    void fail();
 
 private:
     void startRequest(const QUrl &url);
@@ -49,6 +48,7 @@ private:
     bool acceptable() const;
     // Ends the download, a success when the whole body has arrived.
     void end();
+    // Gives up the download running, if any, without a signal.
     void drop();
     void closefile();
 
