@@ -57,6 +57,11 @@ ad::ad(QObject *parent, const QString &baseurl, const QString &folder)
     for (int k = 0; k < maxpictures; ++k) {
         down[k].setlimits(picturebytes, deadlinems);
     }
+    // The downloads are the banner's children, so that they can be watched.
+    for (iHttpDownload *downloader : {&infodown, &onedown, &twodown})
+        downloader->setParent(this);
+    for (iHttpDownload &downloader : down)
+        downloader.setParent(this);
     const std::array<void (ad::*)(), maxpictures> placeslots = {
         &ad::setok0, &ad::setok1, &ad::setok2, &ad::setok3, &ad::setok4,
         &ad::setok5, &ad::setok6, &ad::setok7, &ad::setok8, &ad::setok9};

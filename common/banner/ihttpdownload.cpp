@@ -1,15 +1,20 @@
 #include "ihttpdownload.h"
 
 #include <QFile>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include <QSslSocket>
+
+namespace {
+// Real headers take a few hundred bytes; more than this is no answer.
+const qint64 headerbytes = 64 * 1024;
+// Bytes the socket takes in ahead of the downloader.
+const qint64 socketbuffer = 64 * 1024;
+} // namespace
 
 iHttpDownload::iHttpDownload(QObject *parent)
     : QObject(parent)
 {
-    connect(&manager, &QNetworkAccessManager::finished, this, &iHttpDownload::httpFinished);
     deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, this, &iHttpDownload::expired);
+    connect(&deadline, &QTimer::timeout, this, &iHttpDownload::drop);
 }
 
 iHttpDownload::~iHttpDownload()
@@ -28,7 +33,8 @@ void iHttpDownload::download(const QString &address, const QString &localpath)
     drop();
     url = QUrl(address);
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+    if (!url.isValid() || url.host().isEmpty()
+        || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
         return;
     if (QFile::exists(localpath))
         QFile::remove(localpath);
@@ -40,77 +46,95 @@ void iHttpDownload::download(const QString &address, const QString &localpath)
     startRequest(url);
 }
 
+bool iHttpDownload::running() const
+{
+    return socket != nullptr;
+}
+
 void iHttpDownload::startRequest(const QUrl &target)
 {
-    QNetworkRequest request(target);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    // The body as sent, so that its length can be checked against the header.
-    request.setRawHeader("Accept-Encoding", "identity");
-    received = 0;
-    failed = false;
-    reply = manager.get(request);
-    connect(reply, &QIODevice::readyRead, this, &iHttpDownload::httpReadyRead);
+    answer = std::make_unique<HttpAnswer>(headerbytes);
+    const bool secure = target.scheme().toLower() == QLatin1String("https");
+    socket = new QSslSocket(this);
+    socket->setReadBufferSize(socketbuffer);
+    if (secure)
+        connect(socket, &QSslSocket::encrypted, this, &iHttpDownload::sendrequest);
+    else
+        connect(socket, &QAbstractSocket::connected, this, &iHttpDownload::sendrequest);
+    connect(socket, &QIODevice::readyRead, this, &iHttpDownload::httpReadyRead);
+    connect(socket, &QAbstractSocket::disconnected, this, &iHttpDownload::httpFinished);
+    connect(socket, &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+        if (error != QAbstractSocket::RemoteHostClosedError)
+            drop();
+    });
     // From the start, however slowly the bytes keep coming.
     deadline.start(deadlinems);
+    if (secure)
+        socket->connectToHostEncrypted(target.host(), quint16(target.port(443)));
+    else
+        socket->connectToHost(target.host(), quint16(target.port(80)));
 }
 
-bool iHttpDownload::answered() const
+// HTTP/1.0 keeps the body as sent: no chunks, the connection closed after it.
+void iHttpDownload::sendrequest()
 {
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    return status >= 200 && status <= 299;
+    const QUrl host
+        = url.adjusted(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment);
+    QByteArray path = url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment);
+    if (!path.startsWith('/'))
+        path.prepend('/');
+    socket->write("GET " + path + " HTTP/1.0\r\nHost: " + host.authority(QUrl::FullyEncoded).toLatin1()
+                  + "\r\nAccept-Encoding: identity\r\nConnection: close\r\n\r\n");
 }
 
-bool iHttpDownload::complete() const
+bool iHttpDownload::acceptable() const
 {
-    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    return !length.isValid() || length.toLongLong() == received;
+    if (answer->failed())
+        return false;
+    if (!answer->headed())
+        return true;
+    return answer->success() && answer->length() <= maxbytes && answer->received() <= maxbytes;
 }
 
 void iHttpDownload::httpReadyRead()
 {
-    if (!file || failed)
-        return;
-    const QByteArray bytes = reply->readAll();
-    received += bytes.size();
-    if (received > maxbytes) {
-        failed = true;
-        reply->abort();
-    } else if (answered()) {
-        file->write(bytes);
+    while (socket && socket->bytesAvailable() > 0) {
+        const QByteArray body = answer->take(socket->read(socketbuffer));
+        if (!acceptable()) {
+            drop();
+            return;
+        }
+        file->write(body);
+        if (answer->bodyended())
+            end();
     }
 }
 
-void iHttpDownload::httpFinished(QNetworkReply *ended)
+// The server has closed the connection: what it sent before still counts.
+void iHttpDownload::httpFinished()
 {
-    ended->deleteLater();
-    if (ended != reply)
-        return;
-    if (reply->isOpen())
-        httpReadyRead();
-    const bool whole = !failed && file && reply->error() == QNetworkReply::NoError && answered() && complete();
-    reply = nullptr;
-    deadline.stop();
-    closefile();
-    if (whole)
-        emit finished();
+    httpReadyRead();
+    if (socket)
+        end();
 }
 
-void iHttpDownload::expired()
+void iHttpDownload::end()
 {
-    if (!reply)
-        return;
-    failed = true;
-    reply->abort();
+    const bool whole = answer->headed() && (answer->length() < 0 || answer->bodyended());
+    drop();
+    if (whole)
+        emit finished();
 }
 
 void iHttpDownload::drop()
 {
     deadline.stop();
-    if (reply) {
-        QNetworkReply *old = reply;
-        reply = nullptr;
+    if (socket) {
+        QSslSocket *old = socket;
+        socket = nullptr;
+        old->disconnect(this);
         old->abort();
-        delete old;
+        old->deleteLater();
     }
     closefile();
 }

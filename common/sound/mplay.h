@@ -48,6 +48,7 @@ private:
     // longer listed.
     void setsource(const QString &path);
 
+    // A child of the player, so that its state can be watched.
     Phonon::MediaObject *media;
     // The sounds are played from files of their own, never from memory: the
     // back end reads a memory source through the GUI thread and can wait on

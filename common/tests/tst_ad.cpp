@@ -1,4 +1,5 @@
 #include "ad.h"
+#include "checkreturn.h"
 #include "testpictures.h"
 #include "testserver.h"
 
@@ -9,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -66,8 +69,10 @@ private slots:
 
 private:
     void serveall(const QByteArray &list);
-    // Waits until the server has had these requests and the banner has taken the answers.
-    void waitfor(const QStringList &paths);
+    // Waits until the server has had these requests, each once, and the
+    // banner's downloads have all ended.
+    bool waitfor(const ad &banner, const QStringList &paths);
+    static bool downloading(const ad &banner);
     QString home() const;
     bool isdefault(QPixmap *shown, const char *resource) const;
 
@@ -79,8 +84,9 @@ void tst_Ad::init()
 {
     dir = new QTemporaryDir;
     server = new TestServer;
-    QVERIFY2(server->isListening(), "test server on 127.0.0.1");
-    QVERIFY2(!QPixmap(":/one.jpg").isNull() && !QPixmap(":/two.jpg").isNull(), "the default pictures are built in");
+    QVERIFY2(server->isListening(), "the test server is not listening on 127.0.0.1");
+    QVERIFY2(!QPixmap(":/one.jpg").isNull() && !QPixmap(":/two.jpg").isNull(),
+             "the default pictures are not built in");
 }
 
 void tst_Ad::cleanup()
@@ -88,7 +94,7 @@ void tst_Ad::cleanup()
     const QStringList left = QDir(dir->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
     const QStringList allowed = fetchable();
     for (const QString &name : left)
-        QVERIFY2(allowed.contains(name), qPrintable("stray file " + name));
+        QVERIFY2(allowed.contains(name), qPrintable("a stray file was left in the folder: " + name));
     delete server;
     delete dir;
 }
@@ -102,16 +108,24 @@ void tst_Ad::serveall(const QByteArray &list)
         server->setbody(QString("/show/ad/c%1.htm").arg(k), picture(placewidth + k));
 }
 
-void tst_Ad::waitfor(const QStringList &paths)
+bool tst_Ad::waitfor(const ad &banner, const QStringList &paths)
 {
     QStringList expected;
     for (const QString &path : paths)
         expected << "/show/ad/" + path;
-    QTRY_VERIFY2_WITH_TIMEOUT(asset(server->requests()) == asset(expected),
-                              qPrintable("requests: " + server->requests().join(' ')), 15000);
-    QTest::qWait(500);
-    QVERIFY2(server->requests().size() == expected.size(),
-             qPrintable("each file is fetched once: " + server->requests().join(' ')));
+    const bool settled = QTest::qWaitFor(
+        [&] { return asset(server->requests()) == asset(expected) && !downloading(banner); }, 30000);
+    QVERIFY_RETURN(settled, qPrintable("the downloads did not end after the requests "
+                                       + expected.join(' ') + "; the server had " + server->requests().join(' ')));
+    QVERIFY_RETURN(server->requests().size() == expected.size(),
+                   qPrintable("a file was fetched more than once: " + server->requests().join(' ')));
+    return true;
+}
+
+bool tst_Ad::downloading(const ad &banner)
+{
+    const QList<iHttpDownload *> downloads = banner.findChildren<iHttpDownload *>();
+    return std::any_of(downloads.begin(), downloads.end(), [](iHttpDownload *d) { return d->running(); });
 }
 
 QString tst_Ad::home() const
@@ -128,44 +142,46 @@ void tst_Ad::rotation()
 {
     serveall("3\nhttp://one.example/\n\nhttp://a.example/\n  https://b.example/x  \n");
     ad banner(nullptr, server->url(), dir->path());
-    waitfor({"info.txt", "one.htm", "two.htm", "c0.htm", "c1.htm", "c2.htm"});
+    QVERIFY(waitfor(banner, {"info.txt", "one.htm", "two.htm", "c0.htm", "c1.htm", "c2.htm"}));
 
     QPixmap *one = banner.getone();
-    QVERIFY2(one && one->width() == onewidth, "picture one arrived");
-    QVERIFY2(banner.getlink() == "http://one.example/", "with the list's second line as its link");
+    QVERIFY2(one && one->width() == onewidth, "picture one did not arrive");
+    QVERIFY2(banner.getlink() == "http://one.example/", "picture one does not link the list's second line");
     QPixmap *two = banner.gettwo();
-    QVERIFY2(two && two->width() == twowidth, "picture two arrived");
-    QVERIFY2(banner.getlink() == home(), "picture two links the home page");
+    QVERIFY2(two && two->width() == twowidth, "picture two did not arrive");
+    QVERIFY2(banner.getlink() == home(), "picture two does not link the home page");
 
     QVERIFY2(isdefault(banner.getnext(), ":/one.jpg") && banner.getlink() == home(),
-             "the first rotating request gives the default picture");
+             "the first rotating request did not give the default picture");
     const QHash<int, QString> linkof{{placewidth, "http://a.example/"},
                                      {placewidth + 1, "https://b.example/x"},
                                      {placewidth + 2, home()}};
     QList<int> cycle;
     for (int i = 0; i < 3; ++i) {
         QPixmap *shown = banner.getnext();
-        QVERIFY2(shown, "never null");
+        QVERIFY2(shown, "a null picture was handed out");
         cycle << shown->width();
         QVERIFY2(banner.getlink() == linkof.value(shown->width(), "?"),
-                 qPrintable(QString("place of width %1 has link %2").arg(shown->width()).arg(banner.getlink())));
+                 qPrintable(QString("the place of width %1 has the wrong link %2")
+                                .arg(shown->width())
+                                .arg(banner.getlink())));
     }
     QVERIFY2(asset(cycle) == QSet<int>({placewidth, placewidth + 1, placewidth + 2}),
-             "each place once per round");
-    QVERIFY2(banner.getnext()->width() == cycle.first(), "the rotation starts over");
+             "a round did not show each place once");
+    QVERIFY2(banner.getnext()->width() == cycle.first(), "the rotation did not start over");
     QVERIFY2(QFile::exists(dir->filePath("c2.jpg")) && QFile::exists(dir->filePath("info.txt")),
-             "the files are stored in the folder");
+             "the files were not stored in the folder");
 }
 
 void tst_Ad::singleplace()
 {
     serveall("1\nhttp://one.example/\nhttp://a.example/\n");
     ad banner(nullptr, server->url(), dir->path());
-    waitfor({"info.txt", "one.htm", "two.htm", "c0.htm"});
-    QVERIFY2(isdefault(banner.getnext(), ":/one.jpg"), "the first rotating request gives the default");
+    QVERIFY(waitfor(banner, {"info.txt", "one.htm", "two.htm", "c0.htm"}));
+    QVERIFY2(isdefault(banner.getnext(), ":/one.jpg"), "the first rotating request did not give the default");
     for (int i = 0; i < 3; ++i) {
-        QVERIFY2(banner.getnext()->width() == placewidth, "every later request gives place 0");
-        QVERIFY2(banner.getlink() == "http://a.example/", "with its link");
+        QVERIFY2(banner.getnext()->width() == placewidth, "a later request did not give place 0");
+        QVERIFY2(banner.getlink() == "http://a.example/", "place 0 lost its link");
     }
 }
 
@@ -176,14 +192,14 @@ void tst_Ad::countclamped()
     QStringList all{"info.txt", "one.htm", "two.htm"};
     for (int k = 0; k < 10; ++k)
         all << QString("c%1.htm").arg(k);
-    waitfor(all);
+    QVERIFY(waitfor(banner, all));
     banner.getnext();
     QSet<int> seen;
     for (int i = 0; i < 10; ++i) {
         seen << banner.getnext()->width();
-        QVERIFY2(banner.getlink() == home(), "places without a link line link the home page");
+        QVERIFY2(banner.getlink() == home(), "a place without a link line does not link the home page");
     }
-    QVERIFY2(seen.size() == 10, "ten places in the rotation");
+    QVERIFY2(seen.size() == 10, "the rotation does not hold ten places");
 }
 
 void tst_Ad::listignored_data()
@@ -203,12 +219,14 @@ void tst_Ad::listignored()
     QFETCH(QByteArray, list);
     serveall(list);
     ad banner(nullptr, server->url(), dir->path());
-    waitfor({"info.txt"});
-    QVERIFY2(isdefault(banner.getone(), ":/one.jpg") && banner.getlink() == home(), "default picture one");
-    QVERIFY2(isdefault(banner.gettwo(), ":/two.jpg") && banner.getlink() == home(), "default picture two");
+    QVERIFY(waitfor(banner, {"info.txt"}));
+    QVERIFY2(isdefault(banner.getone(), ":/one.jpg") && banner.getlink() == home(),
+             "an ignored list did not leave default picture one linking the home page");
+    QVERIFY2(isdefault(banner.gettwo(), ":/two.jpg") && banner.getlink() == home(),
+             "an ignored list did not leave default picture two linking the home page");
     for (int i = 0; i < 3; ++i)
         QVERIFY2(isdefault(banner.getnext(), ":/one.jpg") && banner.getlink() == home(),
-                 "the rotation gives the default picture");
+                 "the rotation did not give the default picture");
 }
 
 void tst_Ad::picturefailures_data()
@@ -229,10 +247,10 @@ void tst_Ad::picturefailures()
     serveall("1\nhttp://one.example/\nhttp://a.example/\n");
     server->setraw("/show/ad/one.htm", raw);
     ad banner(nullptr, server->url(), dir->path());
-    waitfor({"info.txt", "one.htm", "two.htm", "c0.htm"});
-    QVERIFY2(isdefault(banner.getone(), ":/one.jpg"), "picture one falls back to the default");
-    QVERIFY2(banner.getlink() == home(), "with the home page link");
-    QVERIFY2(banner.gettwo()->width() == twowidth, "the other pictures still arrive");
+    QVERIFY(waitfor(banner, {"info.txt", "one.htm", "two.htm", "c0.htm"}));
+    QVERIFY2(isdefault(banner.getone(), ":/one.jpg"), "picture one did not fall back to the default");
+    QVERIFY2(banner.getlink() == home(), "the default does not link the home page");
+    QVERIFY2(banner.gettwo()->width() == twowidth, "picture two did not arrive beside a failed picture one");
 }
 
 void tst_Ad::links_data()
@@ -255,13 +273,13 @@ void tst_Ad::links()
     expected.replace("<home>", home());
     serveall("1\n" + line + "\n" + line + "\n");
     ad banner(nullptr, server->url(), dir->path());
-    waitfor({"info.txt", "one.htm", "two.htm", "c0.htm"});
-    QVERIFY2(banner.getone()->width() == onewidth, "picture one arrived");
-    QVERIFY2(banner.getlink() == expected, qPrintable("picture one's link: " + banner.getlink()));
+    QVERIFY(waitfor(banner, {"info.txt", "one.htm", "two.htm", "c0.htm"}));
+    QVERIFY2(banner.getone()->width() == onewidth, "picture one did not arrive");
+    QVERIFY2(banner.getlink() == expected, qPrintable("picture one has the wrong link: " + banner.getlink()));
     if (!line.isEmpty()) {
         banner.getnext();
-        QVERIFY2(banner.getnext()->width() == placewidth, "place 0 arrived");
-        QVERIFY2(banner.getlink() == expected, qPrintable("place 0's link: " + banner.getlink()));
+        QVERIFY2(banner.getnext()->width() == placewidth, "place 0 did not arrive");
+        QVERIFY2(banner.getlink() == expected, qPrintable("place 0 has the wrong link: " + banner.getlink()));
     }
 }
 
@@ -283,13 +301,13 @@ void tst_Ad::undecodable()
     for (const char *name : {"one", "two", "c0"})
         server->setbody(QStringLiteral("/show/ad/") + name + ".htm", body);
     ad banner(nullptr, server->url(), dir->path());
-    waitfor({"info.txt", "one.htm", "two.htm", "c0.htm"});
-    QVERIFY2(isdefault(banner.getone(), ":/one.jpg"), "getone gives default picture one");
-    QVERIFY2(banner.getlink() == home(), "with the home page link");
-    QVERIFY2(isdefault(banner.gettwo(), ":/two.jpg"), "gettwo gives default picture two");
+    QVERIFY(waitfor(banner, {"info.txt", "one.htm", "two.htm", "c0.htm"}));
+    QVERIFY2(isdefault(banner.getone(), ":/one.jpg"), "getone did not give default picture one");
+    QVERIFY2(banner.getlink() == home(), "the default does not link the home page");
+    QVERIFY2(isdefault(banner.gettwo(), ":/two.jpg"), "gettwo did not give default picture two");
     for (int i = 0; i < 3; ++i) {
-        QVERIFY2(isdefault(banner.getnext(), ":/one.jpg"), "getnext gives default picture one");
-        QVERIFY2(banner.getlink() == home(), "with the home page link");
+        QVERIFY2(isdefault(banner.getnext(), ":/one.jpg"), "getnext did not give default picture one");
+        QVERIFY2(banner.getlink() == home(), "the default does not link the home page");
     }
 }
 
@@ -309,7 +327,7 @@ void tst_Ad::boundedpictures()
     QFETCH(int, side);
     QFETCH(bool, taken);
     const QByteArray large = testpictures::encoded(side, side, Qt::darkGreen, "PNG");
-    QVERIFY2(large.size() < 200 * 1024, "the served pictures are small");
+    QVERIFY2(large.size() < 200 * 1024, "the served pictures are not small");
     serveall("10\nhttp://one.example/\n");
     for (const char *name : {"one", "two", "c0", "c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9"})
         server->setbody(QStringLiteral("/show/ad/") + name + ".htm", large);
@@ -317,7 +335,7 @@ void tst_Ad::boundedpictures()
     QStringList all{"info.txt", "one.htm", "two.htm"};
     for (int k = 0; k < 10; ++k)
         all << QString("c%1.htm").arg(k);
-    waitfor(all);
+    QVERIFY(waitfor(banner, all));
 
     QSet<qint64> held;
     qint64 bytes = 0;
@@ -326,7 +344,7 @@ void tst_Ad::boundedpictures()
     for (int i = 0; i < 11; ++i)
         shown << banner.getnext();
     for (QPixmap *picture : shown) {
-        QVERIFY2(picture && !picture->isNull(), "never a null picture");
+        QVERIFY2(picture && !picture->isNull(), "a null picture was handed out");
         if (picture->width() == side)
             ++largeshown;
         if (!held.contains(picture->cacheKey())) {
@@ -334,9 +352,10 @@ void tst_Ad::boundedpictures()
             bytes += qint64(picture->width()) * picture->height() * picture->depth() / 8;
         }
     }
-    QVERIFY2(bytes <= 100 * 1024 * 1024, qPrintable(QString("the banner holds %1 MiB").arg(bytes >> 20)));
+    QVERIFY2(bytes <= 100 * 1024 * 1024,
+             qPrintable(QString("the banner holds too many pictures: %1 MiB").arg(bytes >> 20)));
     QVERIFY2(largeshown == (taken ? 12 : 0),
-             qPrintable(QString("%1 of the large pictures handed out").arg(largeshown)));
+             qPrintable(QString("the wrong number of large pictures was handed out: %1 of 12").arg(largeshown)));
 }
 
 // Rotating picture k arrives through the private slot setok<k>().
@@ -346,8 +365,9 @@ void tst_Ad::placeslots()
     for (int k = 0; k < 10; ++k) {
         const QByteArray signature = QString("setok%1()").arg(k).toLatin1();
         const int index = meta.indexOfSlot(signature);
-        QVERIFY2(index >= 0, qPrintable("slot " + QString(signature)));
-        QVERIFY2(meta.method(index).access() == QMetaMethod::Private, qPrintable("private slot " + QString(signature)));
+        QVERIFY2(index >= 0, qPrintable("there is no slot " + QString(signature)));
+        QVERIFY2(meta.method(index).access() == QMetaMethod::Private,
+                 qPrintable("this slot is not private: " + QString(signature)));
     }
     serveall("10\nhttp://one.example/\n");
     server->setraw("/show/ad/c7.htm", TestServer::answer("404 Not Found", "gone"));
@@ -355,16 +375,17 @@ void tst_Ad::placeslots()
     QStringList all{"info.txt", "one.htm", "two.htm"};
     for (int k = 0; k < 10; ++k)
         all << QString("c%1.htm").arg(k);
-    waitfor(all);
+    QVERIFY(waitfor(banner, all));
     QFile stored(dir->filePath("c7.jpg"));
-    QVERIFY2(stored.open(QIODevice::WriteOnly) && stored.write(picture(placewidth + 7)) > 0, "place 7's file");
+    QVERIFY2(stored.open(QIODevice::WriteOnly) && stored.write(picture(placewidth + 7)) > 0,
+             "place 7's file could not be written");
     stored.close();
-    QVERIFY2(QMetaObject::invokeMethod(&banner, "setok7"), "setok7() can be invoked");
+    QVERIFY2(QMetaObject::invokeMethod(&banner, "setok7"), "setok7() could not be invoked");
     banner.getnext();
     QSet<int> seen;
     for (int i = 0; i < 10; ++i)
         seen << banner.getnext()->width();
-    QVERIFY2(seen.contains(placewidth + 7), "setok7() loads place 7");
+    QVERIFY2(seen.contains(placewidth + 7), "setok7() did not load place 7");
 }
 
 void tst_Ad::noserver()
@@ -376,12 +397,12 @@ void tst_Ad::noserver()
     }
     ad banner(nullptr, url, dir->path());
     for (int i = 0; i < 3; ++i) {
-        QVERIFY2(isdefault(banner.getnext(), ":/one.jpg"), "before the list every request gives the default");
-        QVERIFY2(banner.getlink() == url + "/", "with the home page link");
+        QVERIFY2(isdefault(banner.getnext(), ":/one.jpg"), "a request before the list did not give the default");
+        QVERIFY2(banner.getlink() == url + "/", "the default does not link the home page");
     }
-    QTest::qWait(1500);
+    QTRY_VERIFY2_WITH_TIMEOUT(!downloading(banner), "the list's download did not end without a server", 30000);
     QVERIFY2(isdefault(banner.getone(), ":/one.jpg") && isdefault(banner.gettwo(), ":/two.jpg"),
-             "no server: the defaults for the whole run");
+             "without a server the defaults did not stay");
 }
 
 // Every picture that arrives is decoded and taken while the event loop

@@ -1,3 +1,4 @@
+#include "checkreturn.h"
 #include "mplay.h"
 
 #include <QFile>
@@ -6,10 +7,48 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <phonon/mediaobject.h>
+
+#include <memory>
+
 namespace {
 // Generous bounds for a sound to reach its end; they only keep a broken run from hanging.
 const int endwait = 15000;
+
+Phonon::MediaObject *backend(const MPlay &player)
+{
+    return player.findChild<Phonon::MediaObject *>();
 }
+
+// The back end's finished() signals, counted from now on.
+bool watchends(const MPlay &player, std::unique_ptr<QSignalSpy> &ends)
+{
+    Phonon::MediaObject *media = backend(player);
+    QVERIFY_RETURN(media, "the player has no media object to watch");
+    ends = std::make_unique<QSignalSpy>(media, &Phonon::MediaObject::finished);
+    return true;
+}
+
+// Waits until the back end has finished count sounds and come to rest: after
+// that it sends nothing more about them.
+bool atrest(const MPlay &player, const QSignalSpy &ends, int count)
+{
+    const Phonon::MediaObject *media = backend(player);
+    const bool rested = QTest::qWaitFor(
+        [&] { return ends.count() >= count && media->state() == Phonon::StoppedState; }, endwait);
+    QVERIFY_RETURN(rested, qPrintable(QString("the back end did not come to rest: state %1 after %2 of %3 ends")
+                                          .arg(media->state()).arg(ends.count()).arg(count)));
+    return true;
+}
+
+bool playing(const MPlay &player)
+{
+    const Phonon::MediaObject *media = backend(player);
+    QVERIFY_RETURN(QTest::qWaitFor([&] { return media->state() == Phonon::PlayingState; }, endwait),
+                   "the sound did not start playing");
+    return true;
+}
+} // namespace
 
 class tst_MPlay : public QObject
 {
@@ -36,8 +75,6 @@ private slots:
 private:
     QString makemp3(const QString &name, double seconds, int frequency);
     QByteArray bytes(const QString &path);
-    // Waits past the end of a sound of the given length.
-    void waitpast(double seconds);
 
     QTemporaryDir *dir = nullptr;
     QString shortsound;
@@ -47,7 +84,7 @@ private:
 void tst_MPlay::init()
 {
     dir = new QTemporaryDir;
-    QVERIFY2(dir->isValid(), "temporary folder");
+    QVERIFY2(dir->isValid(), "the temporary folder could not be made");
     shortsound = makemp3("short", 0.4, 440);
     longsound = makemp3("long", 1.5, 660);
 }
@@ -77,11 +114,6 @@ QByteArray tst_MPlay::bytes(const QString &path)
     return file.readAll();
 }
 
-void tst_MPlay::waitpast(double seconds)
-{
-    QTest::qWait(int(seconds * 1000) + 1500);
-}
-
 void tst_MPlay::playstoend_data()
 {
     QTest::addColumn<int>("before");
@@ -97,11 +129,13 @@ void tst_MPlay::playstoend()
         player.addsound(bytes(longsound));
     player.clearsounds();
     player.addsound(bytes(shortsound));
-    QVERIFY2(player.soundcount() == 1, "clearsounds empties the list");
+    QVERIFY2(player.soundcount() == 1, "clearsounds did not empty the list");
     QSignalSpy stopped(&player, &MPlay::playstopped);
+    std::unique_ptr<QSignalSpy> ends;
+    QVERIFY(watchends(player, ends));
     player.playindex(0);
-    QVERIFY2(stopped.wait(endwait), "a sound that plays to its end reports it");
-    waitpast(0);
+    QVERIFY2(stopped.wait(endwait), "a sound that played to its end did not report it");
+    QVERIFY(atrest(player, *ends, 1));
     QVERIFY2(stopped.count() == 1, qPrintable(QString("reported %1 times").arg(stopped.count())));
 }
 
@@ -114,8 +148,9 @@ void tst_MPlay::twosounds()
     for (int i : {1, 0, 0}) {
         const int before = stopped.count();
         player.playindex(i);
-        QVERIFY2(stopped.wait(endwait), qPrintable(QString("sound %1 reports its end").arg(i)));
-        QVERIFY2(stopped.count() == before + 1, "one report per sound");
+        QVERIFY2(stopped.wait(endwait), qPrintable(QString("sound %1 did not report its end").arg(i)));
+        QVERIFY2(stopped.count() == before + 1,
+                 qPrintable(QString("sound %1 reported %2 times").arg(i).arg(stopped.count() - before)));
     }
 }
 
@@ -128,28 +163,32 @@ void tst_MPlay::replayfromhandler()
         if (++reports < 3)
             player.playindex(0);
     });
+    std::unique_ptr<QSignalSpy> ends;
+    QVERIFY(watchends(player, ends));
     player.playindex(0);
-    QTRY_VERIFY2_WITH_TIMEOUT(reports == 3, "a replay from the end handler plays again", 3 * endwait);
-    waitpast(0.4);
-    QVERIFY2(reports == 3, "no report without a sound");
+    QTRY_VERIFY2_WITH_TIMEOUT(reports == 3, "a replay from the end handler did not play again", 3 * endwait);
+    QVERIFY(atrest(player, *ends, 3));
+    QVERIFY2(reports == 3, qPrintable(QString("three sounds gave %1 reports").arg(reports)));
 }
 
 void tst_MPlay::stopreportsnothing()
 {
-    // Long enough that a busy machine cannot let it end before the stop.
-    const double seconds = 4;
+    // Long enough that a busy machine cannot let it end between its start and the stop.
+    const double seconds = 2;
     MPlay player;
-    player.addsound(bytes(makemp3("four", seconds, 550)));
+    player.addsound(bytes(makemp3("stopped", seconds, 550)));
     QSignalSpy stopped(&player, &MPlay::playstopped);
+    std::unique_ptr<QSignalSpy> ends;
+    QVERIFY(watchends(player, ends));
     player.playindex(0);
-    QTest::qWait(400);
+    QVERIFY(playing(player));
     player.stop();
-    waitpast(seconds);
-    QVERIFY2(stopped.isEmpty(), "stop emits no playstopped");
+    QVERIFY(atrest(player, *ends, 0));
+    QVERIFY2(stopped.isEmpty(), "stop emitted playstopped");
     player.stop();
-    QVERIFY2(stopped.isEmpty(), "stop without a sound does nothing");
+    QVERIFY2(stopped.isEmpty(), "stop without a sound emitted playstopped");
     player.playindex(0);
-    QVERIFY2(stopped.wait(endwait), "the sound plays again after stop");
+    QVERIFY2(stopped.wait(endwait), "the sound did not play again after stop");
 }
 
 void tst_MPlay::outofrange_data()
@@ -165,13 +204,15 @@ void tst_MPlay::outofrange()
     QFETCH(int, index);
     MPlay player;
     QSignalSpy stopped(&player, &MPlay::playstopped);
+    std::unique_ptr<QSignalSpy> ends;
+    QVERIFY(watchends(player, ends));
     player.playindex(0);
     player.addsound(bytes(shortsound));
     player.playindex(0);
     player.playindex(index);
-    QVERIFY2(stopped.wait(endwait), "the sound already playing goes on to its end");
-    waitpast(0);
-    QVERIFY2(stopped.count() == 1, "the ignored index plays nothing");
+    QVERIFY2(stopped.wait(endwait), "the sound already playing did not go on to its end");
+    QVERIFY(atrest(player, *ends, 1));
+    QVERIFY2(stopped.count() == 1, "the ignored index played something");
 }
 
 void tst_MPlay::clearduringplayback()
@@ -181,8 +222,8 @@ void tst_MPlay::clearduringplayback()
     QSignalSpy stopped(&player, &MPlay::playstopped);
     player.playindex(0);
     player.clearsounds();
-    QVERIFY2(player.soundcount() == 0, "the list is empty");
-    QVERIFY2(stopped.wait(endwait), "the sound playing is not interrupted");
+    QVERIFY2(player.soundcount() == 0, "the list is not empty");
+    QVERIFY2(stopped.wait(endwait), "the sound playing was interrupted");
 }
 
 void tst_MPlay::brokensound_data()
@@ -200,11 +241,13 @@ void tst_MPlay::brokensound()
     player.addsound(sound);
     player.addsound(bytes(shortsound));
     QSignalSpy stopped(&player, &MPlay::playstopped);
+    std::unique_ptr<QSignalSpy> ends;
+    QVERIFY(watchends(player, ends));
     player.playindex(0);
-    waitpast(1);
-    QVERIFY2(stopped.isEmpty(), "a sound that cannot play reports nothing");
+    QVERIFY(atrest(player, *ends, 1));
+    QVERIFY2(stopped.isEmpty(), "a sound that cannot play reported an end");
     player.playindex(1);
-    QVERIFY2(stopped.wait(endwait), "a good sound plays after a broken one");
+    QVERIFY2(stopped.wait(endwait), "a good sound did not play after a broken one");
 }
 
 void tst_MPlay::playfile()
@@ -212,8 +255,8 @@ void tst_MPlay::playfile()
     MPlay player;
     QSignalSpy stopped(&player, &MPlay::playstopped);
     player.playfile(shortsound);
-    QVERIFY2(stopped.wait(endwait), "a file plays to its end");
-    QVERIFY2(player.soundcount() == 0, "the list is untouched");
+    QVERIFY2(stopped.wait(endwait), "a file did not play to its end");
+    QVERIFY2(player.soundcount() == 0, "playing a file changed the list");
 }
 
 void tst_MPlay::quickreplace_data()
@@ -234,12 +277,16 @@ void tst_MPlay::quickreplace()
     player.addsound(bytes(makemp3("first", seconds, 330)));
     player.addsound(bytes(makemp3("second", seconds, 550)));
     QSignalSpy stopped(&player, &MPlay::playstopped);
-    // Gaps from none at all to a few event loop passes and milliseconds.
-    const auto pause = [](int k) {
+    QSignalSpy changes(backend(player), &Phonon::MediaObject::stateChanged);
+    std::unique_ptr<QSignalSpy> ends;
+    QVERIFY(watchends(player, ends));
+    // Gaps from none at all to an event loop pass or the back end's next
+    // change of state, waited for a few milliseconds at most.
+    const auto pause = [&changes](int k) {
         if (k % 3 == 1)
             QCoreApplication::processEvents();
         else if (k % 3 == 2)
-            QTest::qWait(k % 11);
+            changes.wait(k % 11);
     };
     for (int k = 0; k < 100; ++k) {
         player.playindex(k % 2);
@@ -251,14 +298,16 @@ void tst_MPlay::quickreplace()
         pause(k / 9);
     }
     player.stop();
-    waitpast(seconds);
+    QVERIFY(atrest(player, *ends, 0));
     QVERIFY2(stopped.isEmpty(), qPrintable(QString("replaced sounds reported %1 times").arg(stopped.count())));
     player.clearsounds();
     player.addsound(bytes(shortsound));
+    const int before = ends->count();
     player.playindex(0);
-    QVERIFY2(stopped.wait(endwait), "a sound plays to its end afterwards");
-    waitpast(0);
-    QVERIFY2(stopped.count() == 1, "one report for it");
+    QVERIFY2(stopped.wait(endwait), "a sound did not play to its end afterwards");
+    QVERIFY(atrest(player, *ends, before + 1));
+    QVERIFY2(stopped.count() == 1,
+             qPrintable(QString("the sound afterwards reported %1 times").arg(stopped.count())));
 }
 
 QTEST_MAIN(tst_MPlay)
