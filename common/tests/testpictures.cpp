@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QtEndian>
 
 namespace testpictures {
 
@@ -25,6 +26,40 @@ QByteArray oversizedjpeg()
         bytes[at + 1] = char(0x20);
     }
     return bytes;
+}
+
+namespace {
+QByteArray gifbomb()
+{
+    return QByteArray::fromHex("474946383961ff3fff3f800000000000ffffff2c00000000010001000002024401003b");
+}
+
+QByteArray icobomb()
+{
+    QImage image(8000, 8000, QImage::Format_Mono);
+    image.fill(0);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    QByteArray ico = QByteArray::fromHex("000001000100" "1010000000000100" "2000");
+    uchar place[8];
+    qToLittleEndian<quint32>(quint32(png.size()), place);
+    qToLittleEndian<quint32>(22, place + 4);
+    return ico + QByteArray(reinterpret_cast<const char *>(place), 8) + png;
+}
+
+QByteArray svgbomb()
+{
+    return "<svg xmlns='http://www.w3.org/2000/svg' width='100' height='100'>"
+           "<image width='100' height='100' href='data:image/gif;base64,"
+        + gifbomb().toBase64() + "'/></svg>";
+}
+} // namespace
+
+QList<QPair<const char *, QByteArray>> bombs()
+{
+    return {{"GIF logical screen", gifbomb()}, {"ICO embedded PNG", icobomb()}, {"SVG embedded picture", svgbomb()}};
 }
 
 QByteArray headeronlyjpeg(int width, int height)

@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QList>
+#include <QPair>
 
 // Picture bytes the tests serve, store and load.
 namespace testpictures {
@@ -12,6 +14,12 @@ QByteArray encoded(int width, int height, const QColor &color, const char *forma
 
 // A small JPEG whose header states 20000×20000 pixels.
 QByteArray oversizedjpeg();
+
+// Pictures whose headers state a small size while decoding them would
+// allocate hundreds of MB: a GIF frame on a 16383x16383 logical screen, an
+// ICO entry of 16x16 holding an 8000x8000 PNG, and an SVG holding that GIF.
+// Each with its row name.
+QList<QPair<const char *, QByteArray>> bombs();
 
 // A JPEG of markers only, stating width x height, with no picture in it.
 QByteArray headeronlyjpeg(int width, int height);

@@ -237,6 +237,8 @@ void tst_Ad::picturefailures_data()
                                        "Content-Length: 0\r\nConnection: close\r\n\r\n");
     QTest::newRow("huge file") << TestServer::answer("200 OK", picture(onewidth) + QByteArray(5 << 20, '\0'));
     QTest::newRow("oversized picture") << TestServer::answer("200 OK", testpictures::oversizedjpeg());
+    for (const auto &bomb : testpictures::bombs())
+        QTest::newRow(bomb.first) << TestServer::answer("200 OK", bomb.second);
     QTest::newRow("truncated answer") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n")
                                              + picture(onewidth).left(20);
 }

@@ -1133,6 +1133,11 @@ void tst_authoring::unreadablepicture_data()
                                          << QByteArray("label_tupianweizhi_2") << garbage;
     QTest::newRow("display, oversized") << QByteArray("pushButton_xuantu_2") << QByteArray("graphicsView_7")
                                         << QByteArray("label_tupianweizhi_2") << bomb;
+    for (const auto &header : testpictures::bombs()) {
+        QTest::newRow(QByteArray("cover, ") + header.first)
+            << QByteArray("pushButton_xuantu") << QByteArray("graphicsView") << QByteArray("label_tupianweizhi")
+            << header.second;
+    }
 }
 
 // A file that holds no readable picture is refused and the picture chosen before stays.

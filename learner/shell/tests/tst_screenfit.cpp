@@ -131,6 +131,8 @@ void tst_screenfit::bytes_data()
     QTest::newRow("huge png") << QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200004e2000004e2008060000"
                                                      "00e37046390000000c49444154789c6360a03d00000064000186643c35")
                               << false;
+    for (const auto &bomb : testpictures::bombs())
+        QTest::newRow(bomb.first) << bomb.second << false;
 }
 
 void tst_screenfit::bytes()
