@@ -15,7 +15,11 @@ void removesaveleftovers(const QString &path)
         if (temporary.match(name).hasMatch())
             folder.remove(name);
     }
-    QLockFile lock(info.absoluteFilePath() + QStringLiteral(".lock"));
+    // Only an existing lock is tried: trying makes one, which a kill would leave.
+    const QString lockpath = info.absoluteFilePath() + QStringLiteral(".lock");
+    if (!QFileInfo::exists(lockpath))
+        return;
+    QLockFile lock(lockpath);
     if (lock.tryLock(0))
         lock.unlock();
 }
