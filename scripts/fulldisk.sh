@@ -5,6 +5,7 @@
 # import, project save, generation and recording (the MP3 on the full disk, and
 # the raw capture in a program folder on it), and the learner's user save.
 # Usage: sudo scripts/fulldisk.sh
+# With SHOTDIR set, pictures of the messages go into a folder per step in it.
 # (build the fulldiskdriver and learnerdriver targets first)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -38,10 +39,14 @@ sums() { (cd "$1" && shift && sha256sum "$@") ; }
 step() {
     local name=$1 folder=$2 files=$3 absent=$4
     shift 4
-    local before after messages
+    local before after messages shots=
+    if [ -n "${SHOTDIR:-}" ]; then
+        shots=$SHOTDIR/$(echo "$name" | tr -c 'a-zA-Z0-9\n' -)
+        mkdir -p "$shots"
+    fi
     before=$(sums "$folder" $files)
     fill
-    messages=$("$@" 2>/dev/null | sed -n 's/^messages: //p')
+    messages=$(SHOTDIR=$shots "$@" 2>/dev/null | sed -n 's/^messages: //p')
     unfill
     after=$(sums "$folder" $files 2>/dev/null || true)
     local left

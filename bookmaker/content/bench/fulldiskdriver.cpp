@@ -5,20 +5,20 @@
 //   fulldiskdriver save <folder>            changes the title and closes, which saves
 //   fulldiskdriver generate <folder>        generates the textbook
 //   fulldiskdriver record <folder>          records the first word's sound for half a second
-// Each prints the messages it showed on one line: "messages: a | b".
+// Each prints the messages it showed on one line: "messages: a | b", and
+// saves a picture of each into the folder SHOTDIR names, when set.
 // Prompts to discard the unsaved project at the close are answered "ok".
 
 #include "bookmakerfiles.h"
 #include "dialogdriver.h"
 #include "lameencoder.h"
+#include "messageshot.h"
 #include "soundcheck.h"
 #include "textbookfixture.h"
 #include "widget.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -31,15 +31,10 @@ const int Items = 50;
 QTextStream out(stdout);
 QStringList shown;
 
-// Keeps the text of every message box and prompt it answers.
-void answerall(DialogDriver &driver, int dialogs)
+void answerall(DialogDriver &driver, int messages)
 {
-    for (int k = 0; k < dialogs; ++k) {
-        driver.add(QStringLiteral("mb_Dialog"), [](QDialog *dialog) {
-            shown << dialog->findChild<QLabel *>(QStringLiteral("label"))->text();
-            DialogDriver::clickbutton(dialog, QStringLiteral("pushButton"));
-        });
-    }
+    for (int k = 0; k < messages; ++k)
+        readshot(driver, &shown);
 }
 
 void click(Widget &window, const char *button, int messages)

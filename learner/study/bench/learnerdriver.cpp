@@ -5,11 +5,13 @@
 //                                    learns n words, takes the test, hands it in, reviews
 //                                    the group when due, visits every page and closes the
 //                                    window, which ends the event loop and saves at exit
-// and prints the messages shown on one line: "messages: a | b".
+// and prints the messages shown on one line: "messages: a | b"; the save keeps
+// pictures of its messages in the folder SHOTDIR names, when set.
 
 #include "dialogdriver.h"
 #include "fd_dialog.h"
 #include "learnbook.h"
+#include "messageshot.h"
 #include "muser.h"
 #include "studyclock.h"
 #include "studywindow.h"
@@ -51,13 +53,24 @@ QStringList click(Widget &window, const char *button)
     return StudyWindow::messages([&]() { window.findChild<QPushButton *>(QLatin1String(button))->click(); });
 }
 
+// Runs the action and answers the one message it shows, keeping its picture.
+QStringList shotmessage(const std::function<void()> &action)
+{
+    QStringList texts;
+    DialogDriver driver;
+    readshot(driver, &texts);
+    driver.start();
+    action();
+    return texts;
+}
+
 QStringList save()
 {
     QScopedPointer<Widget> window(new Widget);
     window->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setText(QStringLiteral("pw"));
     QStringList messages = click(*window, "pushButton_2");
-    messages += click(*window, "pushButton_4");
-    messages += StudyWindow::messages([&]() { window.reset(); });
+    messages += shotmessage([&]() { window->findChild<QPushButton *>(QStringLiteral("pushButton_4"))->click(); });
+    messages += shotmessage([&]() { window.reset(); });
     return messages;
 }
 QString bookpath(const QString &folder)
