@@ -11,6 +11,7 @@
 
 #include "bookmakerfiles.h"
 #include "dialogdriver.h"
+#include "driverargs.h"
 #include "lameencoder.h"
 #include "messageshot.h"
 #include "soundcheck.h"
@@ -107,19 +108,17 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 3) {
-        qWarning("usage: fulldiskdriver setup|import|save|generate|record <folder> [file]");
+    DriverArgs args;
+    if (!args.read(app.arguments(), "fulldiskdriver setup|import|save|generate|record <folder> [file]"))
         return 2;
-    }
-    const QString step = args.at(1);
-    const QString folder = QDir(args.at(2)).absolutePath();
+    const QString &step = args.step;
+    const QString &folder = args.folder;
     if (step == QLatin1String("setup"))
         return setup(folder) ? 0 : 1;
     {
         Widget window;
-        if (step == QLatin1String("import") && args.size() == 4)
-            import(window, args.at(3));
+        if (step == QLatin1String("import") && args.more.size() == 1)
+            import(window, args.more.first());
         else if (step == QLatin1String("save"))
             window.findChild<QLineEdit *>(QStringLiteral("lineEdit_jiaocaimingcheng"))->setText(QStringLiteral("Changed"));
         else if (step == QLatin1String("generate"))

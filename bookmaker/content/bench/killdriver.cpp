@@ -9,6 +9,7 @@
 
 #include "bookmakerfiles.h"
 #include "dialogdriver.h"
+#include "driverargs.h"
 #include "mbook.h"
 #include "textbookfixture.h"
 #include "widget.h"
@@ -122,13 +123,11 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        qWarning("usage: killdriver setup|generate|save|check <folder>");
+    DriverArgs args;
+    if (!args.read(app.arguments(), "killdriver setup|generate|save|check <folder>"))
         return 2;
-    }
-    const QString step = args.at(1);
-    const QString folder = QDir(args.at(2)).absolutePath();
+    const QString &step = args.step;
+    const QString &folder = args.folder;
     if (step == QLatin1String("setup"))
         return setup(folder) ? 0 : 1;
     if (step == QLatin1String("generate"))

@@ -9,6 +9,7 @@
 // pictures of its messages in the folder SHOTDIR names, when set.
 
 #include "dialogdriver.h"
+#include "driverargs.h"
 #include "fd_dialog.h"
 #include "learnbook.h"
 #include "messageshot.h"
@@ -193,17 +194,15 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 3) {
-        qWarning("usage: learnerdriver setup|save|tour <folder> [words]");
+    DriverArgs args;
+    if (!args.read(app.arguments(), "learnerdriver setup|save|tour <folder> [words]"))
         return 2;
-    }
-    const QString step = args.at(1);
-    const QString folder = QDir(args.at(2)).absolutePath();
+    const QString &step = args.step;
+    const QString &folder = args.folder;
     if (step == QLatin1String("setup"))
         return setup(folder) ? 0 : 1;
     if (step == QLatin1String("tour"))
-        return setuptour(folder) ? runtour(folder, args.value(3, QStringLiteral("3")).toInt()) : 1;
+        return setuptour(folder) ? runtour(folder, args.more.value(0, QStringLiteral("3")).toInt()) : 1;
     if (step != QLatin1String("save"))
         return 2;
     out << "messages: " << save().join(QStringLiteral(" | ")) << Qt::endl;
