@@ -15,7 +15,7 @@ void removesaveleftovers(const QString &path)
         if (temporary.match(name).hasMatch())
             folder.remove(name);
     }
-    // Probing a lock creates its file, so only a lock file already there is tried.
+    // Only an existing lock is tried: trying makes one, which a kill would leave.
     const QString lockpath = info.absoluteFilePath() + QStringLiteral(".lock");
     if (!QFileInfo::exists(lockpath))
         return;

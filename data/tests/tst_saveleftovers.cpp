@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 // What an interrupted save left beside a file goes at the next save.
 class tst_saveleftovers : public QObject
 {
@@ -17,6 +20,7 @@ private slots:
     void nextsave_data();
     void nextsave();
     void heldlock();
+    void nolockmade();
 
 private:
     bool plant(const QString &name);
@@ -68,6 +72,21 @@ void tst_saveleftovers::heldlock()
     QVERIFY(held.tryLock(0));
     removesaveleftovers(path);
     QVERIFY2(QFile::exists(path + ".lock"), "a held lock was removed");
+}
+
+// Looking for a stale lock makes no file: a kill meanwhile would leave it.
+void tst_saveleftovers::nolockmade()
+{
+    const int watch = inotify_init1(IN_NONBLOCK);
+    QVERIFY2(watch >= 0, "no file system watch");
+    QVERIFY2(inotify_add_watch(watch, QFile::encodeName(dir->path()).constData(), IN_CREATE) >= 0,
+             "the folder cannot be watched");
+    removesaveleftovers(dir->filePath("tom.ini"));
+    // The kernel queues the events as the calls happen: nothing to wait for.
+    char events[4096];
+    const ssize_t bytes = read(watch, events, sizeof events);
+    close(watch);
+    QVERIFY2(bytes < 0, "a file was made beside the one to save");
 }
 
 QTEST_GUILESS_MAIN(tst_saveleftovers)
