@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -116,10 +115,8 @@ QStringList tst_fourchoice::pauseend()
 {
     const int row = list()->currentRow();
     return ReviewWindow::run([this, row]() {
-        QElapsedTimer waited;
-        waited.start();
-        while (list()->currentRow() == row && waited.elapsed() < 5000)
-            QTest::qWait(20);
+        QVERIFY2(QTest::qWaitFor([this, row]() { return list()->currentRow() != row; }, 5000),
+                 "the pause did not end in the next row");
     });
 }
 

@@ -668,8 +668,8 @@ void tst_learning::learnpage()
     find<QSpinBox>("spinBox_11")->setValue(3);
     find<QCheckBox>("checkBox_5")->click();
     QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 3, 10000);
-    QTest::qWait(800);
-    QCOMPARE(ends.count(), 3);
+    // A fourth reading would start at once and end within a sound's length.
+    QVERIFY2(!QTest::qWaitFor([&ends]() { return ends.count() > 3; }, 800), "the word was read a fourth time");
     QVERIFY(shot(QStringLiteral("learnpage.png")));
     ends.reset();
     find<QPushButton>("pushButton_43")->click();
