@@ -66,8 +66,8 @@ void newDialog::paintEvent(QPaintEvent *event)
 void newDialog::showavatar(const QString &path)
 {
     avatar = path;
-    showinscene(scene, ui->graphicsView, readpicture(path), DialogFrame::scaled(scale, 200),
-                DialogFrame::scaled(scale, 150));
+    const QSize shown(DialogFrame::scaled(scale, 200), DialogFrame::scaled(scale, 150));
+    showinscene(scene, ui->graphicsView, readpicture(path, MaxPicturePixels, shown), shown.width(), shown.height());
 }
 
 void newDialog::showmessage(const QString &text)

@@ -32,7 +32,7 @@ void Widget::createuser(int k)
     user.reset();
     user.setname(output.at(0));
     user.setpassword(output.at(1));
-    const QPixmap picture = scalepixmap(readpicture(output.at(2)), 200, 150);
+    const QPixmap picture = scalepixmap(readpicture(output.at(2), MaxPicturePixels, QSize(200, 150)), 200, 150);
     user.setavatar(avatarbytes(picture));
     if (!user.save(output.at(3))) {
         showmessage(QStringLiteral("用户信息无法保存"));
