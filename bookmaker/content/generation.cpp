@@ -17,7 +17,7 @@ const QString NaturalFile = QStringLiteral("book.zemBook");
 QByteArray jpegbytes(const QPixmap &picture)
 {
     QByteArray bytes;
-    const QPixmap scaled = scalepixmap(picture, 400, 300);
+    const QPixmap scaled = scalepixmap(picture, Widget::StoredPicture.width(), Widget::StoredPicture.height());
     if (scaled.isNull())
         return bytes;
     QBuffer buffer(&bytes);

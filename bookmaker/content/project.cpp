@@ -18,8 +18,6 @@
 namespace {
 const QString ProjectFile = QStringLiteral("book.pro");
 const QString FirstShowText = QStringLiteral("当前显示第一个展示信息");
-// The textbook stores pictures at this size.
-const QSize StoredPicture(400, 300);
 } // namespace
 
 QString Widget::materialfile(const QString &name) const

@@ -6,6 +6,7 @@
 // navigation) and bookmaker/content (the project and everything on the pages).
 
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -38,6 +39,9 @@ public:
     explicit Widget(QWidget *parent = nullptr, const QString &bannerhost = QStringLiteral(MAKER_HOST),
                     const QString &bannerfolder = QString());
     ~Widget() override;
+
+    // The textbook stores its pictures at this size.
+    static constexpr QSize StoredPicture{400, 300};
 
     // The recorder of the words' and sentences' sounds.
     const MRecord &recorder() const;
