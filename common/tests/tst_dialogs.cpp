@@ -255,7 +255,7 @@ void tst_Dialogs::longmessage_data()
     QTest::addColumn<int>("pointsize");
     QTest::addColumn<QString>("text");
     // A textbook path of 150 characters, as a failed login shows it.
-    const QString path = "/home/learner/textbooks/" + QString(40, 'a') + "/New-Concept-English-Book-One/"
+    const QString path = "/home/learner/textbooks/" + QString(40, 'a') + "/Far-Sail-English-Go-Book-One/"
         + QString(41, 'b') + "/lesson.zemBook";
     QVERIFY(path.size() == 150);
     const QString bookmessage = path + " 无法打开，请检查";

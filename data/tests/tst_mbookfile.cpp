@@ -83,7 +83,7 @@ MBook richbook()
 {
     MBook book;
     book.setdate(QDate(2026, 3, 2));
-    book.setinfo(QStringList() << QString::fromUtf8("新概念英语") << "" << QString()
+    book.setinfo(QStringList() << QString::fromUtf8("远帆英语课") << "" << QString()
                                << QString::fromUtf8("好好学习 \xF0\x9F\x98\x80") << "http://x"
                                << "quo");
     book.setinfopic(testjpeg(40, 30));

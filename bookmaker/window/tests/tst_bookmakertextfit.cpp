@@ -48,9 +48,9 @@ void tst_bookmakertextfit::window()
 
 void tst_bookmakertextfit::settext_data()
 {
-    const QString folder = QStringLiteral("/home/zhangsan/文档/英语教材/新概念英语第二册/素材");
-    const QString sentence = QStringLiteral("Last week I went to the theatre. I had a very good seat. The play was "
-                                            "very interesting. I did not enjoy it.");
+    const QString folder = QStringLiteral("/home/zhangsan/文档/英语教材/远帆英语课第二册/素材");
+    const QString sentence = QStringLiteral("Last week I went to the harbour. I had a very long walk. The wind was "
+                                            "very refreshing. I did not feel cold.");
     textfitcheck::addtextrows({
         {"label_sucaiweizhi", folder},
         {"label_tupianweizhi", folder + QStringLiteral("/图片/封面.jpg")},
@@ -62,7 +62,7 @@ void tst_bookmakertextfit::settext_data()
         {"label_xuanzeyinbiao", QStringLiteral("[ˌɪntəˈnæʃənl ˌɔːɡənaɪˈzeɪʃn]")},
         {"label_xuanzeciyi", QStringLiteral("n. 国际组织；国际机构")},
         {"label_guanlianjuzi", sentence},
-        {"label_guanlianjuyi", QStringLiteral("上星期我去看戏。我的座位很好，戏很有意思，但我却无法欣赏。")},
+        {"label_guanlianjuyi", QStringLiteral("上个月我去了港口。我走了很远，船都很好看，但我却不想回家。")},
     });
 }
 

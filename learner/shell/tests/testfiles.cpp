@@ -33,7 +33,7 @@ bool writebook(const QString &path, const Book &book)
 {
     MBook record;
     record.setdate(QDate(2013, 5, 1));
-    record.setinfo({QStringLiteral("新概念英语"), QStringLiteral("外研社"), QStringLiteral("第一册"),
+    record.setinfo({QStringLiteral("远帆英语课"), QStringLiteral("青禾社"), QStringLiteral("第一册"),
                     QStringLiteral("版权所有"), book.link, QString()});
     for (int i = 0; i < book.words; ++i) {
         record.addword({QStringLiteral("word%1").arg(i), QStringLiteral("[w]"), QStringLiteral("词%1").arg(i),

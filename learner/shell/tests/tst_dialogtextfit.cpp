@@ -161,7 +161,7 @@ void tst_dialogtextfit::longmessage()
 {
     QFETCH(QSize, screen);
     const ScreenFit fit = ScreenFit::choose(screen, 0);
-    const QString path = QStringLiteral("/home/learner/textbooks/New-Concept-English/Book-One-Practice-and-Progress/"
+    const QString path = QStringLiteral("/home/learner/textbooks/Far-Sail-English-Go/Book-One-Listen-and-Read-Aloud/"
                                         "Lessons-from-one-to-ninety-six/with-sounds/lesson.zemBook");
     int pointsize = 0;
     QString clipped;

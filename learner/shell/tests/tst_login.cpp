@@ -741,8 +741,8 @@ void tst_login::textbook_data()
 {
     QTest::addColumn<bool>("random");
     QTest::addColumn<QString>("title");
-    QTest::newRow("natural order") << false << QStringLiteral("新概念英语,外研社制作于2013年 05月 01日。");
-    QTest::newRow("random order") << true << QStringLiteral("新概念英语【单词随机序】,外研社制作于2013年 05月 01日。");
+    QTest::newRow("natural order") << false << QStringLiteral("远帆英语课,青禾社制作于2013年 05月 01日。");
+    QTest::newRow("random order") << true << QStringLiteral("远帆英语课【单词随机序】,青禾社制作于2013年 05月 01日。");
 }
 
 void tst_login::textbook()

@@ -45,18 +45,18 @@ void tst_textfit::window()
 
 void tst_textfit::settext_data()
 {
-    const QString sentence = QStringLiteral("Last week I went to the theatre. I had a very good seat. The play was "
-                                            "very interesting. I did not enjoy it.");
-    const QString translation = QStringLiteral("上星期我去看戏。我的座位很好，戏很有意思，但我却无法欣赏。");
+    const QString sentence = QStringLiteral("Last week I went to the harbour. I had a very long walk. The wind was "
+                                            "very refreshing. I did not feel cold.");
+    const QString translation = QStringLiteral("上个月我去了港口。我走了很远，船都很好看，但我却不想回家。");
     textfitcheck::addtextrows({
-        {"label_10", QStringLiteral("新概念英语第二册：实践与进步【单词随机序】,外语教学与研究出版社制作于"
+        {"label_10", QStringLiteral("远帆英语课第二册：听说与读写【单词随机序】,青禾外语教育出版公司制作于"
                                     "2013年 05月 01日。")},
         {"label_15", QStringLiteral("收录第二册全部课文的单词、例句与录音，适合初中以上程度的读者")},
-        {"label_17", QStringLiteral("版权所有：外语教学与研究出版社，未经许可不得复制或传播")},
-        {"label_5", QStringLiteral("Christopher Alexander")},
+        {"label_17", QStringLiteral("版权所有：青禾外语教育出版公司，未经许可不得复制或传播")},
+        {"label_5", QStringLiteral("Theodora Winterbourne")},
         {"pushButton_69", QStringLiteral("关闭教材")},
         {"pushButton_80", QStringLiteral("找回忽略")},
-        {"comboBox", QStringLiteral("Lesson 1 A private conversation 私人谈话")},
+        {"comboBox", QStringLiteral("Lesson 1 A slow rainy afternoon 雨天午后")},
         {"label_33", QStringLiteral("INTERNATIONAL ORGANIZATION")},
         {"label_35", QStringLiteral("[ˌɪntəˈnæʃənl ˌɔːɡənaɪˈzeɪʃn]")},
         {"label_36", QStringLiteral("n. 国际组织；国际机构")},

@@ -37,7 +37,7 @@ QString write(const QString &folder, const Book &book)
 {
     MBook record;
     record.setdate(QDate(2013, 5, 1));
-    record.setinfo({QStringLiteral("新概念英语"), QStringLiteral("外研社"), QStringLiteral("第一册"),
+    record.setinfo({QStringLiteral("远帆英语课"), QStringLiteral("青禾社"), QStringLiteral("第一册"),
                     QStringLiteral("版权所有"), book.link, QString()});
     record.setinfopic(testpictures::encoded(400, 300, Qt::darkCyan, "JPG"));
     QStringList sounds;

@@ -45,7 +45,7 @@ QString write(const QTemporaryDir &dir, const Reader &reader)
 {
     MBook book;
     book.setdate(QDate(2013, 5, 1));
-    book.setinfo({QStringLiteral("新概念英语"), QStringLiteral("外研社"), QString(), QString(), QString(), QString()});
+    book.setinfo({QStringLiteral("远帆英语课"), QStringLiteral("青禾社"), QString(), QString(), QString(), QString()});
     for (int i = 0; i < 6; ++i)
         book.addword({QStringLiteral("word%1").arg(i), QStringLiteral("[w]"), QStringLiteral("词%1").arg(i),
                       QStringLiteral("w%1.mp3").arg(i + 1)});

@@ -279,7 +279,7 @@ void tst_learning::scenario()
     adoption.start();
     find<QPushButton>("pushButton_80")->click();
     QVERIFY(adoption.done());
-    QCOMPARE(label("label_10"), QStringLiteral("新概念英语【单词随机序】,外研社制作于2013年 05月 01日。"));
+    QCOMPARE(label("label_10"), QStringLiteral("远帆英语课【单词随机序】,青禾社制作于2013年 05月 01日。"));
     QVERIFY2(haspicture("graphicsView_6"), "the textbook picture did not show");
     QVERIFY(shot(QStringLiteral("planpage.png")));
     QCOMPARE(find<QSpinBox>("spinBox_4")->maximum(), 8);
@@ -388,7 +388,7 @@ void tst_learning::textbook()
     good.start();
     find<QPushButton>("pushButton_80")->click();
     QVERIFY(good.done());
-    QCOMPARE(label("label_10"), QStringLiteral("新概念英语【单词随机序】,外研社制作于2013年 05月 01日。"));
+    QCOMPARE(label("label_10"), QStringLiteral("远帆英语课【单词随机序】,青禾社制作于2013年 05月 01日。"));
     QCOMPARE(label("label_15"), QStringLiteral("第一册"));
     QCOMPARE(label("label_17"), QStringLiteral("版权所有"));
     QVERIFY2(haspicture("graphicsView_6"), "the textbook picture did not show");
@@ -449,7 +449,7 @@ void tst_learning::adoptsavefails()
     QVERIFY(driver.done());
     QCOMPARE(message, QStringLiteral("用户信息无法保存"));
     QCOMPARE(find<QPushButton>("pushButton_69")->text(), QStringLiteral("关闭教材"));
-    QCOMPARE(label("label_10"), QStringLiteral("新概念英语,外研社制作于2013年 05月 01日。"));
+    QCOMPARE(label("label_10"), QStringLiteral("远帆英语课,青禾社制作于2013年 05月 01日。"));
     QCOMPARE(startrun("radioButton", {{"spinBox", 2}}, 1), QStringList());
     QCOMPARE(page(), 2);
 }
