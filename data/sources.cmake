@@ -11,6 +11,7 @@ set(DATA_SOURCES
     muserschedule.cpp
     mwriter.cpp mwriter.h
     randomorder.cpp randomorder.h
+    studyclock.cpp studyclock.h
     saveleftovers.cpp saveleftovers.h
     writefile.cpp writefile.h
 )

@@ -31,7 +31,7 @@ void Widget::on_stackedWidget_currentChanged(int index)
 
     switch (index) {
     case ProjectPage:
-        ui->dateEdit->setDate(QDate::currentDate());
+        ui->dateEdit->setDate(clock.now().date());
         break;
     case AssociationPage:
         fillassociation();

@@ -48,7 +48,7 @@ Widget::Widget(QWidget *parent, const QString &bannerhost, const QString &banner
     readsettings();
     loadproject();
     clearui();
-    ui->dateEdit->setDate(QDate::currentDate());
+    ui->dateEdit->setDate(clock.now().date());
     currow = -1;
 
     // Covers the screen also where no window manager takes the full-screen hint.

@@ -16,6 +16,7 @@
 #include "mplay.h"
 #include "mrecord.h"
 #include "mythread.h"
+#include "studyclock.h"
 
 class QCloseEvent;
 class QGraphicsScene;
@@ -330,6 +331,9 @@ private:
     QGraphicsScene *pagescenes[6];
     int curpage;
     int currow;
+
+    // Today's date on the project page.
+    studyclock clock{this};
 };
 
 #endif

@@ -468,7 +468,7 @@ private:
     QString adlink;
     QString piclink;
 
-    // The time the review schedule is read at (learner/study/studyclock.cpp).
+    // The time the review schedule is read at (data/studyclock.cpp).
     studyclock clock{this};
 };
 

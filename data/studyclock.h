@@ -4,8 +4,9 @@
 #include <QDateTime>
 #include <QObject>
 
-// The time the review schedule is read at: the current local time, or a
-// fixed time once one has been set.
+// The time the programs read as now (the learner's review schedule, the
+// bookmaker's date of making): the current local time, or a fixed time once
+// one has been set.
 class studyclock : public QObject
 {
     Q_OBJECT
