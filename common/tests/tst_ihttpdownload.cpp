@@ -507,8 +507,8 @@ void tst_iHttpDownload::answer_data()
 }
 
 // The verdict does not depend on how the bytes are split: each answer is
-// read whole, cut in two at every place near its end, and short ones also
-// byte by byte.
+// read whole, cut in two at every place (long ones near their end), and
+// short ones also byte by byte.
 void tst_iHttpDownload::answer()
 {
     QFETCH(QByteArray, raw);
