@@ -4,8 +4,6 @@
 #include <QSslSocket>
 
 namespace {
-// Real headers take a few hundred bytes; more than this is no answer.
-const qint64 headerbytes = 64 * 1024;
 // Bytes the socket takes in ahead of the downloader.
 const qint64 socketbuffer = 64 * 1024;
 } // namespace
@@ -39,7 +37,8 @@ void iHttpDownload::download(const QString &address, const QString &localpath)
     if (QFile::exists(localpath))
         QFile::remove(localpath);
     file = new QFile(localpath);
-    if (!file->open(QIODevice::WriteOnly)) {
+    // Unbuffered: a piece that cannot be written is known at once.
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         closefile();
         return;
     }
@@ -53,7 +52,7 @@ bool iHttpDownload::running() const
 
 void iHttpDownload::startRequest(const QUrl &target)
 {
-    answer = std::make_unique<HttpAnswer>(headerbytes);
+    answer = std::make_unique<HttpAnswer>();
     const bool secure = target.scheme().toLower() == QLatin1String("https");
     socket = new QSslSocket(this);
     socket->setReadBufferSize(socketbuffer);
@@ -104,7 +103,12 @@ void iHttpDownload::httpReadyRead()
             drop();
             return;
         }
-        file->write(body);
+        if (file->write(body) != body.size()) {
+            // A file that could not be written whole is no file at all.
+            file->remove();
+            drop();
+            return;
+        }
         if (answer->bodyended())
             end();
     }
@@ -143,7 +147,6 @@ void iHttpDownload::closefile()
 {
     if (!file)
         return;
-    file->flush();
     file->close();
     delete file;
     file = nullptr;

@@ -13,10 +13,12 @@ class QFile;
 class QSslSocket;
 
 // Fetches one http or https URL into a local file and emits finished() when
-// a 2xx answer has arrived whole and the file is closed. The answer is read
-// as it arrives, from a socket of the downloader's own: redirects are not
-// followed; a header or body over its byte cap, the deadline or any error
-// end the download at once and silently, leaving what arrived in the file.
+// a 2xx answer with a body has arrived whole and the file is closed. The
+// answer is read as it arrives, from a socket of the downloader's own:
+// redirects are not followed; a header or body over its byte cap, the
+// deadline or any error end the download at once and silently, leaving what
+// arrived in the file. A piece that cannot be written ends it too, and
+// removes the file.
 class iHttpDownload : public QObject
 {
     Q_OBJECT

@@ -1,14 +1,21 @@
 #include "checkreturn.h"
 #include "endlessserver.h"
+#include "httpanswer.h"
 #include "ihttpdownload.h"
 #include "testserver.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <ctime>
+#include <sys/resource.h>
 
 namespace {
 QSet<QString> asset(const QStringList &list)
@@ -46,6 +53,21 @@ QString memorygrowth(qint64 beforekib)
     return QString("peak memory %1 MiB, grown by %2 MiB").arg(peak >> 10).arg((peak - beforekib) >> 10);
 }
 
+// The most a loopback connection's kernel buffers can hold, sender's and
+// receiver's, by the system's limits, plus what the endless server and the
+// downloader queue: what a server can send beyond what the client has read.
+qint64 connectionbuffers()
+{
+    qint64 most = 2 << 20;
+    for (const char *name : {"/proc/sys/net/ipv4/tcp_rmem", "/proc/sys/net/ipv4/tcp_wmem"}) {
+        QFile limits(name);
+        const QList<QByteArray> values
+            = limits.open(QIODevice::ReadOnly) ? limits.readAll().simplified().split(' ') : QList<QByteArray>();
+        most += values.value(2, "33554432").toLongLong();
+    }
+    return most;
+}
+
 QByteArray endlessheader()
 {
     return "HTTP/1.1 200 OK\r\n";
@@ -66,6 +88,52 @@ QByteArray content(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// An answer whose head, blank line included, takes exactly headbytes, with
+// the line end given; its body is "abc".
+QByteArray answerwithhead(int headbytes, const QByteArray &lineend)
+{
+    const QByteArray start = "HTTP/1.1 200 OK" + lineend + "Content-Length: 3" + lineend + "X-Filler: ";
+    const int filler = headbytes - start.size() - 2 * lineend.size();
+    return start + QByteArray(filler, 'x') + lineend + lineend + "abc";
+}
+
+// What the reader makes of raw, taken in pieces that begin at cuts.
+QString reading(const QByteArray &raw, const QList<int> &cuts)
+{
+    HttpAnswer answer;
+    QByteArray body;
+    int from = 0;
+    for (const int cut : cuts + QList<int>{raw.size()}) {
+        body += answer.take(raw.mid(from, cut - from));
+        from = cut;
+    }
+    if (answer.failed())
+        return "refused";
+    if (!answer.headed())
+        return "no head";
+    return QString("%1 length %2 body '%3'%4")
+        .arg(answer.success() ? "success" : "no success")
+        .arg(answer.length())
+        .arg(QString::fromLatin1(body))
+        .arg(answer.bodyended() ? " ended" : "");
+}
+
+QString cutsnamed(const QList<int> &cuts)
+{
+    QStringList names;
+    for (const int cut : cuts)
+        names.append(QString::number(cut));
+    return names.isEmpty() ? "whole" : "cut at " + names.join(' ');
+}
+
+// CPU time the calling thread has used, in ms.
+double threadcpums()
+{
+    timespec used{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &used);
+    return double(used.tv_sec) * 1e3 + double(used.tv_nsec) / 1e6;
 }
 } // namespace
 
@@ -94,6 +162,10 @@ private slots:
     void endless_data();
     void endless();
     void closedduringheader();
+    void answer_data();
+    void answer();
+    void headcost();
+    void writefailure();
 
 private:
     QString target() const;
@@ -152,6 +224,12 @@ void tst_iHttpDownload::rawsuccess_data()
     QTest::newRow("bare line feeds") << QByteArray("HTTP/1.1 200 OK\nContent-Length: 3\n\nabc") << QByteArray("abc");
     QTest::newRow("bytes past the length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nabc")
                                            << QByteArray("ab");
+    QTest::newRow("length folded into another field")
+        << QByteArray("HTTP/1.1 200 OK\r\nX-Note: a\r\n Content-Length: 2\r\n\r\nabc") << QByteArray("abc");
+    QTest::newRow("folded length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length:\r\n\t3\r\n\r\nabcd")
+                                   << QByteArray("abc");
+    QTest::newRow("no reason phrase") << QByteArray("HTTP/1.1 200\r\nContent-Length: 3\r\n\r\nabc")
+                                      << QByteArray("abc");
 }
 
 void tst_iHttpDownload::rawsuccess()
@@ -200,6 +278,13 @@ void tst_iHttpDownload::refused_data()
     QTest::newRow("negative length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: -3\r\n\r\nabc") << QByteArray();
     QTest::newRow("garbage status line") << QByteArray("NONSENSE\r\n\r\n") << QByteArray();
     QTest::newRow("no answer at all") << QByteArray() << QByteArray();
+    QTest::newRow("204") << QByteArray("HTTP/1.1 204 No Content\r\n\r\n") << QByteArray();
+    QTest::newRow("204 and bytes after it") << QByteArray("HTTP/1.1 204 No Content\r\n\r\nabc") << QByteArray();
+    QTest::newRow("304") << QByteArray("HTTP/1.1 304 Not Modified\r\nContent-Length: 3\r\n\r\nabc") << QByteArray();
+    QTest::newRow("HTTP/1.9") << QByteArray("HTTP/1.9 200 OK\r\n\r\nabc") << QByteArray();
+    QTest::newRow("HTTP/1.10") << QByteArray("HTTP/1.10 200 OK\r\n\r\nabc") << QByteArray();
+    QTest::newRow("fold before any field")
+        << QByteArray("HTTP/1.1 200 OK\r\n Content-Length: 3\r\n\r\nabc") << QByteArray();
 }
 
 void tst_iHttpDownload::refused()
@@ -217,9 +302,9 @@ void tst_iHttpDownload::refused()
     QVERIFY2(!server->requests().isEmpty() && asset(server->requests()) == QSet<QString>{"/x"},
              qPrintable("other paths than the one asked for were fetched: " + server->requests().join(' ')));
     const QByteArray left = content(target());
-    QVERIFY2(left.startsWith(kept) && left.size() <= 1000,
-             qPrintable("the file holds more than what arrived: " + left.left(40)));
     QVERIFY2(!left.startsWith("previous"), "the old file was not removed");
+    QVERIFY2(left == kept, qPrintable("the file holds other bytes than the body that arrived before the refusal: "
+                                      + left.left(40)));
 }
 
 void tst_iHttpDownload::nothingsent_data()
@@ -344,8 +429,9 @@ void tst_iHttpDownload::endless_data()
     QTest::newRow("endless header") << endlessheader() << headerlines();
 }
 
-// However fast the bytes come, the download is given up while they arrive,
-// and memory does not grow with them.
+// However fast the bytes come, the download is given up while they arrive:
+// no more than the cap is written, the connection is closed before the
+// server could send much more than the cap, and memory does not grow.
 void tst_iHttpDownload::endless()
 {
     QFETCH(QByteArray, head);
@@ -357,10 +443,15 @@ void tst_iHttpDownload::endless()
     downloader.setlimits(picturecap, picturedeadline);
     QSignalSpy finished(&downloader, &iHttpDownload::finished);
     downloader.download(endless.url() + "/x", target());
-    QTRY_VERIFY2_WITH_TIMEOUT(endless.closed() == 1,
-                              qPrintable("the downloader did not close the endless connection; "
-                                         + memorygrowth(before)),
-                              picturedeadline + 10000);
+    const qint64 soon = picturecap + connectionbuffers();
+    QTRY_VERIFY2_WITH_TIMEOUT(endless.closed() == 1 || endless.sent() > soon,
+                              "the endless answer neither ended nor went on", picturedeadline + 10000);
+    QVERIFY2(endless.closed() == 1, qPrintable(QString("the connection was still open after %1 MiB; ")
+                                                   .arg(endless.sent() >> 20) + memorygrowth(before)));
+    QVERIFY2(endless.sent() <= soon,
+             qPrintable(QString("the connection was closed only after %1 MiB").arg(endless.sent() >> 20)));
+    QVERIFY2(QFileInfo(target()).size() <= picturecap,
+             qPrintable(QString("%1 bytes were written, over the cap").arg(QFileInfo(target()).size())));
     QVERIFY2(memorykib("VmHWM") - before < 8 * 1024,
              qPrintable("memory grew with the bytes; " + memorygrowth(before)));
     QVERIFY2(finished.isEmpty(), "an endless answer was reported as a finished download");
@@ -383,6 +474,104 @@ void tst_iHttpDownload::closedduringheader()
     const QString outlived = "the connection outlived the downloader (closing took %1 ms, %2 MiB sent)";
     QTRY_VERIFY2_WITH_TIMEOUT(endless.closed() == 1, qPrintable(outlived.arg(closing).arg(endless.sent() >> 20)),
                               5000);
+}
+
+void tst_iHttpDownload::answer_data()
+{
+    QTest::addColumn<QByteArray>("raw");
+    QTest::addColumn<QString>("verdict");
+    QTest::newRow("with length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\nabcd")
+                                 << "success length 3 body 'abc' ended";
+    QTest::newRow("to the close") << QByteArray("HTTP/1.0 200 OK\r\n\r\nabc") << "success length -1 body 'abc'";
+    QTest::newRow("mixed line ends") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 3\n\r\nabc")
+                                     << "success length 3 body 'abc' ended";
+    QTest::newRow("length folded into another field")
+        << QByteArray("HTTP/1.1 200 OK\r\nX-Note: a\r\n Content-Length: 2\r\n\r\nabc")
+        << "success length -1 body 'abc'";
+    QTest::newRow("folded length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length:\r\n\t 3\r\n\r\nabcd")
+                                   << "success length 3 body 'abc' ended";
+    QTest::newRow("fold before any field") << QByteArray("HTTP/1.1 200 OK\r\n\tX: y\r\n\r\nabc") << "refused";
+    QTest::newRow("204") << QByteArray("HTTP/1.1 204 No Content\r\n\r\nabc") << "no success length 0 body '' ended";
+    QTest::newRow("304") << QByteArray("HTTP/1.1 304 Not Modified\r\nContent-Length: 5\r\n\r\nabc")
+                         << "no success length 0 body '' ended";
+    QTest::newRow("HTTP/1.9") << QByteArray("HTTP/1.9 200 OK\r\n\r\nabc") << "refused";
+    QTest::newRow("HTTP/1.10") << QByteArray("HTTP/1.10 200 OK\r\n\r\nabc") << "refused";
+    QTest::newRow("four-digit status") << QByteArray("HTTP/1.1 2000 OK\r\n\r\nabc") << "refused";
+    QTest::newRow("no reason phrase") << QByteArray("HTTP/1.1 200\r\n\r\nabc") << "success length -1 body 'abc'";
+    const int cap = HttpAnswer::headercap;
+    for (const int headbytes : {cap - 1, cap, cap + 1, cap + 2, cap + 3}) {
+        const QString verdict = headbytes <= cap ? "success length 3 body 'abc' ended" : "refused";
+        QTest::addRow("head of cap%+d, CR LF", headbytes - cap) << answerwithhead(headbytes, "\r\n") << verdict;
+        QTest::addRow("head of cap%+d, LF", headbytes - cap) << answerwithhead(headbytes, "\n") << verdict;
+    }
+}
+
+// The verdict does not depend on how the bytes are split: each answer is
+// read whole, cut in two at every place (long ones near their end), and
+// short ones also byte by byte.
+void tst_iHttpDownload::answer()
+{
+    QFETCH(QByteArray, raw);
+    QFETCH(QString, verdict);
+    QList<QList<int>> ways{{}};
+    for (int cut = qMax(1, raw.size() < 200 ? 1 : raw.size() - 16); cut < raw.size(); ++cut)
+        ways.append({cut});
+    if (raw.size() < 200) {
+        QList<int> bytes;
+        for (int cut = 1; cut < raw.size(); ++cut)
+            bytes.append(cut);
+        ways.append(bytes);
+    }
+    for (const QList<int> &cuts : ways) {
+        const QString read = reading(raw, cuts);
+        QVERIFY2(read == verdict, qPrintable(cutsnamed(cuts.mid(0, 3)) + ": " + read + ", not " + verdict));
+    }
+}
+
+// Each byte of a head is looked at once: a head as long as the cap taken
+// byte by byte costs about what the same bytes cost as a body.
+void tst_iHttpDownload::headcost()
+{
+    const QByteArray line = "X-Filler: " + QByteArray(HttpAnswer::headercap, 'x');
+    const auto cost = [&line](const QByteArray &start, bool *refused) {
+        HttpAnswer answer;
+        answer.take(start);
+        const double begun = threadcpums();
+        for (int k = 0; k < line.size() && !answer.failed(); ++k)
+            answer.take(line.mid(k, 1));
+        *refused = answer.failed();
+        return threadcpums() - begun;
+    };
+    bool bodyrefused = true;
+    bool headrefused = false;
+    const double bodyms = cost("HTTP/1.1 200 OK\r\n\r\n", &bodyrefused);
+    const double headms = cost("HTTP/1.1 200 OK\r\n", &headrefused);
+    QVERIFY2(!bodyrefused && headrefused, "the body was refused or the head over the cap was not");
+    QVERIFY2(headms < 4 * bodyms + 50,
+             qPrintable(QString("a head cost %1 ms of CPU, its bytes as a body %2 ms").arg(headms).arg(bodyms)));
+}
+
+// A piece that cannot be written ends the download, and no partial file is left.
+void tst_iHttpDownload::writefailure()
+{
+    server->setbody("/x", QByteArray(3000, 'x'));
+    rlimit old{};
+    QVERIFY2(getrlimit(RLIMIT_FSIZE, &old) == 0, "the file size limit could not be read");
+    const auto signalbefore = std::signal(SIGXFSZ, SIG_IGN);
+    const auto restore = qScopeGuard([&] {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, signalbefore);
+    });
+    const rlimit small{1000, old.rlim_max};
+    QVERIFY2(setrlimit(RLIMIT_FSIZE, &small) == 0, "the file size limit could not be set");
+    iHttpDownload downloader;
+    downloader.setlimits(picturecap, picturedeadline);
+    QSignalSpy finished(&downloader, &iHttpDownload::finished);
+    downloader.download(server->url() + "/x", target());
+    QVERIFY2(ended(downloader), "a file that could not be written did not end the download");
+    QVERIFY2(finished.isEmpty(), "a file that could not be written whole was reported as finished");
+    QVERIFY2(!QFile::exists(target()),
+             qPrintable(QString("a partial file of %1 bytes was left").arg(QFileInfo(target()).size())));
 }
 
 QTEST_MAIN(tst_iHttpDownload)
