@@ -37,13 +37,10 @@ bool TextImport::refuse(const QString &message)
 }
 
 // Old Mac text ends its lines with a lone CR, which would read as one line.
-static bool hasbarecr(const QByteArray &bytes)
+// Where lines end in LF, a stray CR at a line's end is trimmed with the blanks.
+static bool crlines(const QByteArray &bytes)
 {
-    for (int at = bytes.indexOf('\r'); at >= 0; at = bytes.indexOf('\r', at + 1)) {
-        if (at + 1 == bytes.size() || bytes.at(at + 1) != '\n')
-            return true;
-    }
-    return false;
+    return bytes.contains('\r') && !bytes.contains('\n');
 }
 
 // The project keeps every character but the blanks (those of an incomplete
@@ -79,7 +76,7 @@ bool TextImport::decode(const QString &path, QString &content)
     if (state.invalidChars > 0 || state.remainingChars > 0)
         return refuse(named("单词文件不是UTF-8格式，请将文件另存为UTF-8格式",
                             "句子文件不是UTF-8格式，请将文件另存为UTF-8格式"));
-    if (hasbarecr(bytes))
+    if (crlines(bytes))
         return refuse(named("单词文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式",
                             "句子文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式"));
     return true;
