@@ -53,15 +53,11 @@ bool Widget::checksounds()
     return true;
 }
 
-// rand.zemBook is written first: alone, it is what an interrupted generation
-// left, and is removed so that the project can be edited again.
-bool Widget::finishedbook()
+// Learners' user files may name either textbook file, so a folder holding
+// one of them is finished and nothing in it is touched.
+bool Widget::finishedbook() const
 {
-    const bool random = QFile::exists(materialfile(RandomFile));
-    const bool natural = QFile::exists(materialfile(NaturalFile));
-    if (random != natural && QFile::remove(materialfile(random ? RandomFile : NaturalFile)))
-        return false;
-    return random || natural;
+    return QFile::exists(materialfile(RandomFile)) || QFile::exists(materialfile(NaturalFile));
 }
 
 void Widget::generate()

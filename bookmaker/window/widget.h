@@ -216,8 +216,8 @@ private:
     // bookmaker/content/project.cpp
     void closeEvent(QCloseEvent *event) override;
     void loadproject();
-    // Whether both textbook files are in the material folder; one alone is removed.
-    bool finishedbook();
+    // Whether the material folder holds a finished textbook: either textbook file.
+    bool finishedbook() const;
     // Writes book.pro; false after telling the author it could not.
     bool saveproject();
     void clearui();

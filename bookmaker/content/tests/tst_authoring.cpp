@@ -50,7 +50,8 @@ private slots:
     void unsavedclose_data();
     void unsavedclose();
     void finishedfolder();
-    void halfgenerated();
+    void lonetextbook_data();
+    void lonetextbook();
     void damagedproject();
     void clearproject();
     void importfile_data();
@@ -692,18 +693,45 @@ void tst_authoring::finishedfolder()
     QCOMPARE(readall(material("book.pro")), before);
 }
 
-// An interrupted generation leaves rand.zemBook alone; the folder opens for editing.
-void tst_authoring::halfgenerated()
+void tst_authoring::lonetextbook_data()
 {
-    MBook project;
-    project.setinfo(QStringList() << "title" << "" << "" << "" << "" << "");
-    QVERIFY(project.write(material("book.pro"), false));
-    QVERIFY(project.write(material("rand.zemBook"), true));
+    QTest::addColumn<QString>("name");
+    QTest::newRow("book.zemBook alone") << "book.zemBook";
+    QTest::newRow("rand.zemBook alone") << "rand.zemBook";
+}
+
+// One textbook file alone still makes a finished folder, which learners' user
+// files may name: start-up, the folder change, the page buttons, creating a
+// project, generating and closing leave it as it is and write no book.pro.
+void tst_authoring::lonetextbook()
+{
+    QFETCH(QString, name);
+    MBook finished;
+    finished.setinfo(QStringList() << "title" << "" << "" << "" << "" << "");
+    QVERIFY(finished.write(material(name), true));
+    const QByteArray before = readall(material(name));
+    const auto untouched = [&](const char *after) {
+        QVERIFY_RETURN(readall(material(name)) == before, qPrintable(name + " changed after " + after));
+        QVERIFY_RETURN(!QFile::exists(material("book.pro")), qPrintable(QString("book.pro was made after ") + after));
+        return true;
+    };
+
     start();
-    QVERIFY2(!QFile::exists(material("rand.zemBook")), "the half textbook was left in the folder");
-    QVERIFY2(find<QPushButton>("pushButton_qingchuxiangmu")->isEnabled(), "the project was not opened");
-    QVERIFY(click("pushButton_23"));
-    QVERIFY2(page() == 4, "the word page is locked");
+    QVERIFY(untouched("start-up"));
+    QVERIFY2(!find<QPushButton>("pushButton_qingchuxiangmu")->isEnabled(), "a project is open in a finished folder");
+    DialogDriver change;
+    answerchooser(change, path("material"));
+    QVERIFY(run("pushButton_genggaisucai", change));
+    QVERIFY(untouched("the folder change"));
+    QCOMPARE(clickmessage("pushButton_23"), QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
+    QCOMPARE(page(), 0);
+    QVERIFY(untouched("a page button"));
+    QCOMPARE(clickmessage("pushButton_shengchengxiangmu"), QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
+    QVERIFY(untouched("creating a project"));
+    QCOMPARE(clickmessage("pushButton_wancheng_4"), QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
+    QVERIFY(untouched("generation"));
+    window->close();
+    QVERIFY(untouched("closing"));
 }
 
 // A project file that cannot be read is replaced only after "ok".
