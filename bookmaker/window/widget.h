@@ -220,6 +220,10 @@ private:
     bool finishedbook() const;
     // Writes book.pro; false after telling the author it could not.
     bool saveproject();
+    // Stores the edits and saves the open project before it is closed or
+    // another folder is chosen; false when it could not be saved and the
+    // author did not type "ok" to give the edits up and then go on.
+    bool leaveproject(const QString &then);
     void clearui();
     void emptycontentlists();
     void emptyitemlists();

@@ -1,6 +1,7 @@
 #include "bookmakerfiles.h"
 #include "checkreturn.h"
 #include "dialogdriver.h"
+#include "fd_dialog.h"
 #include "mbook.h"
 #include "mreader.h"
 #include "muser.h"
@@ -610,31 +611,49 @@ bool tst_authoring::stillblocked(const QString &how) const
 void tst_authoring::unsavedfolderchange_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("folder named book.pro") << "folder";
-    QTest::newRow("file named as the material folder") << "file";
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("folder named book.pro, stay") << "folder" << "no";
+    QTest::newRow("folder named book.pro, give up") << "folder" << "ok";
+    QTest::newRow("file named as the material folder, stay") << "file" << "no";
+    QTest::newRow("file named as the material folder, give up") << "file" << "ok";
 }
 
-// A project that cannot be saved keeps the material folder, and the edits
-// reach book.pro once it can.
+// A project that cannot be saved says so and asks, as closing does: "ok"
+// gives the edits up and offers another folder; else the material folder
+// stays, and the edits reach book.pro once it can be written.
 void tst_authoring::unsavedfolderchange()
 {
     QFETCH(QString, how);
+    QFETCH(QString, answer);
     QVERIFY(startproject(1, 0));
     QVERIFY(click("pushButton_23"));
     find<QLineEdit>("lineEdit_2")->setText("edited meaning");
     QVERIFY(blockproject(how, true));
+    QVERIFY(QDir(dir->path()).mkdir("other"));
     DialogDriver driver;
     QString shown;
     driver.readmessage(&shown);
+    QString prompt;
+    driver.add("inputDlg", [&prompt](QDialog *dialog) { prompt = dialog->findChild<QLabel *>("label")->text(); });
+    answerinput(driver, answer);
     bool chooser = false;
-    driver.add("fd_Dialog", [&chooser](QDialog *dialog) {
+    driver.add("fd_Dialog", [&](QDialog *dialog) {
         chooser = true;
+        *qobject_cast<fd_Dialog *>(dialog)->result = path("other");
         dialog->close();
     });
     textbookfixture::run(window.data(), "pushButton_genggaisucai", driver);
     QCOMPARE(shown, QStringLiteral("项目文件无法写入：") + material("book.pro"));
-    QVERIFY2(!chooser, "another folder was offered after the save failed");
+    QCOMPARE(prompt, QStringLiteral("项目没有保存！ 输入“ok”放弃修改并更改素材位置"));
     QVERIFY2(stillblocked(how), "what blocked book.pro was replaced");
+    if (answer == "ok") {
+        QVERIFY2(chooser, "no other folder was offered after \"ok\"");
+        QVERIFY2(text("label_sucaiweizhi") == path("other"), "the chosen folder was not taken");
+        QVERIFY2(list("listWidget")->count() == 0, "the given-up words are still listed");
+        QVERIFY2(QDir(path("other")).isEmpty(), "something was written into the chosen folder");
+        return;
+    }
+    QVERIFY2(!chooser, "another folder was offered without \"ok\"");
     QVERIFY2(text("label_sucaiweizhi") == path("material"), "the material folder changed without a save");
     QVERIFY2(rows("listWidget") == QStringList() << "w1_word1", "the words left the list");
 
