@@ -127,13 +127,24 @@ bool TextImport::add(const QString &line, QStringList &record)
     return true;
 }
 
-bool TextImport::fitsin(MBook book)
+// Measured as a finished textbook (its marker is the longer one) whose
+// pictures take the larger of what they take now, as the project saves them,
+// and what generation can store in their place.
+bool TextImport::fitsin(MBook book, int picturebytes)
 {
     if (kind == Words)
         book.replacewords(records);
     else
         book.replacesentences(records);
-    return book.writable() || refusetoomany();
+    const QByteArray stored(picturebytes, '\0');
+    const auto larger = [&stored](const QByteArray &bytes) { return bytes.size() < stored.size() ? stored : bytes; };
+    book.setinfopic(larger(book.getinfopic()));
+    book.setshowpic1(larger(book.getshowpic1()));
+    book.setshowpic2(larger(book.getshowpic2()));
+    book.setshowpic3(larger(book.getshowpic3()));
+    book.setshowpic4(larger(book.getshowpic4()));
+    book.setshowpic5(larger(book.getshowpic5()));
+    return book.writable(true) || refusetoomany();
 }
 
 bool TextImport::refusetoomany()

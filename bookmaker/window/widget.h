@@ -42,6 +42,12 @@ public:
 
     // The textbook stores its pictures at this size.
     static constexpr QSize StoredPicture{400, 300};
+    // The most bytes a stored picture can take, whatever it shows: a baseline
+    // JPEG of three full-size components, each coefficient of each 8x8 block
+    // at the longest Huffman code (16 bits) and value (11 bits), every byte
+    // stuffed, and room for the markers and tables.
+    static constexpr int StoredPictureBytes =
+        3 * ((StoredPicture.width() + 7) / 8) * ((StoredPicture.height() + 7) / 8) * 64 * (16 + 11) / 8 * 2 + 4096;
 
     // The recorder of the words' and sentences' sounds.
     const MRecord &recorder() const;

@@ -67,6 +67,7 @@ private slots:
     void lessons();
     void displayinfos();
     void camerapicture();
+    void storedpictures();
     void unreadablepicture_data();
     void unreadablepicture();
     void vanishedpicture();
@@ -79,6 +80,9 @@ private slots:
     void missingsound();
     void generatedonce();
     void failedwrite();
+    void importgenerates_data();
+    void importgenerates();
+    void failedgenerationsaves();
     void pendingedits_data();
     void pendingedits();
     void fixtureadopts();
@@ -117,6 +121,10 @@ private:
     bool choosepicture(const char *button, const QString &file);
     QColor showncolor(const char *view) const;
     QString makemp3(const QString &name, double seconds = 0.4);
+    // Words with long meanings that fill book, saved as a project, up to room
+    // bytes below the file ceiling (or a byte less), each with an empty
+    // sound file in the material folder.
+    QList<QStringList> fillbelowceiling(const MBook &book, qint64 room);
 
     QScopedPointer<QTemporaryDir> dir;
     QScopedPointer<Widget> window;
@@ -251,6 +259,32 @@ QString tst_authoring::makemp3(const QString &name, double seconds)
     if (!soundcheck::makemp3(mp3, seconds))
         QTest::qFail("sox or lame failed", __FILE__, __LINE__);
     return mp3;
+}
+
+QList<QStringList> tst_authoring::fillbelowceiling(const MBook &book, qint64 room)
+{
+    const auto projectsize = [this, &book](const QList<QStringList> &items) {
+        MBook filled = book;
+        filled.replacewords(items);
+        const QString file = path("sources/measured.pro");
+        return filled.write(file, false) ? QFileInfo(file).size() : -1;
+    };
+    const int longest = int(MReader::stringlimit / 2);
+    const qint64 target = MReader::filelimit - room;
+    const int count = int((target - projectsize({})) / (2 * qint64(longest))) + 1;
+    QList<QStringList> items;
+    for (int i = 1; i <= count; ++i) {
+        items.append(QStringList() << QStringLiteral("w%1").arg(i) << "[a]" << "m" << QStringLiteral("w%1.mp3").arg(i));
+        writefile(material(items.last().at(3)), QByteArray());
+    }
+    qint64 more = (target - projectsize(items)) / 2;
+    for (QStringList &item : items) {
+        const int add = int(qMin<qint64>(more, longest - 1));
+        item[2] += QString(add, QLatin1Char('m'));
+        more -= add;
+    }
+    QFile::remove(path("sources/measured.pro"));
+    return items;
 }
 
 static QByteArray readall(const QString &path)
@@ -1164,6 +1198,41 @@ void tst_authoring::camerapicture()
     }
 }
 
+// The textbook stores a picture's pixels only, within the bound the import
+// leaves room for: not the text a picture file carries, even on noise.
+void tst_authoring::storedpictures()
+{
+    QImage noise(400, 300, QImage::Format_RGB32);
+    quint32 state = 1;
+    for (int y = 0; y < noise.height(); ++y) {
+        for (int x = 0; x < noise.width(); ++x) {
+            state = state * 1664525u + 1013904223u;
+            noise.setPixel(x, y, 0xFF000000u | (state >> 8));
+        }
+    }
+    QVERIFY(noise.save(path("sources/noise.png")));
+    QImage commented(800, 600, QImage::Format_RGB32);
+    commented.fill(Qt::red);
+    commented.setText("Description", QString(60000, QLatin1Char('c')));
+    QVERIFY(commented.save(path("sources/commented.jpg")));
+    QVERIFY2(QImage(path("sources/commented.jpg")).text("Description").size() == 60000, "the comment was not saved");
+
+    QVERIFY(startproject(0, 0));
+    QVERIFY(click("pushButton"));
+    QVERIFY(choosepicture("pushButton_xuantu", path("sources/noise.png")));
+    QVERIFY(click("pushButton_2"));
+    QVERIFY(choosepicture("pushButton_xuantu_2", path("sources/commented.jpg")));
+    QCOMPARE(clickmessage("pushButton_wancheng_3"), QStringLiteral("教材已经在素材位置生成"));
+    MBook book = textbook("book.zemBook");
+    const QByteArray cover = book.getinfopic();
+    const QByteArray shown = book.getshowpic1();
+    QVERIFY2(cover.size() > 50000 && cover.size() <= Widget::StoredPictureBytes,
+             qPrintable(QString("the noise is stored in %1 bytes").arg(cover.size())));
+    QVERIFY2(shown.size() < 20000, qPrintable(QString("the red picture is stored in %1 bytes").arg(shown.size())));
+    const QImage stored = QImage::fromData(shown, "JPG");
+    QVERIFY2(stored.size() == QSize(400, 300) && stored.textKeys().isEmpty(), "the stored picture kept the file's text");
+}
+
 void tst_authoring::unreadablepicture_data()
 {
     QTest::addColumn<QByteArray>("button");
@@ -1420,6 +1489,91 @@ void tst_authoring::failedwrite()
     QCOMPARE(clickmessage("pushButton_wancheng_3"), QStringLiteral("教材文件写入失败，没有生成教材"));
     QCOMPARE(page(), 1);
     QVERIFY(!QFile::exists(material("rand.zemBook")));
+}
+
+void tst_authoring::importgenerates_data()
+{
+    QTest::addColumn<qint64>("room");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("room for the stored pictures")
+        << qint64(6 * Widget::StoredPictureBytes + (64 << 10)) << QString();
+    QTest::newRow("room for the project alone")
+        << qint64(16 << 10) << QStringLiteral("单词太多，项目文件装不下，无法导入");
+}
+
+// Words whose project leaves no room for the pictures generation stores are
+// refused; those taken are generated, and the project saved after that.
+void tst_authoring::importgenerates()
+{
+    QFETCH(qint64, room);
+    QFETCH(QString, message);
+    start();
+    QVERIFY(click("pushButton_shengchengxiangmu"));
+    MBook empty;
+    QVERIFY(empty.readproject(material("book.pro")));
+    const QList<QStringList> items = fillbelowceiling(empty, room);
+    QByteArray file;
+    for (const QStringList &item : items)
+        file += (item.at(0) + "\n" + item.at(1) + "\n" + item.at(2) + "\n").toUtf8();
+    QVERIFY(writefile(path("sources/words.txt"), file));
+    QVERIFY(click("pushButton_23"));
+    QString shown;
+    {
+        DialogDriver driver;
+        answerchooser(driver, path("sources/words.txt"));
+        driver.readmessage(&shown);
+        textbookfixture::run(window.data(), "pushButton_37", driver);
+    }
+    QCOMPARE(shown, message);
+    if (!message.isEmpty()) {
+        QVERIFY2(list("listWidget")->count() == 0, "refused words are listed");
+        return;
+    }
+    QCOMPARE(list("listWidget")->count(), items.size());
+    QCOMPARE(clickmessage("pushButton_wancheng_4"), QStringLiteral("教材已经在素材位置生成"));
+    QCOMPARE(textbook("rand.zemBook").wordcount(), items.size());
+    QCOMPARE(textbook("book.zemBook").word(0), items.first());
+    QVERIFY2(!textbook("book.zemBook").getshowpic5().isEmpty(), "the textbook holds no pictures");
+    QString unsaved;
+    {
+        DialogDriver closing;
+        closing.readmessage(&unsaved);
+        closewindow(closing);
+    }
+    QVERIFY2(unsaved.isEmpty(), qPrintable("closing after generation said: " + unsaved));
+    QVERIFY2(!window->isVisible(), "the window stayed open");
+}
+
+// A generation that fails leaves the record as it was: the project still
+// saves on closing, without the pictures and date the generation put in.
+void tst_authoring::failedgenerationsaves()
+{
+    MBook project;
+    project.setdate(QDate(2025, 6, 7));
+    project.setinfo(QStringList() << "full" << "" << "" << "" << "" << "");
+    project.setshowtext1(QStringList() << "" << "" << "");
+    project.setshowtext2(QStringList() << "" << "" << "");
+    project.setshowtext3(QStringList() << "" << "" << "");
+    project.setshowtext4(QStringList() << "" << "" << "");
+    project.setshowtext5(QStringList() << "" << "" << "");
+    // Too little room for the five stored display pictures.
+    project.replacewords(fillbelowceiling(project, 1000));
+    QVERIFY2(project.write(material("book.pro"), false), "the starting project was not written");
+    start();
+    QVERIFY(click("pushButton_2"));
+    QCOMPARE(clickmessage("pushButton_wancheng_3"), QStringLiteral("教材文件写入失败，没有生成教材"));
+    QVERIFY(!QFile::exists(material("rand.zemBook")) && !QFile::exists(material("book.zemBook")));
+    QString unsaved;
+    {
+        DialogDriver closing;
+        closing.readmessage(&unsaved);
+        answerinput(closing, "no");
+        closewindow(closing);
+    }
+    QVERIFY2(unsaved.isEmpty(), qPrintable("closing after the failed generation said: " + unsaved));
+    MBook saved;
+    QVERIFY2(saved.readproject(material("book.pro")), "the project no longer reads");
+    QVERIFY2(saved == project, "the failed generation changed the record");
 }
 
 void tst_authoring::pendingedits_data()

@@ -30,6 +30,8 @@ private slots:
     void longestfield();
     void hugefile();
     void pastfileceiling();
+    void roomforpictures_data();
+    void roomforpictures();
     void listing();
     void unwritablelisting();
     void fulllisting();
@@ -269,13 +271,39 @@ void tst_textimport::pastfileceiling()
         file += "word" + QByteArray::number(i) + "\n[w5:d]\n单词\n";
     TextImport import(TextImport::Words);
     QVERIFY(import.read(write(file)));
-    QVERIFY2(!import.fitsin(book), "words past the file ceiling were taken");
+    QVERIFY2(!import.fitsin(book, 0), "words past the file ceiling were taken");
     QCOMPARE(import.message(), QString::fromUtf8("单词太多，项目文件装不下，无法导入"));
     QVERIFY2(import.items().isEmpty(), "items left from a refused import");
 
     TextImport few(TextImport::Words);
     QVERIFY(few.read(write("hat\n[h1t]\n帽子\n")));
-    QVERIFY2(few.fitsin(book), qPrintable(few.message()));
+    QVERIFY2(few.fitsin(book, 0), qPrintable(few.message()));
+}
+
+void tst_textimport::roomforpictures_data()
+{
+    QTest::addColumn<int>("picturebytes");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("pictures of 2 MiB fit") << (2 << 20) << true;
+    QTest::newRow("pictures of 3 MiB do not") << (3 << 20) << false;
+}
+
+// The words must leave room for the pictures generation stores: the book
+// holds 40 MiB of pictures, one of 8 MiB that a smaller one may replace and
+// three empty ones that a generated textbook fills.
+void tst_textimport::roomforpictures()
+{
+    QFETCH(int, picturebytes);
+    QFETCH(bool, fits);
+    MBook book;
+    book.setshowpic1(QByteArray(int(MReader::byteslimit), 'p'));
+    book.setshowpic2(QByteArray(int(MReader::byteslimit), 'p'));
+    book.setshowpic3(QByteArray(8 << 20, 'p'));
+    TextImport import(TextImport::Words);
+    QVERIFY(import.read(write("hat\n[h1t]\n帽子\n")));
+    QVERIFY2(import.fitsin(book, picturebytes) == fits,
+             fits ? "words were refused that leave room for the pictures" : "words were taken that leave no room for the pictures");
+    QCOMPARE(import.message(), fits ? QString() : QString::fromUtf8("单词太多，项目文件装不下，无法导入"));
 }
 
 void tst_textimport::listing()
