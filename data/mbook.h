@@ -88,9 +88,10 @@ public:
     bool readbook(const QString &path);
     bool readproject(const QString &path);
     bool write(const QString &path, bool finished) const;
-    // Whether the record, written as a project, would be read back: every
-    // field and the whole file within the reader's ceilings.
-    bool writable() const;
+    // Whether the record, written as a project (or a finished textbook),
+    // would be read back: every field and the whole file within the reader's
+    // ceilings.
+    bool writable(bool finished = false) const;
 
 private:
     enum { displayinfos = 5, infosize = 6, showsize = 3 };

@@ -95,10 +95,10 @@ bool MBook::write(const QString &path, bool finished) const
     return out.save(path);
 }
 
-bool MBook::writable() const
+bool MBook::writable(bool finished) const
 {
     MWriter out(MWriter::Measure);
-    encode(out, false);
+    encode(out, finished);
     return out.readable();
 }
 

@@ -9,6 +9,8 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImage>
+#include <QScopeGuard>
 
 namespace {
 const QString RandomFile = QStringLiteral("rand.zemBook");
@@ -20,9 +22,14 @@ QByteArray jpegbytes(const QPixmap &picture)
     const QPixmap scaled = scalepixmap(picture, Widget::StoredPicture.width(), Widget::StoredPicture.height());
     if (scaled.isNull())
         return bytes;
+    // Only the pixels are stored: the texts or colour profile a picture file
+    // brings along could make them any size.
+    const QImage image = scaled.toImage();
+    QImage pixels(image.constBits(), image.width(), image.height(), image.bytesPerLine(), image.format());
+    pixels.setColorTable(image.colorTable());
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    scaled.save(&buffer, "jpg");
+    pixels.save(&buffer, "jpg");
     buffer.close();
     return bytes;
 }
@@ -53,15 +60,11 @@ bool Widget::checksounds()
     return true;
 }
 
-// rand.zemBook is written first: alone, it is what an interrupted generation
-// left, and is removed so that the project can be edited again.
-bool Widget::finishedbook()
+// Learners' user files may name either textbook file, so a folder holding
+// one of them is finished and nothing in it is touched.
+bool Widget::finishedbook() const
 {
-    const bool random = QFile::exists(materialfile(RandomFile));
-    const bool natural = QFile::exists(materialfile(NaturalFile));
-    if (random != natural && QFile::remove(materialfile(random ? RandomFile : NaturalFile)))
-        return false;
-    return random || natural;
+    return QFile::exists(materialfile(RandomFile)) || QFile::exists(materialfile(NaturalFile));
 }
 
 void Widget::generate()
@@ -72,6 +75,10 @@ void Widget::generate()
         return;
     }
     storeedits();
+    // A generation that fails leaves the record as the project holds it, so
+    // that it can still be saved.
+    const MBook edited = book;
+    auto restore = qScopeGuard([this, &edited] { book = edited; });
     // Learning positions are word indexes for the sound check.
     if (book.getordermode() != 0)
         book.setorder(false);
@@ -109,6 +116,7 @@ void Widget::generate()
         showmessage(QStringLiteral("教材文件写入失败，没有生成教材"));
         return;
     }
+    restore.dismiss();
     showmessage(QStringLiteral("教材已经在素材位置生成"));
     saveproject();
     ui->stackedWidget->setCurrentIndex(0);

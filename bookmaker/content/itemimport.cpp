@@ -34,7 +34,7 @@ void Widget::importitems(bool words)
     lastfolder = QFileInfo(chosen).absolutePath();
 
     TextImport import(words ? TextImport::Words : TextImport::Sentences);
-    if (!import.read(chosen) || !import.fitsin(book) || !import.writelisting(ui->label_sucaiweizhi->text())) {
+    if (!import.read(chosen) || !import.fitsin(book, StoredPictureBytes) || !import.writelisting(ui->label_sucaiweizhi->text())) {
         reloaditems(words);
         showmessage(import.message());
         return;

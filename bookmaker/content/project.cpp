@@ -174,6 +174,14 @@ void Widget::on_pushButton_shengchengxiangmu_clicked()
     clearui();
 }
 
+bool Widget::leaveproject(const QString &then)
+{
+    if (!ui->pushButton_qingchuxiangmu->isEnabled())
+        return true;
+    storeedits();
+    return saveproject() || askok(QStringLiteral("项目没有保存！ 输入“ok”放弃修改并") + then);
+}
+
 bool Widget::saveproject()
 {
     if (book.write(materialfile(ProjectFile), false))
@@ -195,11 +203,8 @@ void Widget::on_pushButton_qingchuxiangmu_clicked()
 
 void Widget::on_pushButton_genggaisucai_clicked()
 {
-    if (ui->pushButton_qingchuxiangmu->isEnabled()) {
-        storeedits();
-        if (!saveproject())
-            return;
-    }
+    if (!leaveproject(QStringLiteral("更改素材位置")))
+        return;
     QString chosen;
     fd_Dialog chooser(this);
     chooser.path = ui->label_sucaiweizhi->text();
@@ -245,12 +250,9 @@ void Widget::on_pushButton_shantu_clicked()
 void Widget::closeEvent(QCloseEvent *event)
 {
     stopsound();
-    if (ui->pushButton_qingchuxiangmu->isEnabled()) {
-        storeedits();
-        if (!saveproject() && !askok(QStringLiteral("项目没有保存！ 输入“ok”放弃修改并关闭"))) {
-            event->ignore();
-            return;
-        }
+    if (!leaveproject(QStringLiteral("关闭"))) {
+        event->ignore();
+        return;
     }
     event->accept();
 }

@@ -37,13 +37,10 @@ bool TextImport::refuse(const QString &message)
 }
 
 // Old Mac text ends its lines with a lone CR, which would read as one line.
-static bool hasbarecr(const QByteArray &bytes)
+// Where lines end in LF, a stray CR at a line's end is trimmed with the blanks.
+static bool crlines(const QByteArray &bytes)
 {
-    for (int at = bytes.indexOf('\r'); at >= 0; at = bytes.indexOf('\r', at + 1)) {
-        if (at + 1 == bytes.size() || bytes.at(at + 1) != '\n')
-            return true;
-    }
-    return false;
+    return bytes.contains('\r') && !bytes.contains('\n');
 }
 
 // The project keeps every character but the blanks (those of an incomplete
@@ -79,7 +76,7 @@ bool TextImport::decode(const QString &path, QString &content)
     if (state.invalidChars > 0 || state.remainingChars > 0)
         return refuse(named("单词文件不是UTF-8格式，请将文件另存为UTF-8格式",
                             "句子文件不是UTF-8格式，请将文件另存为UTF-8格式"));
-    if (hasbarecr(bytes))
+    if (crlines(bytes))
         return refuse(named("单词文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式",
                             "句子文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式"));
     return true;
@@ -130,13 +127,24 @@ bool TextImport::add(const QString &line, QStringList &record)
     return true;
 }
 
-bool TextImport::fitsin(MBook book)
+// Measured as a finished textbook (its marker is the longer one) whose
+// pictures take the larger of what they take now, as the project saves them,
+// and what generation can store in their place.
+bool TextImport::fitsin(MBook book, int picturebytes)
 {
     if (kind == Words)
         book.replacewords(records);
     else
         book.replacesentences(records);
-    return book.writable() || refusetoomany();
+    const QByteArray stored(picturebytes, '\0');
+    const auto larger = [&stored](const QByteArray &bytes) { return bytes.size() < stored.size() ? stored : bytes; };
+    book.setinfopic(larger(book.getinfopic()));
+    book.setshowpic1(larger(book.getshowpic1()));
+    book.setshowpic2(larger(book.getshowpic2()));
+    book.setshowpic3(larger(book.getshowpic3()));
+    book.setshowpic4(larger(book.getshowpic4()));
+    book.setshowpic5(larger(book.getshowpic5()));
+    return book.writable(true) || refusetoomany();
 }
 
 bool TextImport::refusetoomany()

@@ -25,8 +25,10 @@ public:
     // An incomplete last record is dropped.
     bool read(const QString &path);
     // False with message() set when the book, with the items read in place
-    // of its words (or sentences), could not be saved and read back.
-    bool fitsin(MBook book);
+    // of its words (or sentences), could not be saved and read back as a
+    // project, or as the textbook generated from it, whose pictures take up
+    // to picturebytes each.
+    bool fitsin(MBook book, int picturebytes);
     QString message() const;
     // Word items [word, transcription, meaning, "w<N>.mp3"] or sentence items
     // [sentence, translation, "s<N>.mp3"], N counted from 1.

@@ -43,6 +43,12 @@ public:
 
     // The textbook stores its pictures at this size.
     static constexpr QSize StoredPicture{400, 300};
+    // The most bytes a stored picture can take, whatever it shows: a baseline
+    // JPEG of three full-size components, each coefficient of each 8x8 block
+    // at the longest Huffman code (16 bits) and value (11 bits), every byte
+    // stuffed, and room for the markers and tables.
+    static constexpr int StoredPictureBytes =
+        3 * ((StoredPicture.width() + 7) / 8) * ((StoredPicture.height() + 7) / 8) * 64 * (16 + 11) / 8 * 2 + 4096;
 
     // The recorder of the words' and sentences' sounds.
     const MRecord &recorder() const;
@@ -217,10 +223,14 @@ private:
     // bookmaker/content/project.cpp
     void closeEvent(QCloseEvent *event) override;
     void loadproject();
-    // Whether both textbook files are in the material folder; one alone is removed.
-    bool finishedbook();
+    // Whether the material folder holds a finished textbook: either textbook file.
+    bool finishedbook() const;
     // Writes book.pro; false after telling the author it could not.
     bool saveproject();
+    // Stores the edits and saves the open project before it is closed or
+    // another folder is chosen; false when it could not be saved and the
+    // author did not type "ok" to give the edits up and then go on.
+    bool leaveproject(const QString &then);
     void clearui();
     void emptycontentlists();
     void emptyitemlists();

@@ -1,6 +1,7 @@
 #include "bookmakerfiles.h"
 #include "checkreturn.h"
 #include "dialogdriver.h"
+#include "fd_dialog.h"
 #include "mbook.h"
 #include "mreader.h"
 #include "muser.h"
@@ -50,7 +51,8 @@ private slots:
     void unsavedclose_data();
     void unsavedclose();
     void finishedfolder();
-    void halfgenerated();
+    void lonetextbook_data();
+    void lonetextbook();
     void damagedproject();
     void clearproject();
     void importfile_data();
@@ -65,6 +67,7 @@ private slots:
     void lessons();
     void displayinfos();
     void camerapicture();
+    void storedpictures();
     void unreadablepicture_data();
     void unreadablepicture();
     void vanishedpicture();
@@ -77,6 +80,9 @@ private slots:
     void missingsound();
     void generatedonce();
     void failedwrite();
+    void importgenerates_data();
+    void importgenerates();
+    void failedgenerationsaves();
     void pendingedits_data();
     void pendingedits();
     void fixtureadopts();
@@ -115,6 +121,10 @@ private:
     bool choosepicture(const char *button, const QString &file);
     QColor showncolor(const char *view) const;
     QString makemp3(const QString &name, double seconds = 0.4);
+    // Words with long meanings that fill book, saved as a project, up to room
+    // bytes below the file ceiling (or a byte less), each with an empty
+    // sound file in the material folder.
+    QList<QStringList> fillbelowceiling(const MBook &book, qint64 room);
 
     QScopedPointer<QTemporaryDir> dir;
     QScopedPointer<Widget> window;
@@ -249,6 +259,32 @@ QString tst_authoring::makemp3(const QString &name, double seconds)
     if (!soundcheck::makemp3(mp3, seconds))
         QTest::qFail("sox or lame failed", __FILE__, __LINE__);
     return mp3;
+}
+
+QList<QStringList> tst_authoring::fillbelowceiling(const MBook &book, qint64 room)
+{
+    const auto projectsize = [this, &book](const QList<QStringList> &items) {
+        MBook filled = book;
+        filled.replacewords(items);
+        const QString file = path("sources/measured.pro");
+        return filled.write(file, false) ? QFileInfo(file).size() : -1;
+    };
+    const int longest = int(MReader::stringlimit / 2);
+    const qint64 target = MReader::filelimit - room;
+    const int count = int((target - projectsize({})) / (2 * qint64(longest))) + 1;
+    QList<QStringList> items;
+    for (int i = 1; i <= count; ++i) {
+        items.append(QStringList() << QStringLiteral("w%1").arg(i) << "[a]" << "m" << QStringLiteral("w%1.mp3").arg(i));
+        writefile(material(items.last().at(3)), QByteArray());
+    }
+    qint64 more = (target - projectsize(items)) / 2;
+    for (QStringList &item : items) {
+        const int add = int(qMin<qint64>(more, longest - 1));
+        item[2] += QString(add, QLatin1Char('m'));
+        more -= add;
+    }
+    QFile::remove(path("sources/measured.pro"));
+    return items;
 }
 
 static QByteArray readall(const QString &path)
@@ -609,31 +645,49 @@ bool tst_authoring::stillblocked(const QString &how) const
 void tst_authoring::unsavedfolderchange_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("folder named book.pro") << "folder";
-    QTest::newRow("file named as the material folder") << "file";
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("folder named book.pro, stay") << "folder" << "no";
+    QTest::newRow("folder named book.pro, give up") << "folder" << "ok";
+    QTest::newRow("file named as the material folder, stay") << "file" << "no";
+    QTest::newRow("file named as the material folder, give up") << "file" << "ok";
 }
 
-// A project that cannot be saved keeps the material folder, and the edits
-// reach book.pro once it can.
+// A project that cannot be saved says so and asks, as closing does: "ok"
+// gives the edits up and offers another folder; else the material folder
+// stays, and the edits reach book.pro once it can be written.
 void tst_authoring::unsavedfolderchange()
 {
     QFETCH(QString, how);
+    QFETCH(QString, answer);
     QVERIFY(startproject(1, 0));
     QVERIFY(click("pushButton_23"));
     find<QLineEdit>("lineEdit_2")->setText("edited meaning");
     QVERIFY(blockproject(how, true));
+    QVERIFY(QDir(dir->path()).mkdir("other"));
     DialogDriver driver;
     QString shown;
     driver.readmessage(&shown);
+    QString prompt;
+    driver.add("inputDlg", [&prompt](QDialog *dialog) { prompt = dialog->findChild<QLabel *>("label")->text(); });
+    answerinput(driver, answer);
     bool chooser = false;
-    driver.add("fd_Dialog", [&chooser](QDialog *dialog) {
+    driver.add("fd_Dialog", [&](QDialog *dialog) {
         chooser = true;
+        *qobject_cast<fd_Dialog *>(dialog)->result = path("other");
         dialog->close();
     });
     textbookfixture::run(window.data(), "pushButton_genggaisucai", driver);
     QCOMPARE(shown, QStringLiteral("项目文件无法写入：") + material("book.pro"));
-    QVERIFY2(!chooser, "another folder was offered after the save failed");
+    QCOMPARE(prompt, QStringLiteral("项目没有保存！ 输入“ok”放弃修改并更改素材位置"));
     QVERIFY2(stillblocked(how), "what blocked book.pro was replaced");
+    if (answer == "ok") {
+        QVERIFY2(chooser, "no other folder was offered after \"ok\"");
+        QVERIFY2(text("label_sucaiweizhi") == path("other"), "the chosen folder was not taken");
+        QVERIFY2(list("listWidget")->count() == 0, "the given-up words are still listed");
+        QVERIFY2(QDir(path("other")).isEmpty(), "something was written into the chosen folder");
+        return;
+    }
+    QVERIFY2(!chooser, "another folder was offered without \"ok\"");
     QVERIFY2(text("label_sucaiweizhi") == path("material"), "the material folder changed without a save");
     QVERIFY2(rows("listWidget") == QStringList() << "w1_word1", "the words left the list");
 
@@ -692,18 +746,45 @@ void tst_authoring::finishedfolder()
     QCOMPARE(readall(material("book.pro")), before);
 }
 
-// An interrupted generation leaves rand.zemBook alone; the folder opens for editing.
-void tst_authoring::halfgenerated()
+void tst_authoring::lonetextbook_data()
 {
-    MBook project;
-    project.setinfo(QStringList() << "title" << "" << "" << "" << "" << "");
-    QVERIFY(project.write(material("book.pro"), false));
-    QVERIFY(project.write(material("rand.zemBook"), true));
+    QTest::addColumn<QString>("name");
+    QTest::newRow("book.zemBook alone") << "book.zemBook";
+    QTest::newRow("rand.zemBook alone") << "rand.zemBook";
+}
+
+// One textbook file alone still makes a finished folder, which learners' user
+// files may name: start-up, the folder change, the page buttons, creating a
+// project, generating and closing leave it as it is and write no book.pro.
+void tst_authoring::lonetextbook()
+{
+    QFETCH(QString, name);
+    MBook finished;
+    finished.setinfo(QStringList() << "title" << "" << "" << "" << "" << "");
+    QVERIFY(finished.write(material(name), true));
+    const QByteArray before = readall(material(name));
+    const auto untouched = [&](const char *after) {
+        QVERIFY_RETURN(readall(material(name)) == before, qPrintable(name + " changed after " + after));
+        QVERIFY_RETURN(!QFile::exists(material("book.pro")), qPrintable(QString("book.pro was made after ") + after));
+        return true;
+    };
+
     start();
-    QVERIFY2(!QFile::exists(material("rand.zemBook")), "the half textbook was left in the folder");
-    QVERIFY2(find<QPushButton>("pushButton_qingchuxiangmu")->isEnabled(), "the project was not opened");
-    QVERIFY(click("pushButton_23"));
-    QVERIFY2(page() == 4, "the word page is locked");
+    QVERIFY(untouched("start-up"));
+    QVERIFY2(!find<QPushButton>("pushButton_qingchuxiangmu")->isEnabled(), "a project is open in a finished folder");
+    DialogDriver change;
+    answerchooser(change, path("material"));
+    QVERIFY(run("pushButton_genggaisucai", change));
+    QVERIFY(untouched("the folder change"));
+    QCOMPARE(clickmessage("pushButton_23"), QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
+    QCOMPARE(page(), 0);
+    QVERIFY(untouched("a page button"));
+    QCOMPARE(clickmessage("pushButton_shengchengxiangmu"), QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
+    QVERIFY(untouched("creating a project"));
+    QCOMPARE(clickmessage("pushButton_wancheng_4"), QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
+    QVERIFY(untouched("generation"));
+    window->close();
+    QVERIFY(untouched("closing"));
 }
 
 // A project file that cannot be read is replaced only after "ok".
@@ -1117,6 +1198,41 @@ void tst_authoring::camerapicture()
     }
 }
 
+// The textbook stores a picture's pixels only, within the bound the import
+// leaves room for: not the text a picture file carries, even on noise.
+void tst_authoring::storedpictures()
+{
+    QImage noise(400, 300, QImage::Format_RGB32);
+    quint32 state = 1;
+    for (int y = 0; y < noise.height(); ++y) {
+        for (int x = 0; x < noise.width(); ++x) {
+            state = state * 1664525u + 1013904223u;
+            noise.setPixel(x, y, 0xFF000000u | (state >> 8));
+        }
+    }
+    QVERIFY(noise.save(path("sources/noise.png")));
+    QImage commented(800, 600, QImage::Format_RGB32);
+    commented.fill(Qt::red);
+    commented.setText("Description", QString(60000, QLatin1Char('c')));
+    QVERIFY(commented.save(path("sources/commented.jpg")));
+    QVERIFY2(QImage(path("sources/commented.jpg")).text("Description").size() == 60000, "the comment was not saved");
+
+    QVERIFY(startproject(0, 0));
+    QVERIFY(click("pushButton"));
+    QVERIFY(choosepicture("pushButton_xuantu", path("sources/noise.png")));
+    QVERIFY(click("pushButton_2"));
+    QVERIFY(choosepicture("pushButton_xuantu_2", path("sources/commented.jpg")));
+    QCOMPARE(clickmessage("pushButton_wancheng_3"), QStringLiteral("教材已经在素材位置生成"));
+    MBook book = textbook("book.zemBook");
+    const QByteArray cover = book.getinfopic();
+    const QByteArray shown = book.getshowpic1();
+    QVERIFY2(cover.size() > 50000 && cover.size() <= Widget::StoredPictureBytes,
+             qPrintable(QString("the noise is stored in %1 bytes").arg(cover.size())));
+    QVERIFY2(shown.size() < 20000, qPrintable(QString("the red picture is stored in %1 bytes").arg(shown.size())));
+    const QImage stored = QImage::fromData(shown, "JPG");
+    QVERIFY2(stored.size() == QSize(400, 300) && stored.textKeys().isEmpty(), "the stored picture kept the file's text");
+}
+
 void tst_authoring::unreadablepicture_data()
 {
     QTest::addColumn<QByteArray>("button");
@@ -1373,6 +1489,91 @@ void tst_authoring::failedwrite()
     QCOMPARE(clickmessage("pushButton_wancheng_3"), QStringLiteral("教材文件写入失败，没有生成教材"));
     QCOMPARE(page(), 1);
     QVERIFY(!QFile::exists(material("rand.zemBook")));
+}
+
+void tst_authoring::importgenerates_data()
+{
+    QTest::addColumn<qint64>("room");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("room for the stored pictures")
+        << qint64(6 * Widget::StoredPictureBytes + (64 << 10)) << QString();
+    QTest::newRow("room for the project alone")
+        << qint64(16 << 10) << QStringLiteral("单词太多，项目文件装不下，无法导入");
+}
+
+// Words whose project leaves no room for the pictures generation stores are
+// refused; those taken are generated, and the project saved after that.
+void tst_authoring::importgenerates()
+{
+    QFETCH(qint64, room);
+    QFETCH(QString, message);
+    start();
+    QVERIFY(click("pushButton_shengchengxiangmu"));
+    MBook empty;
+    QVERIFY(empty.readproject(material("book.pro")));
+    const QList<QStringList> items = fillbelowceiling(empty, room);
+    QByteArray file;
+    for (const QStringList &item : items)
+        file += (item.at(0) + "\n" + item.at(1) + "\n" + item.at(2) + "\n").toUtf8();
+    QVERIFY(writefile(path("sources/words.txt"), file));
+    QVERIFY(click("pushButton_23"));
+    QString shown;
+    {
+        DialogDriver driver;
+        answerchooser(driver, path("sources/words.txt"));
+        driver.readmessage(&shown);
+        textbookfixture::run(window.data(), "pushButton_37", driver);
+    }
+    QCOMPARE(shown, message);
+    if (!message.isEmpty()) {
+        QVERIFY2(list("listWidget")->count() == 0, "refused words are listed");
+        return;
+    }
+    QCOMPARE(list("listWidget")->count(), items.size());
+    QCOMPARE(clickmessage("pushButton_wancheng_4"), QStringLiteral("教材已经在素材位置生成"));
+    QCOMPARE(textbook("rand.zemBook").wordcount(), items.size());
+    QCOMPARE(textbook("book.zemBook").word(0), items.first());
+    QVERIFY2(!textbook("book.zemBook").getshowpic5().isEmpty(), "the textbook holds no pictures");
+    QString unsaved;
+    {
+        DialogDriver closing;
+        closing.readmessage(&unsaved);
+        closewindow(closing);
+    }
+    QVERIFY2(unsaved.isEmpty(), qPrintable("closing after generation said: " + unsaved));
+    QVERIFY2(!window->isVisible(), "the window stayed open");
+}
+
+// A generation that fails leaves the record as it was: the project still
+// saves on closing, without the pictures and date the generation put in.
+void tst_authoring::failedgenerationsaves()
+{
+    MBook project;
+    project.setdate(QDate(2025, 6, 7));
+    project.setinfo(QStringList() << "full" << "" << "" << "" << "" << "");
+    project.setshowtext1(QStringList() << "" << "" << "");
+    project.setshowtext2(QStringList() << "" << "" << "");
+    project.setshowtext3(QStringList() << "" << "" << "");
+    project.setshowtext4(QStringList() << "" << "" << "");
+    project.setshowtext5(QStringList() << "" << "" << "");
+    // Too little room for the five stored display pictures.
+    project.replacewords(fillbelowceiling(project, 1000));
+    QVERIFY2(project.write(material("book.pro"), false), "the starting project was not written");
+    start();
+    QVERIFY(click("pushButton_2"));
+    QCOMPARE(clickmessage("pushButton_wancheng_3"), QStringLiteral("教材文件写入失败，没有生成教材"));
+    QVERIFY(!QFile::exists(material("rand.zemBook")) && !QFile::exists(material("book.zemBook")));
+    QString unsaved;
+    {
+        DialogDriver closing;
+        closing.readmessage(&unsaved);
+        answerinput(closing, "no");
+        closewindow(closing);
+    }
+    QVERIFY2(unsaved.isEmpty(), qPrintable("closing after the failed generation said: " + unsaved));
+    MBook saved;
+    QVERIFY2(saved.readproject(material("book.pro")), "the project no longer reads");
+    QVERIFY2(saved == project, "the failed generation changed the record");
 }
 
 void tst_authoring::pendingedits_data()

@@ -30,6 +30,8 @@ private slots:
     void longestfield();
     void hugefile();
     void pastfileceiling();
+    void roomforpictures_data();
+    void roomforpictures();
     void listing();
     void unwritablelisting();
     void fulllisting();
@@ -99,6 +101,9 @@ void tst_textimport::words_data()
     QTest::newRow("meaning missing at the end")
         << QByteArray("a\n[a]\n一\nb\n[b]\n")
         << (Items() << word(1, "a", "[a]", "一"));
+    QTest::newRow("CR LF, one line ending CR CR LF")
+        << QByteArray("hat\r\n[h1t]\r\r\n帽子\r\nthink\r\n[0i3k]\r\n想\r\n")
+        << (Items() << word(1, "hat", "[hæt]", "帽子") << word(2, "think", "[θiŋk]", "想"));
     QTest::newRow("empty brackets, digits elsewhere stay")
         << QByteArray("2nd\n[]\n第2\n") << (Items() << word(1, "2nd", "[]", "第2"));
     QTest::newRow("bracket key not mapped at index 0")
@@ -128,6 +133,8 @@ void tst_textimport::sentences_data()
         << QByteArray("\n\nI see [1].\n\n\n我明白了。\r\n\r\nGo!\n\n走！") << (Items() << first << second);
     QTest::newRow("translation missing at the end")
         << QByteArray("I see [1].\n我明白了。\nGo!\n") << (Items() << first);
+    QTest::newRow("stray CRs at line ends")
+        << QByteArray("I see [1].\r\r\n\r我明白了。\nGo!\n走！\r") << (Items() << first << second);
 }
 
 void tst_textimport::sentences()
@@ -168,10 +175,10 @@ void tst_textimport::refused_data()
         << QByteArray("Caf\xE9\n咖啡馆\n")
         << QString::fromUtf8("句子文件不是UTF-8格式，请将文件另存为UTF-8格式");
     QTest::newRow("CR-only words") << int(TextImport::Words)
-        << QByteArray("hat\r[h1t]\r帽子\r\n")
+        << QByteArray("hat\r[h1t]\r帽子\r")
         << QString::fromUtf8("单词文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式");
-    QTest::newRow("CR-only sentences, CR at the end") << int(TextImport::Sentences)
-        << QByteArray("Go!\n走！\r")
+    QTest::newRow("CR-only sentences, two CRs at the end") << int(TextImport::Sentences)
+        << QByteArray("Go!\r走！\r\r")
         << QString::fromUtf8("句子文件的行尾是回车符(CR)，请将文件另存为Windows或Unix行尾格式");
     const QByteArray longest(int(MReader::stringlimit / 2), 'a');
     const QByteArray longer = longest + 'a';
@@ -264,13 +271,39 @@ void tst_textimport::pastfileceiling()
         file += "word" + QByteArray::number(i) + "\n[w5:d]\n单词\n";
     TextImport import(TextImport::Words);
     QVERIFY(import.read(write(file)));
-    QVERIFY2(!import.fitsin(book), "words past the file ceiling were taken");
+    QVERIFY2(!import.fitsin(book, 0), "words past the file ceiling were taken");
     QCOMPARE(import.message(), QString::fromUtf8("单词太多，项目文件装不下，无法导入"));
     QVERIFY2(import.items().isEmpty(), "items left from a refused import");
 
     TextImport few(TextImport::Words);
     QVERIFY(few.read(write("hat\n[h1t]\n帽子\n")));
-    QVERIFY2(few.fitsin(book), qPrintable(few.message()));
+    QVERIFY2(few.fitsin(book, 0), qPrintable(few.message()));
+}
+
+void tst_textimport::roomforpictures_data()
+{
+    QTest::addColumn<int>("picturebytes");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("pictures of 2 MiB fit") << (2 << 20) << true;
+    QTest::newRow("pictures of 3 MiB do not") << (3 << 20) << false;
+}
+
+// The words must leave room for the pictures generation stores: the book
+// holds 40 MiB of pictures, one of 8 MiB that a smaller one may replace and
+// three empty ones that a generated textbook fills.
+void tst_textimport::roomforpictures()
+{
+    QFETCH(int, picturebytes);
+    QFETCH(bool, fits);
+    MBook book;
+    book.setshowpic1(QByteArray(int(MReader::byteslimit), 'p'));
+    book.setshowpic2(QByteArray(int(MReader::byteslimit), 'p'));
+    book.setshowpic3(QByteArray(8 << 20, 'p'));
+    TextImport import(TextImport::Words);
+    QVERIFY(import.read(write("hat\n[h1t]\n帽子\n")));
+    QVERIFY2(import.fitsin(book, picturebytes) == fits,
+             fits ? "words were refused that leave room for the pictures" : "words were taken that leave no room for the pictures");
+    QCOMPARE(import.message(), fits ? QString() : QString::fromUtf8("单词太多，项目文件装不下，无法导入"));
 }
 
 void tst_textimport::listing()

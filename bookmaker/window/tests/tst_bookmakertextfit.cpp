@@ -4,6 +4,7 @@
 #include "textfitcheck.h"
 #include "widget.h"
 
+#include <QDateEdit>
 #include <QtTest>
 
 class tst_bookmakertextfit : public QObject
@@ -16,6 +17,7 @@ private slots:
     void window();
     void settext_data();
     void settext();
+    void datefield();
 
 private:
     QTemporaryDir dir;
@@ -77,6 +79,19 @@ void tst_bookmakertextfit::settext()
     Widget window;
     const QString problem = textfitcheck::refitproblem(&window, widget, text, ScreenFit::choose(screen, 0).fontsize);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
+}
+
+// The date of making shows in the locale's short form, which keeps the
+// window's point size where the field is narrowest for its text.
+void tst_bookmakertextfit::datefield()
+{
+    const QSize screen(1152, 720);
+    ScreenFit::setscreen(screen);
+    Widget window;
+    const auto *date = window.findChild<QDateEdit *>(QStringLiteral("dateEdit"));
+    QCOMPARE(date->displayFormat(), QLocale().dateFormat(QLocale::ShortFormat));
+    QVERIFY2(date->font().pointSize() == ScreenFit::choose(screen, 0).fontsize,
+             qPrintable(QStringLiteral("the date shrinks to %1 pt").arg(date->font().pointSize())));
 }
 
 QTEST_MAIN(tst_bookmakertextfit)
