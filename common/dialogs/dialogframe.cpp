@@ -3,6 +3,7 @@
 #include "drawstretched.h"
 #include "textfit.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QPainter>
@@ -12,6 +13,14 @@ namespace {
 // One per process: a process runs one program, and its many dialog call sites
 // (static helpers among them) have no window to ask.
 bool isbookmaker = false;
+
+QPixmap *keptbackground = nullptr;
+
+void dropbackground()
+{
+    delete keptbackground;
+    keptbackground = nullptr;
+}
 
 QRect scaledrect(float scale, const QRect &rect)
 {
@@ -64,11 +73,19 @@ void DialogFrame::fixsize(QDialog *dialog)
     dialog->setFixedSize(dialog->size());
 }
 
+QPixmap DialogFrame::background()
+{
+    if (!keptbackground) {
+        keptbackground = new QPixmap(QStringLiteral(":/body.jpg"));
+        qAddPostRoutine(dropbackground);
+    }
+    return *keptbackground;
+}
+
 void DialogFrame::paintbackground(QWidget *dialog)
 {
-    const QPixmap background(QStringLiteral(":/body.jpg"));
     QPainter painter(dialog);
-    drawstretched(painter, background, dialog->size());
+    drawstretched(painter, background(), dialog->size());
 }
 
 int DialogFrame::scaled(float scale, int value)

@@ -1,6 +1,7 @@
 #ifndef DIALOGFRAME_H
 #define DIALOGFRAME_H
 
+#include <QPixmap>
 #include <QString>
 
 class QDialog;
@@ -28,6 +29,9 @@ public:
     // point size; root itself keeps its geometry and font.
     static void scaledescendants(QWidget *root, float scale, int pointsize);
     static void fixsize(QDialog *dialog);
+    // The dialogs' background, decoded at its first use and kept while the
+    // application lives: the pixmap cache may drop a file's picture at any time.
+    static QPixmap background();
     static void paintbackground(QWidget *dialog);
 
     static int scaled(float scale, int value);

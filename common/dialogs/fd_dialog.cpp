@@ -32,7 +32,7 @@ QDirModel *dirmodel()
 } // namespace
 
 fd_Dialog::fd_Dialog(QWidget *parent)
-    : QDialog(parent)
+    : SkinDialog(parent)
     , model(dirmodel())
     , scene(new QGraphicsScene)
     , ui(new Ui::fd_Dialog)
@@ -71,17 +71,12 @@ void fd_Dialog::settitle(const QString &title)
 
 void fd_Dialog::showdlg(float scale, int pointsize)
 {
-    this->scale = scale;
-    fontsize = pointsize;
     ui->graphicsView->hide();
     ui->pushButton->setText(QStringLiteral("新建\n文件夹"));
     ui->pushButton_4->setText(QStringLiteral("新建\n文件"));
-    DialogFrame::fit(this, scale, pointsize);
+    fitdlg(scale, pointsize);
     openpath();
-    initbtn();
-    DialogFrame::fixsize(this);
-    ui->frame->setpixmap(QPixmap(QStringLiteral(":/fddlg.png")));
-    exec();
+    rundlg(ui->frame, QStringLiteral(":/fddlg.png"));
 }
 
 QString fd_Dialog::choosefile(QWidget *parent, const QString &path, const QString &ext, bool newfile,
@@ -119,12 +114,6 @@ void fd_Dialog::openpath()
     ui->treeView->expand(current);
     ui->treeView->scrollTo(current, QAbstractItemView::EnsureVisible);
     ui->treeView->setCurrentIndex(current);
-}
-
-void fd_Dialog::paintEvent(QPaintEvent *event)
-{
-    QDialog::paintEvent(event);
-    DialogFrame::paintbackground(this);
 }
 
 void fd_Dialog::on_treeView_clicked(const QModelIndex &index)

@@ -1,9 +1,8 @@
 #ifndef FD_DIALOG_H
 #define FD_DIALOG_H
 
-#include "buttonskin.h"
+#include "skindialog.h"
 
-#include <QDialog>
 #include <QModelIndex>
 
 class QDirModel;
@@ -18,7 +17,7 @@ class fd_Dialog;
 // The caller sets path, showfile, newfile, calls setext and settitle, points
 // result at an empty string and runs showdlg. *result then holds the chosen
 // path, or "" on Cancel; closing by the title bar leaves it untouched.
-class fd_Dialog : public QDialog
+class fd_Dialog : public SkinDialog
 {
     Q_OBJECT
 
@@ -42,9 +41,6 @@ public:
     bool newfile = false;
     QString *result = nullptr;
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private slots:
     void on_treeView_clicked(const QModelIndex &index);
     void on_pushButton_4_clicked();
@@ -53,7 +49,8 @@ private slots:
     void on_pushButton_2_clicked();
 
 private:
-    void initbtn();
+    // f2 for OK and Cancel, zy for the two round new-item buttons.
+    void initbtn() override;
     void openpath();
     void preview(const QString &file);
     bool currentisfile() const;
@@ -61,11 +58,8 @@ private:
     void message(const QString &text);
     void answer(const QString &text);
 
-    float scale = 1.0f;
-    int fontsize = 9;
     QDirModel *model;
     QModelIndex current;
-    ButtonSkin f2;
     ButtonSkin zy;
     QGraphicsScene *scene;
     Ui::fd_Dialog *ui;

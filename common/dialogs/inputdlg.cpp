@@ -4,7 +4,7 @@
 #include "dialogframe.h"
 
 inputDlg::inputDlg(QWidget *parent)
-    : QDialog(parent)
+    : SkinDialog(parent)
     , ui(new Ui::inputDlg)
 {
     ui->setupUi(this);
@@ -19,14 +19,11 @@ inputDlg::~inputDlg()
 void inputDlg::showdlg(float scale, int pointsize, const QString &prompt, const QString &text)
 {
     ui->label->setText(prompt);
-    DialogFrame::fit(this, scale, pointsize);
-    initbtn();
-    DialogFrame::fixsize(this);
+    fitdlg(scale, pointsize);
     ui->lineEdit->setText(text);
     ui->lineEdit->selectAll();
     ui->lineEdit->setFocus(Qt::OtherFocusReason);
-    ui->frame->setpixmap(QPixmap(QStringLiteral(":/inputDlg.png")));
-    exec();
+    rundlg(ui->frame, QStringLiteral(":/inputDlg.png"));
 }
 
 bool inputDlg::confirm(QWidget *parent, const QString &prompt, float scale, int pointsize,
@@ -41,12 +38,6 @@ bool inputDlg::confirm(QWidget *parent, const QString &prompt, float scale, int 
     return answer.trimmed() == QLatin1String("ok");
 }
 
-void inputDlg::paintEvent(QPaintEvent *event)
-{
-    QDialog::paintEvent(event);
-    DialogFrame::paintbackground(this);
-}
-
 void inputDlg::on_pushButton_clicked()
 {
     answer(ui->lineEdit->text());
@@ -55,13 +46,6 @@ void inputDlg::on_pushButton_clicked()
 void inputDlg::on_pushButton_2_clicked()
 {
     answer(QString());
-}
-
-void inputDlg::initbtn()
-{
-    f2.load(QStringLiteral(":/f2"));
-    f2.apply(ui->pushButton);
-    f2.apply(ui->pushButton_2);
 }
 
 void inputDlg::answer(const QString &text)

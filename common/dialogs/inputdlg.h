@@ -1,9 +1,7 @@
 #ifndef INPUTDLG_H
 #define INPUTDLG_H
 
-#include "buttonskin.h"
-
-#include <QDialog>
+#include "skindialog.h"
 
 namespace Ui {
 class inputDlg;
@@ -11,7 +9,7 @@ class inputDlg;
 
 // Asks for one line of text. The answer goes to *result: the line as typed
 // on OK, "" on Cancel; closing by the title bar leaves it untouched.
-class inputDlg : public QDialog
+class inputDlg : public SkinDialog
 {
     Q_OBJECT
 
@@ -28,19 +26,14 @@ public:
 
     QString *result = nullptr;
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private slots:
     void on_pushButton_clicked();
     void on_pushButton_2_clicked();
 
 private:
-    void initbtn();
     void answer(const QString &text);
 
     Ui::inputDlg *ui;
-    ButtonSkin f2;
 };
 
 #endif

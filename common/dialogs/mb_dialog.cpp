@@ -8,7 +8,7 @@
 #include <QScreen>
 
 mb_Dialog::mb_Dialog(QWidget *parent)
-    : QDialog(parent)
+    : SkinDialog(parent)
     , ui(new Ui::mb_Dialog)
 {
     ui->setupUi(this);
@@ -27,12 +27,9 @@ void mb_Dialog::settext(const QString &text)
 
 void mb_Dialog::showdlg(float scale, int pointsize)
 {
-    DialogFrame::fit(this, scale, pointsize);
+    fitdlg(scale, pointsize);
     fittext();
-    initbtn();
-    DialogFrame::fixsize(this);
-    ui->frame->setpixmap(QPixmap(QStringLiteral(":/mbdlg.png")));
-    exec();
+    rundlg(ui->frame, QStringLiteral(":/mbdlg.png"));
 }
 
 void mb_Dialog::showtext(QWidget *parent, const QString &text, float scale, int pointsize)
@@ -40,12 +37,6 @@ void mb_Dialog::showtext(QWidget *parent, const QString &text, float scale, int 
     mb_Dialog box(parent);
     box.settext(text);
     box.showdlg(scale, pointsize);
-}
-
-void mb_Dialog::paintEvent(QPaintEvent *event)
-{
-    QDialog::paintEvent(event);
-    DialogFrame::paintbackground(this);
 }
 
 void mb_Dialog::on_pushButton_clicked()
@@ -71,10 +62,4 @@ void mb_Dialog::fittext()
     ui->pushButton->move(ui->pushButton->x(), ui->pushButton->y() + extra);
     resize(width(), height() + extra);
     DialogFrame::centre(this);
-}
-
-void mb_Dialog::initbtn()
-{
-    f2.load(QStringLiteral(":/f2"));
-    f2.apply(ui->pushButton);
 }

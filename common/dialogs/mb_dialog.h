@@ -1,9 +1,7 @@
 #ifndef MB_DIALOG_H
 #define MB_DIALOG_H
 
-#include "buttonskin.h"
-
-#include <QDialog>
+#include "skindialog.h"
 
 namespace Ui {
 class mb_Dialog;
@@ -11,7 +9,7 @@ class mb_Dialog;
 
 // The programs' message box: one word-wrapped plain text and an OK button.
 // A text too long for the frame makes the box taller, so that all of it shows.
-class mb_Dialog : public QDialog
+class mb_Dialog : public SkinDialog
 {
     Q_OBJECT
 
@@ -25,18 +23,13 @@ public:
     // Runs a box with text over parent.
     static void showtext(QWidget *parent, const QString &text, float scale, int pointsize);
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private slots:
     void on_pushButton_clicked();
 
 private:
-    void initbtn();
     void fittext();
 
     Ui::mb_Dialog *ui;
-    ButtonSkin f2;
 };
 
 #endif

@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -115,6 +116,7 @@ private slots:
     void preview();
     void foldertoggle();
     void skins();
+    void backgroundkept();
     void treeheader_data();
     void treeheader();
     void currentinview_data();
@@ -735,6 +737,19 @@ void tst_Dialogs::skins()
     QString result = keep;
     runchooser(true, at(""), &result, "zbu", true, 1.25f);
     QVERIFY2(result == keep, "the refused name did not leave the chooser open");
+}
+
+// The background is decoded once: after the pixmap cache drops its pictures,
+// the next paint draws the picture already decoded.
+void tst_Dialogs::backgroundkept()
+{
+    mb_Dialog box;
+    box.grab();
+    const qint64 decoded = DialogFrame::background().cacheKey();
+    QPixmapCache::clear();
+    box.grab();
+    QVERIFY2(DialogFrame::background().cacheKey() == decoded, "the background was decoded again");
+    QVERIFY2(!DialogFrame::background().isNull(), "the background did not decode");
 }
 
 void tst_Dialogs::treeheader_data()

@@ -32,6 +32,10 @@ void Widget::on_pushButton_2_clicked()
     ui->radioButton->setEnabled(true);
     ui->listWidget_6->clear();
     duelist.clear();
+    // The learning and review options are read once a login: what the
+    // learner sets stays set over the runs until the logout saves it.
+    loadsheet2();
+    loadsheet3();
     if (user.getbookpath().isEmpty())
         loginwithoutbook();
     else

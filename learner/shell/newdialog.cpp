@@ -15,7 +15,7 @@
 static const QString DefaultAvatar = QStringLiteral(":/default.jpg");
 
 newDialog::newDialog(QWidget *parent)
-    : QDialog(parent)
+    : SkinDialog(parent)
     , ui(new Ui::newDialog)
     , scene(new QGraphicsScene)
     , avatar(DefaultAvatar)
@@ -39,27 +39,9 @@ void newDialog::setlist(QStringList *list)
 
 void newDialog::showdlg(float scale, int fontsize)
 {
-    this->scale = scale;
-    this->fontsize = fontsize;
-    DialogFrame::fit(this, scale, fontsize);
-    initbtn();
-    DialogFrame::fixsize(this);
-    ui->frame->setpixmap(QPixmap(QStringLiteral(":/newdlg.png")));
+    fitdlg(scale, fontsize);
     showavatar(avatar);
-    exec();
-}
-
-void newDialog::initbtn()
-{
-    f2.load(QStringLiteral(":/f2"));
-    for (QPushButtonEx *button : {ui->pushButton, ui->pushButton_2, ui->pushButton_4, ui->pushButton_5})
-        f2.apply(button);
-}
-
-void newDialog::paintEvent(QPaintEvent *event)
-{
-    QDialog::paintEvent(event);
-    DialogFrame::paintbackground(this);
+    rundlg(ui->frame, QStringLiteral(":/newdlg.png"));
 }
 
 // The preview shows the avatar; it is rebuilt only when the avatar changes.

@@ -1,10 +1,9 @@
 #ifndef NEWDIALOG_H
 #define NEWDIALOG_H
 
-#include <QDialog>
 #include <QStringList>
 
-#include "buttonskin.h"
+#include "skindialog.h"
 
 class QGraphicsScene;
 
@@ -16,7 +15,7 @@ class newDialog;
 // "存入文件" the caller's list holds: trimmed name, password as typed,
 // avatar picture path, user-file path, that file's folder. Any other size
 // means no user is to be made.
-class newDialog : public QDialog
+class newDialog : public SkinDialog
 {
     Q_OBJECT
 
@@ -28,9 +27,6 @@ public:
     void setlist(QStringList *list);
     void showdlg(float scale, int fontsize);
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private slots:
     void on_pushButton_5_clicked();
     void on_pushButton_4_clicked();
@@ -38,7 +34,6 @@ private slots:
     void on_pushButton_2_clicked();
 
 private:
-    void initbtn();
     void showavatar(const QString &path);
     bool iswritable(const QString &path) const;
     void showmessage(const QString &text);
@@ -48,9 +43,6 @@ private:
     QStringList *output = nullptr;
     QString avatar;
     QString folder;
-    float scale = 1.0f;
-    int fontsize = 9;
-    ButtonSkin f2;
 };
 
 #endif

@@ -51,6 +51,7 @@ Widget::Widget(QWidget *parent)
     preselect();
     connectviews();
     setbackgrounds();
+    clearstrips();
 
     // Covers the screen also where no window manager takes the full-screen hint.
     setGeometry(QGuiApplication::primaryScreen()->geometry());
@@ -100,6 +101,14 @@ void Widget::connectviews()
     };
     for (const auto &click : clicks)
         connect(click.first, &QGraphicsViewEx::click, this, click.second);
+}
+
+// Message strips that only their page's logic writes, some never, start
+// empty rather than with the form's placeholder.
+void Widget::clearstrips()
+{
+    for (QLabel *strip : {ui->label_86, ui->label_87, ui->label_88, ui->label_89})
+        strip->clear();
 }
 
 void Widget::setbackgrounds()

@@ -283,6 +283,7 @@ private:
     // learner/shell/widget.cpp
     void connectviews();
     void setbackgrounds();
+    void clearstrips();
     void showpicture(int scene, QGraphicsView *view, const QPixmap &picture, int width, int height);
     void showmessage(const QString &text);
 

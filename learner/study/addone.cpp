@@ -5,7 +5,7 @@
 #include "mb_dialog.h"
 
 addone::addone(QWidget *parent)
-    : QDialog(parent)
+    : SkinDialog(parent)
     , ui(new Ui::addone)
 {
     ui->setupUi(this);
@@ -24,13 +24,8 @@ void addone::setlist(QStringList *list)
 
 void addone::showdlg(float scale, int fontsize)
 {
-    this->scale = scale;
-    this->fontsize = fontsize;
-    DialogFrame::fit(this, scale, fontsize);
-    initbtn();
-    DialogFrame::fixsize(this);
-    ui->frame->setpixmap(QPixmap(QStringLiteral(":/addonedlg.png")));
-    exec();
+    fitdlg(scale, fontsize);
+    rundlg(ui->frame, QStringLiteral(":/addonedlg.png"));
 }
 
 bool addone::isvalid(const QString &text)
@@ -44,19 +39,6 @@ bool addone::isvalid(const QString &text)
             return false;
     }
     return true;
-}
-
-void addone::initbtn()
-{
-    f2.load(QStringLiteral(":/f2"));
-    for (QPushButtonEx *button : {ui->pushButton, ui->pushButton_2})
-        f2.apply(button);
-}
-
-void addone::paintEvent(QPaintEvent *event)
-{
-    QDialog::paintEvent(event);
-    DialogFrame::paintbackground(this);
 }
 
 void addone::on_pushButton_2_clicked()

@@ -1,10 +1,9 @@
 #ifndef ADDONE_H
 #define ADDONE_H
 
-#include <QDialog>
 #include <QStringList>
 
-#include "buttonskin.h"
+#include "skindialog.h"
 
 namespace Ui {
 class addone;
@@ -13,7 +12,7 @@ class addone;
 // Asks for the question and the answer of a new knowledge entry. After
 // "添加" the caller's list holds exactly the trimmed question and answer;
 // otherwise it is left as it was.
-class addone : public QDialog
+class addone : public SkinDialog
 {
     Q_OBJECT
 
@@ -27,21 +26,13 @@ public:
     // A question or answer the record can hold: not blank, on one line.
     static bool isvalid(const QString &text);
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private slots:
     void on_pushButton_2_clicked();
     void on_pushButton_clicked();
 
 private:
-    void initbtn();
-
     Ui::addone *ui;
     QStringList *list = nullptr;
-    float scale = 1.0f;
-    int fontsize = 9;
-    ButtonSkin f2;
 };
 
 #endif

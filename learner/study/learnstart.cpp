@@ -100,7 +100,6 @@ void Widget::fillwordrun()
         ui->listWidget->addItem(item.value(0));
         ui->listWidget_3->addItem(ui->radioButton_3->isChecked() ? item.value(0) : item.value(2));
     }
-    loadsheet2();
     ui->stackedWidget->setCurrentIndex(LearnPage);
     if (ui->listWidget->count() > 0)
         showfirstrow(ui->listWidget);

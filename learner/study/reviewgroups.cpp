@@ -104,7 +104,6 @@ void Widget::on_pushButton_33_clicked()
     if (row < 0 || row >= duelist.size())
         return;
     planmode = true;
-    loadsheet3();
     const int g = duelist.at(row);
     const int first = g == 0 ? 0 : user.wordsupto(g - 1);
     user.pickwords(first, user.wordsupto(g) - 1, 1);
@@ -130,7 +129,6 @@ void Widget::on_pushButton_28_clicked()
         return;
     contentmode = WordContent;
     planmode = true;
-    loadsheet3();
     filltest();
     testmode = LearningTest;
     ui->stackedWidget->setCurrentIndex(ReviewPage);
@@ -139,7 +137,6 @@ void Widget::on_pushButton_28_clicked()
 
 void Widget::on_pushButton_29_clicked()
 {
-    loadsheet3();
     int first = -1;
     int last = -1;
     int count = 0;

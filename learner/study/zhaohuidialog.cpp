@@ -16,7 +16,7 @@ void additem(QListWidget *list, const QString &text, int index)
 } // namespace
 
 zhaohuiDialog::zhaohuiDialog(QWidget *parent)
-    : QDialog(parent)
+    : SkinDialog(parent)
     , ui(new Ui::zhaohuiDialog)
 {
     ui->setupUi(this);
@@ -54,26 +54,8 @@ void zhaohuiDialog::setuser(MUser *user)
 
 void zhaohuiDialog::showdlg(float scale, int fontsize)
 {
-    this->scale = scale;
-    this->fontsize = fontsize;
-    DialogFrame::fit(this, scale, fontsize);
-    initbtn();
-    DialogFrame::fixsize(this);
-    ui->frame->setpixmap(QPixmap(QStringLiteral(":/zhaohuidlg.png")));
-    exec();
-}
-
-void zhaohuiDialog::initbtn()
-{
-    f2.load(QStringLiteral(":/f2"));
-    for (QPushButtonEx *button : {ui->pushButton, ui->pushButton_2, ui->pushButton_3, ui->pushButton_4})
-        f2.apply(button);
-}
-
-void zhaohuiDialog::paintEvent(QPaintEvent *event)
-{
-    QDialog::paintEvent(event);
-    DialogFrame::paintbackground(this);
+    fitdlg(scale, fontsize);
+    rundlg(ui->frame, QStringLiteral(":/zhaohuidlg.png"));
 }
 
 // Sets every selected entry of the list back to 10 and lists what is still

@@ -1,9 +1,7 @@
 #ifndef ZHAOHUIDIALOG_H
 #define ZHAOHUIDIALOG_H
 
-#include <QDialog>
-
-#include "buttonskin.h"
+#include "skindialog.h"
 
 class MUser;
 class QListWidget;
@@ -15,7 +13,7 @@ class zhaohuiDialog;
 // Lists the ignored phonetic knowledge, words and key knowledge of a user
 // (difficulty 0) and restores the chosen ones to difficulty 10 in the
 // user's record.
-class zhaohuiDialog : public QDialog
+class zhaohuiDialog : public SkinDialog
 {
     Q_OBJECT
 
@@ -27,9 +25,6 @@ public:
     void setuser(MUser *user);
     void showdlg(float scale, int fontsize);
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private slots:
     void on_pushButton_2_clicked();
     void on_pushButton_4_clicked();
@@ -39,14 +34,10 @@ private slots:
 private:
     enum Kind { Phonetic, Word, Key };
 
-    void initbtn();
     void restore(Kind kind, QListWidget *list, const QString &message);
 
     Ui::zhaohuiDialog *ui;
-    float scale = 1.0f;
-    int fontsize = 9;
     MUser *user = nullptr;
-    ButtonSkin f2;
 };
 
 #endif

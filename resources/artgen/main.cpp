@@ -8,6 +8,7 @@
 #include "scenery.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <cstdio>
 
 namespace {
@@ -108,6 +109,32 @@ void drawScenery(ArtSet& art)
                               {"R", "e", "v"}, Palette::greenFace).draw({1424, 300}));
 }
 
+// The spin boxes' arrows, drawn large: a style sheet shrinks them to the
+// buttons. The "off" pair shows a step the value cannot take.
+void drawSpinArrows(ArtSet& art)
+{
+    const QSize size(32, 20);
+    const QPolygonF up({QPointF(1, 19), QPointF(16, 1), QPointF(31, 19)});
+    const QPolygonF down({QPointF(1, 1), QPointF(16, 19), QPointF(31, 1)});
+    const struct { const char* name; const QPolygonF& shape; QColor colour; } arrows[] = {
+        {"spinup.png", up, Palette::ink},
+        {"spindown.png", down, Palette::ink},
+        {"spinupoff.png", up, Palette::withAlpha(Palette::greyLine, 110)},
+        {"spindownoff.png", down, Palette::withAlpha(Palette::greyLine, 110)},
+    };
+    for (const auto& arrow : arrows) {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(arrow.colour);
+        painter.drawPolygon(arrow.shape);
+        painter.end();
+        art.add(arrow.name, image);
+    }
+}
+
 }
 
 int main(int argc, char* argv[])
@@ -123,6 +150,7 @@ int main(int argc, char* argv[])
     drawButtons(art);
     drawPanels(art);
     drawScenery(art);
+    drawSpinArrows(art);
     if (art.failed() || !art.writeIndex()) {
         std::fprintf(stderr, "artgen: writing the pictures failed\n");
         return 1;

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QGraphicsView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -39,6 +40,8 @@ private slots:
     void listlinks();
     void booklink_data();
     void booklink();
+    void placeholders_data();
+    void placeholders();
 
 private:
     template<typename T>
@@ -318,6 +321,27 @@ void tst_navigation::booklink()
     QCOMPARE(stack()->currentIndex(), 1);
     QVERIFY(clickview(QStringLiteral("graphicsView_6")));
     QCOMPARE(catcher.opened, QList<QUrl>() << QUrl(opened ? link : Host + "/"));
+}
+
+void tst_navigation::placeholders_data()
+{
+    QTest::addColumn<int>("page");
+    for (int page = 0; page < 8; ++page)
+        QTest::newRow(qPrintable(QStringLiteral("page %1").arg(page))) << page;
+}
+
+// No label that lies on a page shows the form's "TextLabel" before the page's
+// logic writes it.
+void tst_navigation::placeholders()
+{
+    QFETCH(int, page);
+    QWidget *shown = stack()->widget(page);
+    for (QLabel *label : shown->findChildren<QLabel *>()) {
+        const QRect onpage(label->mapTo(shown, QPoint(0, 0)), label->size());
+        if (onpage.intersects(shown->rect()))
+            QVERIFY2(label->text() != QLatin1String("TextLabel"),
+                     qPrintable(label->objectName() + " shows the form's placeholder"));
+    }
 }
 
 QTEST_MAIN(tst_navigation)
