@@ -71,6 +71,7 @@ void Widget::generate()
         showmessage(QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
         return;
     }
+    finishencoding();
     storeedits();
     // Learning positions are word indexes for the sound check.
     if (book.getordermode() != 0)

@@ -245,6 +245,7 @@ void Widget::on_pushButton_shantu_clicked()
 void Widget::closeEvent(QCloseEvent *event)
 {
     stopsound();
+    finishencoding();
     if (ui->pushButton_qingchuxiangmu->isEnabled()) {
         storeedits();
         if (!saveproject() && !askok(QStringLiteral("项目没有保存！ 输入“ok”放弃修改并关闭"))) {

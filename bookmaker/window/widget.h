@@ -203,8 +203,8 @@ private:
 
     // bookmaker/window/navigation.cpp
     void gotopage(int index);
-    // Stops playback and drops a running capture or encoding: on every page change and
-    // when the window closes.
+    // Stops playback and drops a running capture: on every page change and when
+    // the window closes. A running encoding goes on.
     void stopsound();
     void fillassociation();
     void filllessons();
@@ -276,6 +276,8 @@ private:
     void findlame();
     void recordsound(bool words);
     void encode(bool words, const QString &target);
+    void encodingended(bool succeeded);
+    void finishencoding();
     void importsound(bool words);
 
     // bookmaker/content/displayinfo.cpp: display infos k = 1 to 5
@@ -302,7 +304,9 @@ private:
     void generate();
 
     MRecord record{this};
-    MyThread encoder;
+    MyThread encoder{this};
+    // The sound file the running encoding is for.
+    QString encodingtarget;
     // ==== end of bookmaker/content ====
 
     Ui::Widget *ui;
