@@ -1389,6 +1389,7 @@ void tst_authoring::slowencoder()
             QTimer::singleShot(0, this, opengate);
             window->close();
             QVERIFY2(!window->isVisible(), "the window did not close");
+            QVERIFY2(QFile::exists(material("w1.mp3")), "the close did not wait for the encoding");
         } else {
             QTimer::singleShot(0, this, opengate);
             find<QPushButton>("pushButton_wancheng_4")->click();
