@@ -74,6 +74,7 @@ void Widget::generate()
         showmessage(QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
         return;
     }
+    finishencoding();
     storeedits();
     // A generation that fails leaves the record as the project holds it, so
     // that it can still be saved.

@@ -156,17 +156,19 @@ void Widget::deletesound(bool words)
 
 // A sound must be deleted before another can be recorded or imported; while
 // recording only the record button works, so that the capture can be stopped.
+// While an encoding runs nothing records, and its row's sound is not touched.
 void Widget::updatesoundbuttons(bool words)
 {
     const ItemPage page = itempage(words);
     const int row = page.list->currentRow();
     const bool recording = isrecording(words);
-    const bool exists = row >= 0 && !recording && QFile::exists(soundfile(words, row));
-    const bool missing = row >= 0 && !recording && !exists;
+    const bool encoding = row >= 0 && soundfile(words, row) == encodingtarget;
+    const bool exists = row >= 0 && !recording && !encoding && QFile::exists(soundfile(words, row));
+    const bool missing = row >= 0 && !recording && !encoding && !exists;
     page.listen->setEnabled(exists);
     page.remove->setEnabled(exists);
     page.import->setEnabled(missing);
-    page.record->setEnabled(recording || missing);
+    page.record->setEnabled(recording || (missing && !encoder.running()));
 }
 
 void Widget::updatewordbuttons()

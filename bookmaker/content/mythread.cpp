@@ -2,17 +2,23 @@
 
 #include "groupprocess.h"
 
+#include <QDir>
 #include <QEventLoop>
-#include <QTimer>
+#include <QTemporaryFile>
 
 MyThread::MyThread(QObject *parent)
     : QObject(parent)
 {
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, this, [this] { finish(false); });
 }
 
 MyThread::~MyThread()
 {
-    cancel();
+    if (process) {
+        process->disconnect(this);
+        process->killgroup();
+    }
 }
 
 void MyThread::setcmd(const QString &program, const QStringList &arguments)
@@ -21,45 +27,78 @@ void MyThread::setcmd(const QString &program, const QStringList &arguments)
     args = arguments;
 }
 
+void MyThread::settimeout(int ms)
+{
+    timeout = ms;
+}
+
+QString MyThread::makeoutput()
+{
+    outputfile.reset(new QTemporaryFile(QDir::temp().filePath(QStringLiteral("bookmaker-XXXXXX.mp3"))));
+    if (!outputfile->open()) {
+        outputfile.reset();
+        return QString();
+    }
+    outputfile->close();
+    return outputfile->fileName();
+}
+
+QString MyThread::output() const
+{
+    return outputfile ? outputfile->fileName() : QString();
+}
+
 bool MyThread::running() const
 {
-    return waiting;
+    return process;
 }
 
-void MyThread::cancel()
+bool MyThread::succeeded() const
 {
-    if (!waiting)
-        return;
-    stopped = true;
-    waiting->exit(1);
+    return ok;
 }
 
-bool MyThread::cancelled() const
-{
-    return stopped;
-}
-
-bool MyThread::execute(int timeout)
+bool MyThread::start()
 {
     if (running())
         return false;
-    stopped = false;
-    GroupProcess process;
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
-    QEventLoop loop;
-    waiting = &loop;
-    QTimer::singleShot(timeout, &loop, [&loop] { loop.exit(1); });
-    connect(&process, &QProcess::errorOccurred, &loop, [&loop](QProcess::ProcessError error) {
+    process = new GroupProcess(this);
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            loop.exit(1);
+            finish(false);
     });
-    connect(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), &loop,
-            [&loop](int code, QProcess::ExitStatus status) { loop.exit(status == QProcess::NormalExit && code == 0 ? 0 : 1); });
-    connect(&process, &QProcess::started, &process, &QProcess::closeWriteChannel);
-    process.startgroup(program, args);
-    const bool ok = loop.exec() == 0;
-    waiting.clear();
-    process.killgroup();
+    connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
+            [this](int code, QProcess::ExitStatus status) { finish(status == QProcess::NormalExit && code == 0); });
+    connect(process, &QProcess::started, process, &QProcess::closeWriteChannel);
+    timer.start(timeout);
+    process->startgroup(program, args);
+    return true;
+}
+
+// The group is killed also after its leader ended: what the encoder left
+// running must not go on writing.
+void MyThread::finish(bool succeeded)
+{
+    if (!process)
+        return;
+    timer.stop();
+    process->disconnect(this);
+    process->killgroup();
+    process->deleteLater();
+    process = nullptr;
+    ok = succeeded;
+    emit ended(ok);
+    outputfile.reset();
+}
+
+bool MyThread::wait()
+{
+    if (running()) {
+        QEventLoop loop;
+        connect(this, &MyThread::ended, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
     return ok;
 }

@@ -2,41 +2,60 @@
 #define MYTHREAD_H
 
 #include <QObject>
-#include <QPointer>
+#include <QScopedPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
-class QEventLoop;
+class GroupProcess;
+class QTemporaryFile;
 
 // The outside encoder's command: a program and its arguments, never run
 // through a shell. It runs in a process group of its own while the caller's
-// event loop goes on, so a window stays responsive.
+// event loop goes on, so a window stays responsive; ended() tells how it
+// ended. One that runs longer than its time-out is killed with all it
+// started, and so is one still running when this object goes.
 class MyThread : public QObject
 {
+    Q_OBJECT
+
 public:
-    // How long an encoder may run before it is killed.
+    // How long an encoder may run by default.
     enum { timeoutms = 120000 };
 
     explicit MyThread(QObject *parent = nullptr);
     ~MyThread() override;
 
     void setcmd(const QString &program, const QStringList &arguments);
-    // Runs the program with its input closed, handling events until it ends,
-    // at most timeout ms. True when it ended by itself with exit code 0; one
-    // that runs longer is killed with all it started. False at once while
-    // already running.
-    bool execute(int timeout = timeoutms);
+    void settimeout(int ms);
+    // A new empty file of the program's own in the temporary folder, for the
+    // next run to write into; removed once that run's ended() was handled,
+    // or with this object. Empty when it could not be made.
+    QString makeoutput();
+    QString output() const;
+    // Starts the program with its input closed and its output dropped;
+    // ended() follows, also when it cannot start. False while running.
+    bool start();
     bool running() const;
-    // Ends a running program with all it started; its execute() gives false.
-    void cancel();
-    // Whether the last run was ended by cancel().
-    bool cancelled() const;
+    // Handles events other than user input until the run has ended; whether
+    // it succeeded.
+    bool wait();
+    // Whether the last run ended by itself, with exit code 0, in time.
+    bool succeeded() const;
+
+signals:
+    void ended(bool succeeded);
 
 private:
+    void finish(bool ok);
+
     QString program;
     QStringList args;
-    QPointer<QEventLoop> waiting;
-    bool stopped = false;
+    int timeout = timeoutms;
+    GroupProcess *process = nullptr;
+    QScopedPointer<QTemporaryFile> outputfile;
+    QTimer timer;
+    bool ok = false;
 };
 
 #endif

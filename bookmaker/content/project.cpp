@@ -176,6 +176,7 @@ void Widget::on_pushButton_shengchengxiangmu_clicked()
 
 bool Widget::leaveproject(const QString &then)
 {
+    finishencoding();
     if (!ui->pushButton_qingchuxiangmu->isEnabled())
         return true;
     storeedits();

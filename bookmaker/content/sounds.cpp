@@ -9,6 +9,7 @@
 #include "mp3file.h"
 
 #include <QFile>
+#include <QGuiApplication>
 
 namespace {
 const QString Idle = QStringLiteral("录音");
@@ -87,22 +88,45 @@ void Widget::recordsound(bool words)
 }
 
 // Runs the encoder on the capture while the window goes on; the record button
-// says so meanwhile. Only a real MP3 is kept as the row's sound.
+// says so meanwhile. The encoder writes a file of its own, and only a checked
+// copy of it becomes the row's sound, one that no encoder process can still
+// write. Nothing else records, imports or generates while it runs.
 void Widget::encode(bool words, const QString &target)
 {
-    const ItemPage page = itempage(words);
-    page.record->setText(Encoding);
-    page.record->setEnabled(false);
-    encoder.setcmd(lamepath, record.encoderargs(target));
-    const bool encoded = encoder.execute() && mp3file::valid(target);
-    page.record->setText(Idle);
-    page.record->setEnabled(true);
-    if (!encoded) {
-        QFile::remove(target);
-        if (!encoder.cancelled())
-            showmessage(QStringLiteral("lame没能把录音转换成MP3文件"));
+    const QString output = encoder.makeoutput();
+    if (output.isEmpty()) {
+        showmessage(QStringLiteral("lame没能把录音转换成MP3文件"));
+        return;
     }
-    updatesoundbuttons(words);
+    encodingtarget = target;
+    itempage(words).record->setText(Encoding);
+    updatesoundbuttons(true);
+    updatesoundbuttons(false);
+    encoder.setcmd(lamepath, record.encoderargs(output));
+    encoder.start();
+}
+
+void Widget::encodingended(bool succeeded)
+{
+    const bool words = itempage(true).record->text() == Encoding;
+    const bool kept = succeeded && mp3file::keep(encoder.output(), encodingtarget);
+    encodingtarget.clear();
+    itempage(words).record->setText(Idle);
+    updatesoundbuttons(true);
+    updatesoundbuttons(false);
+    if (!kept)
+        showmessage(QStringLiteral("lame没能把录音转换成MP3文件"));
+}
+
+// Lets a running encoding end, or its time-out kill it, with the window
+// showing that it converts and taking no input.
+void Widget::finishencoding()
+{
+    if (!encoder.running())
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    encoder.wait();
+    QGuiApplication::restoreOverrideCursor();
 }
 
 // An existing sound file is never overwritten.

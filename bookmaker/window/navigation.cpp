@@ -61,7 +61,6 @@ void Widget::stopsound()
 {
     player.stop();
     record.abort();
-    encoder.cancel();
     const QList<QPair<QPushButton *, void (Widget::*)()>> recorders = {
         {ui->pushButton_155, &Widget::updatesentencebuttons},
         {ui->pushButton_32, &Widget::updatewordbuttons},

@@ -40,6 +40,7 @@ Widget::Widget(QWidget *parent, const QString &bannerhost, const QString &banner
     setpictures();
     makescenes();
     connectviews();
+    connect(&encoder, &MyThread::ended, this, &Widget::encodingended);
 
     // The page change records page 0, so leaving it stores the title block
     // from the first departure on.

@@ -210,8 +210,8 @@ private:
 
     // bookmaker/window/navigation.cpp
     void gotopage(int index);
-    // Stops playback and drops a running capture or encoding: on every page change and
-    // when the window closes.
+    // Stops playback and drops a running capture: on every page change and when
+    // the window closes. A running encoding goes on.
     void stopsound();
     void fillassociation();
     void filllessons();
@@ -227,9 +227,10 @@ private:
     bool finishedbook() const;
     // Writes book.pro; false after telling the author it could not.
     bool saveproject();
-    // Stores the edits and saves the open project before it is closed or
-    // another folder is chosen; false when it could not be saved and the
-    // author did not type "ok" to give the edits up and then go on.
+    // Lets a running encoding end, then stores the edits and saves the open
+    // project before it is closed or another folder is chosen; false when it
+    // could not be saved and the author did not type "ok" to give the edits up
+    // and then go on.
     bool leaveproject(const QString &then);
     void clearui();
     void emptycontentlists();
@@ -287,6 +288,8 @@ private:
     void findlame();
     void recordsound(bool words);
     void encode(bool words, const QString &target);
+    void encodingended(bool succeeded);
+    void finishencoding();
     void importsound(bool words);
 
     // bookmaker/content/displayinfo.cpp: display infos k = 1 to 5
@@ -313,7 +316,9 @@ private:
     void generate();
 
     MRecord record{this};
-    MyThread encoder;
+    MyThread encoder{this};
+    // The sound file the running encoding is for.
+    QString encodingtarget;
     // ==== end of bookmaker/content ====
 
     Ui::Widget *ui;

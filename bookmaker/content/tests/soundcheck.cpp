@@ -35,3 +35,14 @@ double soundcheck::seconds(const QString &mp3)
     QFile::remove(wav);
     return decoded ? out.trimmed().toDouble() : 0;
 }
+
+QByteArray soundcheck::noise(int size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    quint32 x = 20240611;
+    for (char &byte : bytes) {
+        x = x * 1664525u + 1013904223u;
+        byte = char(x >> 24);
+    }
+    return bytes;
+}

@@ -5,6 +5,7 @@
 #include "mbook.h"
 #include "mreader.h"
 #include "muser.h"
+#include "mythread.h"
 #include "shownpicture.h"
 #include "soundcheck.h"
 #include "testpictures.h"
@@ -75,6 +76,9 @@ private slots:
     void recordrefused_data();
     void recordrefused();
     void encodingclosed();
+    void slowencoder_data();
+    void slowencoder();
+    void escapedencoder();
     void rawunwritable();
     void pagechangestopsrecording();
     void missingsound();
@@ -107,6 +111,12 @@ private:
     void clickview(const char *view);
     // Waits until the window's recorder has captured ms milliseconds.
     bool captured(qint64 ms) const;
+    // Clicks the record button that stops the recording, answering the
+    // dialogs, and waits until the encoding has ended.
+    bool stoprecording(const char *button, DialogDriver &driver);
+    bool stoprecording(const char *button);
+    // An encoder script of the given shell lines, in the sources folder.
+    QString encoderscript(const QString &lines);
     bool blockproject(const QString &how, bool blocked);
     bool stillblocked(const QString &how) const;
     // Closes the window while the driver answers its dialogs.
@@ -366,8 +376,7 @@ void tst_authoring::mainroad()
         QVERIFY2(!find<QPushButton>(other)->isEnabled(), other);
     QVERIFY2(captured(1200), "the recorder captured too little");
     const double seconds = window->recorder().capturedms() / 1000.0;
-    QVERIFY(click("pushButton_32"));
-    QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("录音"));
+    QVERIFY(stoprecording("pushButton_32"));
     const double recorded = soundcheck::seconds(material("w1.mp3"));
     QVERIFY2(recorded > 0.6 * seconds && recorded < 1.4 * seconds,
              qPrintable(QString("w1.mp3 lasts %1 s after %2 s were captured").arg(recorded).arg(seconds)));
@@ -398,7 +407,7 @@ void tst_authoring::mainroad()
     list("listWidget_6")->setCurrentRow(1);
     QVERIFY(click("pushButton_155"));
     QVERIFY2(captured(800), "the recorder captured too little");
-    QVERIFY(click("pushButton_155"));
+    QVERIFY(stoprecording("pushButton_155"));
     QVERIFY2(soundcheck::seconds(material("s2.mp3")) > 0.4, "s2.mp3 does not decode");
     shot("page5-sentences");
 
@@ -613,6 +622,33 @@ void tst_authoring::refusedimport()
 bool tst_authoring::captured(qint64 ms) const
 {
     return QTest::qWaitFor([&] { return window->recorder().capturedms() >= ms; }, 10000);
+}
+
+bool tst_authoring::stoprecording(const char *button, DialogDriver &driver)
+{
+    QPushButton *record = find<QPushButton>(button);
+    QCOMPARE_RETURN(record->text(), QStringLiteral("停止"));
+    driver.start();
+    record->click();
+    QVERIFY_RETURN(QTest::qWaitFor([&] { return record->text() == QStringLiteral("录音") && driver.done(); }, 60000),
+                   qPrintable(QStringLiteral("the encoding did not end, or its dialogs were left unanswered: ")
+                              + record->text()));
+    return true;
+}
+
+bool tst_authoring::stoprecording(const char *button)
+{
+    DialogDriver none;
+    return stoprecording(button, none);
+}
+
+QString tst_authoring::encoderscript(const QString &lines)
+{
+    const QString lame = path("sources/bin/lame");
+    if (!QDir().mkpath(path("sources/bin")) || !writefile(lame, ("#!/bin/sh\n" + lines + "\n").toUtf8())
+        || !QFile::setPermissions(lame, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        QTest::qFail("the encoder script was not written", __FILE__, __LINE__);
+    return lame;
 }
 
 bool tst_authoring::closewindow(DialogDriver &driver)
@@ -1319,7 +1355,7 @@ void tst_authoring::findencoder()
     QVERIFY(run("pushButton_32", found));
     QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("停止"));
     QVERIFY2(captured(500), "the recorder captured too little");
-    QVERIFY(click("pushButton_32"));
+    QVERIFY(stoprecording("pushButton_32"));
     QVERIFY2(soundcheck::seconds(material("w1.mp3")) > 0.2, "no MP3 through the encoder found");
     window.reset();
     QSettings settings(bookmakerfiles::settingspath(), QSettings::IniFormat);
@@ -1339,6 +1375,10 @@ void tst_authoring::recordrefused_data()
     QTest::newRow("junk output") << target + "head -c 102400 /dev/zero | tr '\\0' x > \"$t\"" << unconverted;
     QTest::newRow("zeros") << target + "head -c 102400 /dev/zero > \"$t\"" << unconverted;
     QTest::newRow("oversized") << target + "printf '\\377\\373\\220\\144' > \"$t\"; truncate -s 65M \"$t\"" << unconverted;
+    QTest::newRow("frame sync, noise") << target + "printf '\\377\\373\\220\\144' > \"$t\"; cat NOISE >> \"$t\"" << unconverted;
+    QTest::newRow("ID3v2 header, frame sync, noise")
+        << target + "printf 'ID3\\3\\0\\0\\0\\0\\0\\0\\377\\373\\220\\144' > \"$t\"; cat NOISE >> \"$t\"" << unconverted;
+    QTest::newRow("MP3, noise") << "/usr/bin/lame \"$@\" && " + target + "cat NOISE >> \"$t\"" << unconverted;
     QTest::newRow("encoder gone before the stop") << "" << QStringLiteral("需要使用lame才能录音");
 }
 
@@ -1348,10 +1388,8 @@ void tst_authoring::recordrefused()
 {
     QFETCH(QString, encoder);
     QFETCH(QString, message);
-    const QString lame = path("sources/bin/lame");
-    QVERIFY(QDir().mkpath(path("sources/bin")));
-    QVERIFY(writefile(lame, ("#!/bin/sh\n" + encoder + "\n").toUtf8()));
-    QFile::setPermissions(lame, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(writefile(path("sources/noise"), soundcheck::noise(102400)));
+    const QString lame = encoderscript(QString(encoder).replace("NOISE", "'" + path("sources/noise") + "'"));
     QVERIFY(startproject(1, 0, lame));
     QVERIFY(click("pushButton_23"));
     QVERIFY(click("pushButton_32"));
@@ -1364,9 +1402,8 @@ void tst_authoring::recordrefused()
     if (encoder.isEmpty())
         answerchooser(driver, QString());
     driver.readmessage(&shown);
-    QVERIFY(run("pushButton_32", driver));
+    QVERIFY(stoprecording("pushButton_32", driver));
     QCOMPARE(shown, message);
-    QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("录音"));
     QVERIFY2(!QFile::exists(material("w1.mp3")), "a failed encoding left an MP3");
     QVERIFY2(find<QPushButton>("pushButton_32")->isEnabled() && find<QPushButton>("pushButton_46")->isEnabled(),
              "recording and import are not offered again");
@@ -1379,44 +1416,149 @@ static bool ended(const QByteArray &pid)
     return !stat.open(QIODevice::ReadOnly) || stat.readAll().contains(") Z ");
 }
 
-// A hanging encoder leaves the window working and showing that it encodes;
-// closing the window ends the encoder and the process it started.
+// A hung encoder is killed at its time-out, with the process it started,
+// and the author is told; a close meanwhile waits for that.
 void tst_authoring::encodingclosed()
 {
-    const QString lame = path("sources/bin/lame");
     const QString childpid = path("child.pid");
-    QVERIFY(QDir().mkpath(path("sources/bin")));
-    QVERIFY(writefile(lame, ("#!/bin/sh\nsleep 600 &\necho $! > '" + childpid + "'\nexec sleep 600\n").toUtf8()));
-    QFile::setPermissions(lame, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString lame = encoderscript("sleep 600 &\necho $! > '" + childpid + "'\nexec sleep 600");
     QVERIFY(startproject(1, 0, lame));
     QVERIFY(click("pushButton_23"));
     QVERIFY(click("pushButton_32"));
-    const QString raw = QCoreApplication::applicationDirPath() + "/temp.raw";
-    QTRY_VERIFY2(QFileInfo(raw).size() > 0, "nothing was captured");
-    QString caption;
-    QTimer watch;
-    connect(&watch, &QTimer::timeout, window.data(), [&] {
-        if (!QFileInfo(childpid).size())
-            return;
-        caption = find<QPushButton>("pushButton_32")->text();
-        watch.stop();
-        window->close();
-    });
-    watch.start(20);
+    QVERIFY2(captured(300), "the recorder captured too little");
+    const int timeout = 1000;
+    window->findChild<MyThread *>()->settimeout(timeout);
     QElapsedTimer encoding;
     encoding.start();
+    QVERIFY(click("pushButton_32"));
+    QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("转换中"));
+    QTRY_VERIFY2(QFileInfo(childpid).size() > 0, "the encoder did not start its child");
     QString shown;
     DialogDriver driver;
     driver.readmessage(&shown);
-    textbookfixture::run(window.data(), "pushButton_32", driver);
-    QVERIFY2(encoding.elapsed() < 60000, "closing the window did not end the encoder");
-    QCOMPARE(caption, QStringLiteral("转换中"));
-    QVERIFY2(shown.isEmpty(), qPrintable("a closed window still showed " + shown));
+    QVERIFY2(closewindow(driver), "the close told the author nothing");
+    QVERIFY2(encoding.elapsed() >= timeout, "the close did not wait for the encoder");
+    QVERIFY2(!window->isVisible(), "the window did not close");
+    QCOMPARE(shown, QStringLiteral("lame没能把录音转换成MP3文件"));
     QFile pidfile(childpid);
     QVERIFY(pidfile.open(QIODevice::ReadOnly));
     const QByteArray pid = pidfile.readAll().trimmed();
-    QTRY_VERIFY2(ended(pid), "the encoder's child outlived the close");
-    QVERIFY2(!QFile::exists(material("w1.mp3")), "a cancelled encoding left an MP3");
+    QTRY_VERIFY2(ended(pid), "the encoder's child outlived the time-out");
+    QVERIFY2(!QFile::exists(material("w1.mp3")), "a killed encoding left an MP3");
+}
+
+void tst_authoring::slowencoder_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("page change") << "page";
+    QTest::newRow("close") << "close";
+    QTest::newRow("generation") << "generate";
+}
+
+// An encoder slower than the author: the stopped recording becomes the
+// row's sound whatever the author does meanwhile, and nothing else records,
+// imports or generates with that sound while it is encoded.
+void tst_authoring::slowencoder()
+{
+    QFETCH(QString, how);
+    const QString started = path("started");
+    const QString gate = path("gate");
+    const QString lame = encoderscript(": > '" + started + "'\ni=0\nwhile [ ! -e '" + gate
+                                       + "' ] && [ $i -lt 3000 ]; do sleep 0.01; i=$((i+1)); done\n"
+                                       + "exec /usr/bin/lame \"$@\"");
+    QVERIFY(startproject(2, 1, lame));
+    QVERIFY(QFile::copy(makemp3("tone.mp3"), material("w2.mp3")));
+    QVERIFY(QFile::copy(path("sources/tone.mp3"), material("s1.mp3")));
+    QVERIFY(click("pushButton_23"));
+    QVERIFY(click("pushButton_32"));
+    QVERIFY2(captured(500), "the recorder captured too little");
+
+    QString shown;
+    QString later;
+    DialogDriver driver;
+    driver.readmessage(&shown);
+    driver.readmessage(&later);
+    const auto opengate = [&] { QVERIFY(writefile(gate, QByteArray())); };
+    bool acted = false;
+    // Acts once the encoder runs, however the stop press waits for it.
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        if (!QFile::exists(started))
+            return;
+        watch.stop();
+        acted = true;
+        QCOMPARE(find<QPushButton>("pushButton_32")->text(), QStringLiteral("转换中"));
+        QVERIFY2(!find<QPushButton>("pushButton_32")->isEnabled() && !find<QPushButton>("pushButton_46")->isEnabled(),
+                 "recording or import is offered for the sound being encoded");
+        list("listWidget")->setCurrentRow(1);
+        QVERIFY2(!find<QPushButton>("pushButton_32")->isEnabled() && find<QPushButton>("pushButton_34")->isEnabled(),
+                 "while encoding, another row can be recorded or not listened to");
+        list("listWidget")->setCurrentRow(0);
+        QVERIFY2(!find<QPushButton>("pushButton_46")->isEnabled(), "import is offered again for the sound being encoded");
+        if (how == "page") {
+            QVERIFY(QFile::remove(material("s1.mp3")));
+            find<QPushButton>("pushButton_22")->click();
+            QCOMPARE(page(), 5);
+            QVERIFY2(!find<QPushButton>("pushButton_155")->isEnabled(), "a recording can start while encoding");
+            opengate();
+        } else if (how == "close") {
+            QTimer::singleShot(0, this, opengate);
+            window->close();
+            QVERIFY2(!window->isVisible(), "the window did not close");
+            QVERIFY2(QFile::exists(material("w1.mp3")), "the close did not wait for the encoding");
+        } else {
+            QTimer::singleShot(0, this, opengate);
+            find<QPushButton>("pushButton_wancheng_4")->click();
+        }
+    });
+    watch.start(10);
+    driver.start();
+    find<QPushButton>("pushButton_32")->click();
+    QTRY_VERIFY2_WITH_TIMEOUT(acted && find<QPushButton>("pushButton_32")->text() == QStringLiteral("录音"),
+                              "the encoding did not end", 60000);
+    if (how == "page")
+        QVERIFY2(find<QPushButton>("pushButton_155")->isEnabled(), "recording is not offered after the encoding");
+    if (how == "generate") {
+        QCOMPARE(shown, QStringLiteral("教材已经在素材位置生成"));
+        shown.clear();
+        QCOMPARE(textbook("book.zemBook").wordcount(), 2);
+    }
+    QVERIFY2(shown.isEmpty() && later.isEmpty(), qPrintable("the author was told " + shown + later));
+    QVERIFY2(soundcheck::seconds(material("w1.mp3")) > 0.3, "the stopped recording was not kept");
+}
+
+// An encoder that leaves a process outside its group, writing into the
+// encoder's output after that was checked: the sound kept is a file no
+// encoder process can write, and the output is gone.
+void tst_authoring::escapedencoder()
+{
+    const QString gate = path("gate");
+    const QString detached = path("detached");
+    const QString written = path("written");
+    const QString outputname = path("outputname");
+    const QString mp3 = makemp3("tone.mp3", 1.3);
+    QVERIFY(writefile(path("sources/noise"), soundcheck::noise(100000)));
+    const QString wait = "i=0; while [ ! -e \"$%1\" ] && [ $i -lt 3000 ]; do sleep 0.01; i=$((i+1)); done; ";
+    const QString lame = encoderscript(
+        "for a; do t=$a; done\n"
+        "cat '" + mp3 + "' > \"$t\"\n"
+        "echo \"$t\" > '" + outputname + "'\n"
+        "setsid sh -c ': > \"$1\"; " + wait.arg(0) + "cat \"$2\" >&3; : > \"$3\"' '" + gate + "' '" + detached + "' '"
+        + path("sources/noise") + "' '" + written + "' 3>>\"$t\" &\n"
+        "d='" + detached + "'; " + wait.arg("d"));
+    QVERIFY(startproject(1, 0, lame));
+    QVERIFY(click("pushButton_23"));
+    QVERIFY(click("pushButton_32"));
+    QVERIFY2(captured(300), "the recorder captured too little");
+    QVERIFY(stoprecording("pushButton_32"));
+    const QByteArray tone = readall(mp3);
+    QVERIFY2(readall(material("w1.mp3")) == tone, "the encoder's MP3 was not kept");
+    QVERIFY(writefile(gate, QByteArray()));
+    QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(written), "the escaped process did not write", 30000);
+    const QByteArray kept = readall(material("w1.mp3"));
+    QVERIFY2(kept == tone, qPrintable(QString("the kept MP3 went from %1 to %2 bytes").arg(tone.size()).arg(kept.size())));
+    const QString output = QString::fromLocal8Bit(readall(outputname)).trimmed();
+    QVERIFY2(!QFile::exists(output), qPrintable("the encoder's output was left: " + output));
 }
 
 // A raw file that cannot be written refuses the recording.

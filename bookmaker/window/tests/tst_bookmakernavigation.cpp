@@ -396,7 +396,7 @@ void tst_BookmakerNavigation::recordingDropped()
     QCOMPARE(find<QPushButton>(record)->text(), QStringLiteral("录音"));
     QVERIFY2(recorder()->name().isEmpty(), "the recording runs on");
     QVERIFY2(find<QPushButton>(import)->isEnabled(), "the sound buttons were not updated");
-    // A capture is encoded inside the click that ends it.
+    // The button reads "录音", not "转换中": no encoding follows the drop.
     QVERIFY2(!QFile::exists(dir->filePath(words ? "w1.mp3" : "s1.mp3")), "the dropped capture was encoded");
 }
 
@@ -630,7 +630,7 @@ void tst_BookmakerNavigation::closingDropsRecording()
     QVERIFY2(recorder()->name().isEmpty(), "the recording runs on");
     const QString record = words ? QStringLiteral("pushButton_32") : QStringLiteral("pushButton_155");
     QCOMPARE(find<QPushButton>(record)->text(), QStringLiteral("录音"));
-    // A capture is encoded inside the close that ends it.
+    // The button reads "录音", not "转换中": no encoding follows the drop.
     QVERIFY2(!QFile::exists(dir->filePath(words ? "w1.mp3" : "s1.mp3")), "the dropped capture was encoded");
 }
 
