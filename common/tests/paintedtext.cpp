@@ -121,11 +121,7 @@ PaintedText::PaintedText(QWidget *shown)
         return;
     }
     withtext = first;
-    if (qEnvironmentVariable("PAINTEDTEXT_DUMP") == shown->objectName())
-        first.save("/tmp/x/dump_with.png");
     without = shown->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-    if (qEnvironmentVariable("PAINTEDTEXT_DUMP") == shown->objectName())
-        without.save("/tmp/x/dump_without.png");
     swaptext(shown, text);
     // Drawn once more with its own text, as a text set anew is drawn.
     shown->grab();
