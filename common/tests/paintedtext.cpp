@@ -162,14 +162,17 @@ QString PaintedText::cut() const
         // Glyphs cut off whole leave no ink at an edge: the ink is narrower or lower than the text's.
         const QSize shown = inkbounds().size();
         const QSize whole = freeink(text, font);
-        if (shown.width() < whole.width() - 2 || shown.height() < whole.height() - 2)
+        if (shown.width() < whole.width() - 2 || shown.height() < whole.height() - 1)
             return QStringLiteral("%1x%2 pixels of the text's %3x%4 show")
                 .arg(shown.width()).arg(shown.height()).arg(whole.width()).arg(whole.height());
     }
     if (!widget->mask().isEmpty())
         return cutinbutton();
-    if (const auto *label = qobject_cast<const QLabel *>(widget))
-        return cutatedges(label->contentsRect(), label->alignment());
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        // Wrapped lines are broken to the label's width and may reach both sides.
+        const Qt::Alignment sides = label->wordWrap() ? Qt::AlignLeft | Qt::AlignRight : Qt::Alignment();
+        return cutatedges(label->contentsRect(), label->alignment() | sides);
+    }
     if (const auto *edit = qobject_cast<const QLineEdit *>(widget)) {
         const int frame = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) : 0;
         return cutatedges(edit->rect().adjusted(frame, frame, -frame, -frame), Qt::Alignment());
@@ -190,6 +193,7 @@ QString PaintedText::cut() const
 
 QString PaintedText::cutatedges(const QRect &room, Qt::Alignment alignment) const
 {
+    const bool oneline = !::oneline(widget).isEmpty();
     bool outside = false;
     bool left = false;
     bool right = false;
@@ -202,8 +206,9 @@ QString PaintedText::cutatedges(const QRect &room, Qt::Alignment alignment) cons
             outside |= !room.contains(x, y);
             left |= x == room.left() && !(alignment & Qt::AlignLeft);
             right |= x == room.right() && !(alignment & Qt::AlignRight);
-            top |= y == room.top() && !(alignment & Qt::AlignTop);
-            bottom |= y == room.bottom() && !(alignment & Qt::AlignBottom);
+            // One line's glyphs may fill its height: their height is judged by the ink's extent.
+            top |= y == room.top() && !(alignment & Qt::AlignTop) && !oneline;
+            bottom |= y == room.bottom() && !(alignment & Qt::AlignBottom) && !oneline;
         }
     }
     if (outside)

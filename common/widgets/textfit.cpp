@@ -19,9 +19,8 @@ namespace {
 const char *const TableSize = "tablepointsize";
 const int SmallestSize = 4;
 
-// The height the text's lines take when only their ink must show whole and
-// keep a pixel off the edges the alignment does not hold it to: the line
-// boxes less the empty rows above and below the glyphs.
+// The height the text's lines take when only their ink must show whole: the
+// line boxes less the empty rows above and below the glyphs.
 int inkheight(const QFontMetrics &metrics, const QString &text, int lineboxes, Qt::Alignment alignment)
 {
     const QRect ink = metrics.tightBoundingRect(text);
@@ -30,10 +29,10 @@ int inkheight(const QFontMetrics &metrics, const QString &text, int lineboxes, Q
     const int above = metrics.ascent() + ink.top();
     const int below = metrics.descent() - 1 - ink.bottom();
     if (alignment & Qt::AlignTop)
-        return lineboxes - below + 1;
+        return lineboxes - below;
     if (alignment & Qt::AlignBottom)
-        return lineboxes - above + 1;
-    return lineboxes - 2 * qMin(above, below) + 2;
+        return lineboxes - above;
+    return lineboxes - 2 * qMin(above, below);
 }
 
 // Where the glyphs of one line land when it is drawn into area.
@@ -53,8 +52,8 @@ QRect placedink(const QFontMetrics &metrics, const QString &text, const QRect &a
     return metrics.tightBoundingRect(text).translated(x, y + metrics.ascent());
 }
 
-// Whether one line fits area: its advance, and its glyphs, a pixel off the
-// edges the alignment does not hold them to.
+// Whether one line fits area: its advance, its glyphs' height, and its
+// glyphs a pixel off the sides the alignment does not hold them to.
 bool fitsline(const QWidget *widget, const QString &text, const QRect &area,
               Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
 {
