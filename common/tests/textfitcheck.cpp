@@ -1,10 +1,11 @@
 #include "textfitcheck.h"
 
-#include "textfit.h"
+#include "paintedtext.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSize>
@@ -45,13 +46,46 @@ static QString describe(const QWidget *widget)
         .arg(widget->width()).arg(widget->height());
 }
 
-QString clipped(const QWidget *root)
+QString clipped(QWidget *root)
 {
     QString report;
     const QList<QWidget *> descendants = root->findChildren<QWidget *>();
-    for (const QWidget *widget : descendants) {
-        if (!TextFit::fits(widget))
-            report += describe(widget) + QStringLiteral(" is cut off; ");
+    for (QWidget *widget : descendants) {
+        const QString cut = PaintedText(widget).cut();
+        if (!cut.isEmpty())
+            report += describe(widget) + QStringLiteral(": ") + cut + QStringLiteral("; ");
+    }
+    return report;
+}
+
+QStringList belowtable(QWidget *root, int pointsize)
+{
+    QStringList below;
+    const QList<QWidget *> descendants = root->findChildren<QWidget *>();
+    for (QWidget *widget : descendants) {
+        if (!textof(widget).isEmpty() && widget->font().pointSize() < pointsize)
+            below << describe(widget);
+    }
+    return below;
+}
+
+QString shrunkwithroom(QWidget *root, int pointsize)
+{
+    QString report;
+    const QList<QWidget *> descendants = root->findChildren<QWidget *>();
+    for (QWidget *widget : descendants) {
+        const QFont fitted = widget->font();
+        // A date field is fitted to its widest date, not to the date it shows.
+        if (textof(widget).isEmpty() || fitted.pointSize() * 4 >= pointsize * 3
+            || qobject_cast<const QDateTimeEdit *>(widget->parentWidget()))
+            continue;
+        QFont table = fitted;
+        table.setPointSize(pointsize);
+        widget->setFont(table);
+        const PaintedText shown(widget);
+        widget->setFont(fitted);
+        if (shown.hastext() && shown.cut().isEmpty())
+            report += describe(widget) + QStringLiteral(" shows whole at %1pt; ").arg(pointsize);
     }
     return report;
 }
@@ -99,8 +133,9 @@ QString refitproblem(QWidget *root, const QString &widget, const QString &text, 
         return widget + QStringLiteral(" is no label, button or combo box");
     const int shortsize = shown->font().pointSize();
     settext(shown, text);
-    if (!TextFit::fits(shown))
-        return describe(shown) + QStringLiteral(" is cut off");
+    const QString cut = PaintedText(shown).cut();
+    if (!cut.isEmpty())
+        return describe(shown) + QStringLiteral(": ") + cut;
     if (shown->font().pointSize() > pointsize)
         return describe(shown) + QStringLiteral(" is above the table's %1pt").arg(pointsize);
     settext(shown, shorttext);

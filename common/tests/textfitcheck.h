@@ -4,6 +4,7 @@
 #include <QPair>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class QWidget;
@@ -11,9 +12,14 @@ class QWidget;
 namespace textfitcheck {
 // The seven window sizes as screen sizes, with a row name each.
 QVector<QPair<QString, QSize>> sizes();
-// Names, texts and point sizes of root's descendants whose text is cut off;
-// empty when every text fits or is empty.
-QString clipped(const QWidget *root);
+// Names, texts and point sizes of root's descendants whose text is cut off,
+// judged by the pixels drawn; empty when every text shows whole or is empty.
+QString clipped(QWidget *root);
+// Root's descendants with text drawn below pointsize.
+QStringList belowtable(QWidget *root, int pointsize);
+// Root's descendants with text drawn below three quarters of pointsize
+// although their text shows whole, by the pixels drawn, at pointsize.
+QString shrunkwithroom(QWidget *root, int pointsize);
 // The column "screen" with a row for each of the seven sizes.
 void addsizerows();
 // The columns "screen", "widget" and "text": a row for each of the seven

@@ -70,6 +70,7 @@ private slots:
     void unskinned();
     void maskfitsatsettime();
     void skinoutlinefollowsmask();
+    void skinmaskpicture();
     void textrect();
     void textcolor();
     void framepicture();
@@ -171,6 +172,27 @@ void tst_PictureWidgets::skinoutlinefollowsmask()
     second.resize(200, 100);
     skin.apply(&second);
     QVERIFY2(second.mask().isEmpty(), "a skin whose mask was removed still gave the old outline");
+}
+
+// Each skinned button keeps its mask picture stretched to its size, taken
+// from what the skin built once for that size.
+void tst_PictureWidgets::skinmaskpicture()
+{
+    ButtonSkin skin;
+    skin.mask = ellipsemask(QSize(37, 23));
+    QPushButtonEx first;
+    QPushButtonEx second;
+    first.resize(200, 100);
+    second.resize(200, 100);
+    QVERIFY2(first.maskpixmap().isNull(), "a button that was never skinned has a mask picture");
+    skin.apply(&first);
+    skin.apply(&second);
+    const QImage fitted = first.maskpixmap().toImage();
+    QVERIFY2(fitted.size() == QSize(200, 100), "the mask picture is not stretched to the button");
+    QVERIFY2(fitted.pixelColor(100, 50) == QColor(Qt::black) && fitted.pixelColor(1, 1) == QColor(Qt::white),
+             "the mask picture does not hold the ellipse");
+    QVERIFY2(second.maskpixmap().cacheKey() == first.maskpixmap().cacheKey(),
+             "two buttons of one size got mask pictures built apart");
 }
 
 void tst_PictureWidgets::textrect()

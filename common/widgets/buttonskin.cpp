@@ -21,21 +21,22 @@ void ButtonSkin::apply(QPushButtonEx *button) const
     button->setnormalpixmap(normal);
     button->sethoverpixmap(hover);
     button->setpressedpixmap(pressed);
-    button->setMask(outline(button->size()));
+    button->setmaskpixmap(fitted(button->size()));
     button->settextmargin(5);
     button->settextcolor(Qt::black);
     button->repaint();
 }
 
-QRegion ButtonSkin::outline(const QSize &size) const
+const FittedMask &ButtonSkin::fitted(const QSize &size) const
 {
-    if (outlinesmask != mask.cacheKey()) {
-        outlines.clear();
-        outlinesmask = mask.cacheKey();
+    const QPair<qint64, qint64> from(mask.cacheKey(), normal.cacheKey());
+    if (fittingsfrom != from) {
+        fittings.clear();
+        fittingsfrom = from;
     }
     const QPair<int, int> key(size.width(), size.height());
-    auto found = outlines.constFind(key);
-    if (found == outlines.constEnd())
-        found = outlines.insert(key, QPushButtonEx::fittedoutline(mask, size));
+    auto found = fittings.constFind(key);
+    if (found == fittings.constEnd())
+        found = fittings.insert(key, FittedMask(mask, normal, size));
     return *found;
 }

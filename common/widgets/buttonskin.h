@@ -1,11 +1,12 @@
 #ifndef BUTTONSKIN_H
 #define BUTTONSKIN_H
 
+#include "fittedmask.h"
+
 #include <QBitmap>
 #include <QHash>
 #include <QPair>
 #include <QPixmap>
-#include <QRegion>
 
 class QPushButtonEx;
 
@@ -22,7 +23,7 @@ public:
     // black caption, then a repaint.
     void apply(QPushButtonEx *button) const;
     // The mask fitted to size, built once per size (buttons share skins and sizes).
-    QRegion outline(const QSize &size) const;
+    const FittedMask &fitted(const QSize &size) const;
 
     QPixmap normal;
     QPixmap hover;
@@ -30,8 +31,9 @@ public:
     QBitmap mask;
 
 private:
-    mutable QHash<QPair<int, int>, QRegion> outlines;
-    mutable qint64 outlinesmask = 0; // cache key of the mask the outlines were built from
+    mutable QHash<QPair<int, int>, FittedMask> fittings;
+    // Cache keys of the mask and the normal picture the fittings were built from.
+    mutable QPair<qint64, qint64> fittingsfrom;
 };
 
 #endif

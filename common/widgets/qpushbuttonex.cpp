@@ -1,6 +1,7 @@
 #include "qpushbuttonex.h"
 
 #include "drawstretched.h"
+#include "fittedmask.h"
 #include "textfit.h"
 
 #include <QPainter>
@@ -29,19 +30,22 @@ void QPushButtonEx::setpressedpixmap(const QPixmap &pixmap)
     pressedpixmap = pixmap;
 }
 
-QRegion QPushButtonEx::fittedoutline(const QBitmap &mask, const QSize &size)
-{
-    if (mask.isNull())
-        return QRegion();
-    const QImage picture = mask.toImage().convertToFormat(QImage::Format_RGB32);
-    const QBitmap fitted = QBitmap::fromImage(picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation),
-                                              Qt::ThresholdDither);
-    return QRegion(fitted.createHeuristicMask(true));
-}
-
 void QPushButtonEx::setmaskpixmap(const QBitmap &mask)
 {
-    setMask(fittedoutline(mask, size()));
+    setmaskpixmap(FittedMask(mask, normalpixmap, size()));
+}
+
+void QPushButtonEx::setmaskpixmap(const FittedMask &fitted)
+{
+    maskbitmap = fitted.bitmap;
+    maskroom = fitted.textroom;
+    setMask(fitted.outline);
+    TextFit::refit(this);
+}
+
+QBitmap QPushButtonEx::maskpixmap() const
+{
+    return maskbitmap;
 }
 
 void QPushButtonEx::settextmargin(int m)
@@ -55,9 +59,19 @@ QRect QPushButtonEx::textarea() const
     return textrect.isValid() ? textrect : rect();
 }
 
+QRegion QPushButtonEx::textroom() const
+{
+    return maskroom;
+}
+
 void QPushButtonEx::setcentered(bool value)
 {
     centered = value;
+}
+
+Qt::Alignment QPushButtonEx::textalignment() const
+{
+    return centered ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
 }
 
 void QPushButtonEx::settextcolor(const QColor &color)
@@ -110,6 +124,5 @@ void QPushButtonEx::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(textcolor);
     drawstretched(painter, statepixmap(), size());
-    const int alignment = centered ? int(Qt::AlignCenter) : int(Qt::AlignLeft | Qt::AlignVCenter);
-    painter.drawText(textrect, alignment, text());
+    painter.drawText(textarea(), int(textalignment()), text());
 }

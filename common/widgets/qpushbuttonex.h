@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QRegion>
 
+class FittedMask;
+
 // A push button drawn from pictures: one per state, stretched over the
 // button, an outline taken from a one-bit mask and the caption on top.
 class QPushButtonEx : public QPushButton
@@ -22,14 +24,23 @@ public:
     void sethoverpixmap(const QPixmap &pixmap);
     void setpressedpixmap(const QPixmap &pixmap);
     // Fits the outline to the button's current size; later resizes keep it.
+    // The caption keeps inside the outline and off the ring the normal
+    // picture draws along it, so set that picture first.
     void setmaskpixmap(const QBitmap &mask);
-    // The outline of mask stretched over size; empty (no mask) for a null mask.
-    static QRegion fittedoutline(const QBitmap &mask, const QSize &size);
+    // The same with a mask already fitted to the button's current size.
+    void setmaskpixmap(const FittedMask &fitted);
+    // The mask as last fitted to the button; null before a mask was set.
+    QBitmap maskpixmap() const;
     // The caption area: m pixels in from the left and right at the current size.
     void settextmargin(int m);
     // Where the caption is drawn.
     QRect textarea() const;
+    // Where the caption's glyphs may lie: inside the outline and off the
+    // ring along it; empty for a button without a mask.
+    QRegion textroom() const;
     void setcentered(bool centered);
+    // How the caption is aligned in the caption area.
+    Qt::Alignment textalignment() const;
     void settextcolor(const QColor &color);
 
 protected:
@@ -47,8 +58,10 @@ private:
     QPixmap normalpixmap;
     QPixmap pressedpixmap;
     QPixmap hoverpixmap;
+    QBitmap maskbitmap;
     QColor textcolor = Qt::black;
     QRect textrect;
+    QRegion maskroom;
     bool centered = true;
     int state = Normal;
 };

@@ -19,10 +19,65 @@ namespace {
 const char *const TableSize = "tablepointsize";
 const int SmallestSize = 4;
 
-bool fitsline(const QWidget *widget, const QString &text, const QRect &area)
+// The height the text's lines take when only their ink must show whole: the
+// line boxes less the empty rows above and below the glyphs.
+int inkheight(const QFontMetrics &metrics, const QString &text, int lineboxes, Qt::Alignment alignment)
 {
-    const QSize needed = widget->fontMetrics().size(0, text);
-    return needed.width() <= area.width() && needed.height() <= area.height();
+    const QRect ink = metrics.tightBoundingRect(text);
+    if (ink.isEmpty())
+        return 0;
+    const int above = metrics.ascent() + ink.top();
+    const int below = metrics.descent() - 1 - ink.bottom();
+    if (alignment & Qt::AlignTop)
+        return lineboxes - below;
+    if (alignment & Qt::AlignBottom)
+        return lineboxes - above;
+    return lineboxes - 2 * qMin(above, below);
+}
+
+// Where the glyphs of one line land when it is drawn into area.
+QRect placedink(const QFontMetrics &metrics, const QString &text, const QRect &area, Qt::Alignment alignment)
+{
+    const QSize box = metrics.size(0, text);
+    int x = area.left();
+    if (alignment & Qt::AlignHCenter)
+        x += (area.width() - box.width()) / 2;
+    else if (alignment & Qt::AlignRight)
+        x = area.right() + 1 - box.width();
+    int y = area.top();
+    if (alignment & Qt::AlignVCenter)
+        y += (area.height() - box.height()) / 2;
+    else if (alignment & Qt::AlignBottom)
+        y = area.bottom() + 1 - box.height();
+    return metrics.tightBoundingRect(text).translated(x, y + metrics.ascent());
+}
+
+// Whether one line fits area: its advance, its glyphs' height, and its
+// glyphs a pixel off the sides the alignment does not hold them to.
+bool fitsline(const QWidget *widget, const QString &text, const QRect &area,
+              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    const QFontMetrics metrics = widget->fontMetrics();
+    const QSize needed = metrics.size(0, text);
+    if (needed.width() > area.width() || inkheight(metrics, text, needed.height(), alignment) > area.height())
+        return false;
+    const QRect ink = placedink(metrics, text, area, alignment);
+    const int left = alignment & Qt::AlignLeft ? area.left() : area.left() + 1;
+    const int right = alignment & Qt::AlignRight ? area.right() : area.right() - 1;
+    return ink.isEmpty() || (ink.left() >= left && ink.right() <= right);
+}
+
+// A picture button's caption: in its caption area, its glyphs inside the
+// outline and off the ring.
+bool skinnedfits(const QPushButtonEx *button)
+{
+    const QRect area = button->textarea();
+    if (!fitsline(button, button->text(), area, button->textalignment()))
+        return false;
+    if (button->mask().isEmpty())
+        return true;
+    const QRect ink = placedink(button->fontMetrics(), button->text(), area, button->textalignment());
+    return QRegion(ink).subtracted(button->textroom()).isEmpty();
 }
 
 QString plaintext(const QLabel *label)
@@ -34,18 +89,35 @@ QString plaintext(const QLabel *label)
     return document.toPlainText();
 }
 
+// The label's text area: its contents less its margin and, as QLabel lays
+// out a framed label without an indent of its own, half an x on the aligned sides.
+QRect labelarea(const QLabel *label)
+{
+    const int margin = label->margin();
+    QRect area = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    int indent = label->indent();
+    if (indent < 0 && label->frameWidth() > 0)
+        indent = label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin;
+    if (indent > 0) {
+        const Qt::Alignment alignment = label->alignment();
+        area.adjust(alignment & Qt::AlignLeft ? indent : 0, alignment & Qt::AlignTop ? indent : 0,
+                    alignment & Qt::AlignRight ? -indent : 0, alignment & Qt::AlignBottom ? -indent : 0);
+    }
+    return area;
+}
+
 bool labelfits(const QLabel *label)
 {
     const QString text = plaintext(label);
-    const QRect area = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
-                                                      -label->margin());
+    const QRect area = labelarea(label);
     if (text.isEmpty())
         return true;
     if (!label->wordWrap())
-        return fitsline(label, text, area);
-    const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, area.width(), 100000),
-                                                           Qt::TextWordWrap, text);
-    return needed.width() <= area.width() && needed.height() <= area.height();
+        return fitsline(label, text, area, label->alignment());
+    const QFontMetrics metrics = label->fontMetrics();
+    const QRect needed = metrics.boundingRect(QRect(0, 0, area.width(), 100000), Qt::TextWordWrap, text);
+    return needed.width() <= area.width()
+           && inkheight(metrics, text, needed.height(), label->alignment()) <= area.height();
 }
 
 // An indicator, its spacing and the text, as the style lays out a check or radio button.
@@ -61,13 +133,13 @@ bool buttonfits(const QAbstractButton *button)
     if (button->text().isEmpty())
         return true;
     if (const auto *skinned = qobject_cast<const QPushButtonEx *>(button))
-        return fitsline(skinned, skinned->text(), skinned->textarea());
+        return skinnedfits(skinned);
     if (qobject_cast<const QRadioButton *>(button))
         return indicatorfits(button, QStyle::PM_ExclusiveIndicatorWidth, QStyle::PM_RadioButtonLabelSpacing);
     if (qobject_cast<const QCheckBox *>(button))
         return indicatorfits(button, QStyle::PM_IndicatorWidth, QStyle::PM_CheckBoxLabelSpacing);
     const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button) + 2;
-    return fitsline(button, button->text(), button->rect().adjusted(frame, frame, -frame, -frame));
+    return fitsline(button, button->text(), button->rect().adjusted(frame, frame, -frame, -frame), Qt::AlignCenter);
 }
 
 QRect editarea(const QWidget *edit, bool frame)
@@ -97,7 +169,7 @@ bool spinboxfits(const QAbstractSpinBox *spinbox)
     option.buttonSymbols = spinbox->buttonSymbols();
     const QRect field = spinbox->style()->subControlRect(QStyle::CC_SpinBox, &option,
                                                          QStyle::SC_SpinBoxEditField, spinbox);
-    return fitsline(spinbox, widesttext(spinbox), field.adjusted(2, 0, -2, 0));
+    return fitsline(spinbox, widesttext(spinbox), field.adjusted(2, 0, -2, 0), spinbox->alignment());
 }
 
 bool comboboxfits(const QComboBox *combo)
@@ -168,7 +240,7 @@ bool TextFit::fits(const QWidget *widget)
         if (editowner(edit))
             return true;
         const QString text = edit->text().isEmpty() ? edit->placeholderText() : edit->text();
-        return text.isEmpty() || fitsline(edit, text, editarea(edit, edit->hasFrame()));
+        return text.isEmpty() || fitsline(edit, text, editarea(edit, edit->hasFrame()), edit->alignment());
     }
     if (const auto *spinbox = qobject_cast<const QAbstractSpinBox *>(widget))
         return spinboxfits(spinbox);

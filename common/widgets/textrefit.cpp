@@ -3,16 +3,21 @@
 #include "textfit.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModel>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPointer>
-#include <QStringList>
 #include <QVariant>
 
 namespace {
 const char *const FittedText = "fittedtext";
+// On a model: how often its items changed. On a combo box: its model and
+// that count when it was fitted.
+const char *const ItemChanges = "itemchanges";
+const char *const FittedModel = "fittedmodel";
+const char *const FittedChanges = "fittedchanges";
 
 QString shown(const QWidget *widget)
 {
@@ -20,12 +25,17 @@ QString shown(const QWidget *widget)
         return label->text();
     if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
         return button->text();
-    QStringList items;
+    return QString();
+}
+
+bool changed(const QWidget *widget)
+{
     if (const auto *combo = qobject_cast<const QComboBox *>(widget)) {
-        for (int i = 0; i < combo->count(); ++i)
-            items << combo->itemText(i);
+        const QAbstractItemModel *model = combo->model();
+        return combo->property(FittedModel).value<quintptr>() != quintptr(model)
+               || combo->property(FittedChanges) != model->property(ItemChanges);
     }
-    return items.join(QLatin1Char('\n'));
+    return widget->property(FittedText).toString() != shown(widget);
 }
 } // namespace
 
@@ -37,7 +47,22 @@ void TextRefit::watch(QWidget *widget)
     static QPointer<TextRefit> filter;
     if (!filter)
         filter = new TextRefit(QCoreApplication::instance());
-    widget->setProperty(FittedText, shown(widget));
+    if (const auto *combo = qobject_cast<QComboBox *>(widget)) {
+        QAbstractItemModel *model = combo->model();
+        if (!model->property(ItemChanges).isValid())
+            model->setProperty(ItemChanges, 0);
+        const auto unique = Qt::UniqueConnection;
+        connect(model, &QAbstractItemModel::rowsInserted, filter, &TextRefit::itemschanged, unique);
+        connect(model, &QAbstractItemModel::rowsRemoved, filter, &TextRefit::itemschanged, unique);
+        connect(model, &QAbstractItemModel::rowsMoved, filter, &TextRefit::itemschanged, unique);
+        connect(model, &QAbstractItemModel::dataChanged, filter, &TextRefit::itemschanged, unique);
+        connect(model, &QAbstractItemModel::modelReset, filter, &TextRefit::itemschanged, unique);
+        connect(model, &QAbstractItemModel::layoutChanged, filter, &TextRefit::itemschanged, unique);
+        widget->setProperty(FittedModel, QVariant::fromValue(quintptr(model)));
+        widget->setProperty(FittedChanges, model->property(ItemChanges));
+    } else {
+        widget->setProperty(FittedText, shown(widget));
+    }
     widget->installEventFilter(filter);
 }
 
@@ -45,8 +70,14 @@ bool TextRefit::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Paint) {
         auto *widget = static_cast<QWidget *>(watched);
-        if (widget->property(FittedText).toString() != shown(widget))
+        if (changed(widget))
             TextFit::refit(widget);
     }
     return false;
+}
+
+void TextRefit::itemschanged()
+{
+    QObject *model = sender();
+    model->setProperty(ItemChanges, model->property(ItemChanges).toInt() + 1);
 }

@@ -14,6 +14,8 @@ private slots:
     void cleanupTestCase();
     void window_data();
     void window();
+    void readable_data();
+    void readable();
     void settext_data();
     void settext();
 };
@@ -41,6 +43,26 @@ void tst_textfit::window()
     Widget window;
     const QString clipped = textfitcheck::clipped(&window);
     QVERIFY2(clipped.isEmpty(), qPrintable("clipped texts: " + clipped));
+}
+
+void tst_textfit::readable_data()
+{
+    textfitcheck::addsizerows();
+}
+
+// No text is drawn below three quarters of the table's size where its glyphs
+// show whole at the table's size.
+void tst_textfit::readable()
+{
+    QFETCH(QSize, screen);
+    ScreenFit::setscreen(screen);
+    Widget window;
+    const int pointsize = ScreenFit::choose(screen, 0).fontsize;
+    const QStringList below = textfitcheck::belowtable(&window, pointsize);
+    qInfo("%d widgets with text below the table's %dpt: %s", below.size(), pointsize,
+          qPrintable(below.join(QStringLiteral("; "))));
+    const QString shrunk = textfitcheck::shrunkwithroom(&window, pointsize);
+    QVERIFY2(shrunk.isEmpty(), qPrintable("shrunk though there is room: " + shrunk));
 }
 
 void tst_textfit::settext_data()
