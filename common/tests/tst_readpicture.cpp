@@ -113,11 +113,9 @@ void tst_ReadPicture::shownsize()
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     file.close();
-    const QImage image = readimage(path, MaxPicturePixels, QSize(400, 300));
+    const QImage image = readpicture(path, MaxPicturePixels, QSize(400, 300)).toImage();
     QVERIFY2(image.size() == decoded, qPrintable(QString("decoded at %1x%2").arg(image.width()).arg(image.height())));
     QVERIFY2(image.pixelColor(image.width() / 2, image.height() / 2).blue() > 100, "the decoded picture lost its colour");
-    QVERIFY2(readpicture(path, MaxPicturePixels, QSize(400, 300)).size() == decoded,
-             "the picture differs in size from the image");
 }
 
 void tst_ReadPicture::markerwalk_data()

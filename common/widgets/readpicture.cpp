@@ -98,18 +98,13 @@ QImage readfrom(QImageReader &reader, qint64 maxpixels, const QSize &shown)
 }
 } // namespace
 
-QImage readimage(const QString &path, qint64 maxpixels, const QSize &shown)
+QPixmap readpicture(const QString &path, qint64 maxpixels, const QSize &shown)
 {
     // Devices, FIFOs and folders are never opened: they may block or not end.
     if (!QFileInfo(path).isFile())
-        return QImage();
+        return QPixmap();
     QImageReader reader(path);
-    return readfrom(reader, maxpixels, shown);
-}
-
-QPixmap readpicture(const QString &path, qint64 maxpixels, const QSize &shown)
-{
-    return QPixmap::fromImage(readimage(path, maxpixels, shown));
+    return QPixmap::fromImage(readfrom(reader, maxpixels, shown));
 }
 
 QPixmap readpicturebytes(const QByteArray &bytes, Qt::ImageConversionFlags flags, qint64 maxpixels)

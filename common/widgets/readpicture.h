@@ -24,9 +24,6 @@ constexpr qint64 MaxPicturePixels = 4096 * 4096;
 // is then decoded scaled, at a fraction of the cost of a whole decode.
 QPixmap readpicture(const QString &path, qint64 maxpixels = MaxPicturePixels, const QSize &shown = QSize());
 
-// The same as an image, which threads other than the GUI thread may read.
-QImage readimage(const QString &path, qint64 maxpixels = MaxPicturePixels, const QSize &shown = QSize());
-
 // The same for picture bytes of any known format, converted with flags.
 QPixmap readpicturebytes(const QByteArray &bytes, Qt::ImageConversionFlags flags = Qt::AutoColor,
                          qint64 maxpixels = MaxPicturePixels);
