@@ -80,6 +80,8 @@ void Widget::fitscreen()
     const ScreenFit fit = ScreenFit::fit(ui->stackedWidget);
     scale = fit.scale;
     fontsize = fit.fontsize;
+    // Every page's banner frame has the size of the first.
+    banner.setshown(ui->frame_13->size());
 }
 
 // The texts the form leaves as placeholders, and the phonetic key map.

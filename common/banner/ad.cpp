@@ -9,7 +9,8 @@
 #include <QFile>
 #include <QTextStream>
 #include <QUrl>
-#include <QtConcurrent>
+
+#include <algorithm>
 
 namespace {
 const qint64 listbytes = 16 * 1024;
@@ -18,7 +19,6 @@ const qint64 picturebytes = 4 * 1024 * 1024;
 const int deadlinems = 30000;
 // The banner holds up to twelve pictures: 8 MiB each at 32 bits a pixel.
 const qint64 picturepixels = 2 * 1024 * 1024;
-const int decodethreads = 2;
 
 QString withoutslash(QString url)
 {
@@ -49,8 +49,6 @@ ad::ad(QObject *parent, const QString &baseurl, const QString &folder)
     , defaultlink(withoutslash(baseurl) + QLatin1Char('/'))
     , defaultlink2(defaultlink)
 {
-    // Few threads: the GUI thread keeps a core of its own.
-    decoder.setMaxThreadCount(decodethreads);
     infodown.setlimits(listbytes, deadlinems);
     onedown.setlimits(picturebytes, deadlinems);
     twodown.setlimits(picturebytes, deadlinems);
@@ -62,6 +60,10 @@ ad::ad(QObject *parent, const QString &baseurl, const QString &folder)
         downloader->setParent(this);
     for (iHttpDownload &downloader : down)
         downloader.setParent(this);
+    decoding.setParent(this);
+    decoding.setObjectName(QStringLiteral("decoding"));
+    decoding.setSingleShot(true);
+    connect(&decoding, &QTimer::timeout, this, &ad::decodeoldest);
     const std::array<void (ad::*)(), maxpictures> placeslots = {
         &ad::setok0, &ad::setok1, &ad::setok2, &ad::setok3, &ad::setok4,
         &ad::setok5, &ad::setok6, &ad::setok7, &ad::setok8, &ad::setok9};
@@ -70,10 +72,6 @@ ad::ad(QObject *parent, const QString &baseurl, const QString &folder)
     connect(&infodown, &iHttpDownload::finished, this, &ad::setok);
     connect(&onedown, &iHttpDownload::finished, this, &ad::setokone);
     connect(&twodown, &iHttpDownload::finished, this, &ad::setoktwo);
-    connect(&onedecode, &QFutureWatcherBase::finished, this, [this] { take(onedecode, one); });
-    connect(&twodecode, &QFutureWatcherBase::finished, this, [this] { take(twodecode, two); });
-    for (int k = 0; k < maxpictures; ++k)
-        connect(&decodes[k], &QFutureWatcherBase::finished, this, [this, k] { takeplace(k); });
     infodown.download(adurl + QStringLiteral("info.txt"), local(QStringLiteral("info.txt")));
 }
 
@@ -81,7 +79,7 @@ ad::~ad() = default;
 
 QPixmap *ad::getone()
 {
-    awaitdecode(onedecode, one);
+    settle(one);
     if (one)
         return handout(one.get(), onelink);
     return handout(defaultone.get(), defaultlink);
@@ -89,7 +87,7 @@ QPixmap *ad::getone()
 
 QPixmap *ad::gettwo()
 {
-    awaitdecode(twodecode, two);
+    settle(two);
     if (two)
         return handout(two.get(), twolink);
     return handout(defaulttwo.get(), defaultlink2);
@@ -109,7 +107,7 @@ QPixmap *ad::getnext()
         current = 0;
     const int k = current < order.size() ? order.at(current) : -1;
     if (k >= 0 && k < n)
-        awaitdecode(decodes[k], pics[k]);
+        settle(pics[k]);
     if (k < 0 || k >= n || !pics[k])
         return handout(defaultone.get(), defaultlink);
     return handout(pics[k].get(), k < links.size() ? links.at(k) : defaultlink);
@@ -118,6 +116,11 @@ QPixmap *ad::getnext()
 QString ad::getlink() const
 {
     return currentlink;
+}
+
+void ad::setshown(const QSize &size)
+{
+    shown = size;
 }
 
 void ad::makeorder(int n)
@@ -135,6 +138,8 @@ void ad::setok()
     const int n = qMin(first.toInt(nullptr, 10), maxpictures);
     if (n < 1)
         return;
+    waiting.clear();
+    decoding.stop();
     one.reset();
     two.reset();
     pics.clear();
@@ -158,13 +163,13 @@ void ad::setok()
 void ad::setokone()
 {
     if (!one)
-        decode(onedecode, QStringLiteral("one.jpg"));
+        arrived(one, QStringLiteral("one.jpg"));
 }
 
 void ad::setoktwo()
 {
     if (!two)
-        decode(twodecode, QStringLiteral("two.jpg"));
+        arrived(two, QStringLiteral("two.jpg"));
 }
 
 void ad::setok0()
@@ -220,7 +225,7 @@ void ad::setok9()
 void ad::setokpic(int k)
 {
     if (k < int(pics.size()))
-        decode(decodes[k], QStringLiteral("c%1.jpg").arg(k));
+        arrived(pics[k], QStringLiteral("c%1.jpg").arg(k));
 }
 
 QString ad::local(const QString &name) const
@@ -233,34 +238,44 @@ QString ad::checkedlink(const QString &line) const
     return isweburl(QUrl(line, QUrl::StrictMode)) ? line : defaultlink;
 }
 
-void ad::decode(QFutureWatcher<QImage> &watcher, const QString &name)
+std::unique_ptr<QPixmap> ad::fetched(const QString &name) const
 {
-    const QString path = local(name);
-    watcher.setFuture(QtConcurrent::run(&decoder, [path] { return readimage(path, picturepixels); }));
+    QPixmap picture = readpicture(local(name), picturepixels, shown);
+    if (picture.isNull())
+        return nullptr;
+    return std::make_unique<QPixmap>(std::move(picture));
 }
 
-void ad::take(QFutureWatcher<QImage> &watcher, std::unique_ptr<QPixmap> &target)
+void ad::arrived(std::unique_ptr<QPixmap> &target, const QString &name)
 {
-    // Nothing decoded, or taken already.
-    const QFuture<QImage> decoded = watcher.future();
-    if (decoded.resultCount() == 0)
+    const auto same = [&target](const QPair<std::unique_ptr<QPixmap> *, QString> &entry) {
+        return entry.first == &target;
+    };
+    if (std::none_of(waiting.begin(), waiting.end(), same))
+        waiting.append({&target, name});
+    if (!decoding.isActive())
+        decoding.start();
+}
+
+void ad::settle(std::unique_ptr<QPixmap> &target)
+{
+    for (int i = 0; i < waiting.size(); ++i) {
+        if (waiting.at(i).first == &target) {
+            target = fetched(waiting.takeAt(i).second);
+            return;
+        }
+    }
+}
+
+// Restarted after the decode, so that whatever else waits runs first.
+void ad::decodeoldest()
+{
+    if (waiting.isEmpty())
         return;
-    watcher.setFuture(QFuture<QImage>());
-    QImage image = decoded.result();
-    target = image.isNull() ? nullptr : std::make_unique<QPixmap>(QPixmap::fromImage(std::move(image)));
-    emit pictureready();
-}
-
-void ad::awaitdecode(QFutureWatcher<QImage> &watcher, std::unique_ptr<QPixmap> &target)
-{
-    watcher.waitForFinished();
-    take(watcher, target);
-}
-
-void ad::takeplace(int k)
-{
-    if (k < int(pics.size()))
-        take(decodes[k], pics[k]);
+    const auto oldest = waiting.takeFirst();
+    *oldest.first = fetched(oldest.second);
+    if (!waiting.isEmpty())
+        decoding.start();
 }
 
 QPixmap *ad::handout(QPixmap *picture, const QString &link)

@@ -3,13 +3,13 @@
 
 #include "ihttpdownload.h"
 
-#include <QFutureWatcher>
-#include <QImage>
 #include <QList>
 #include <QObject>
 #include <QPixmap>
+#include <QPair>
+#include <QSize>
 #include <QString>
-#include <QThreadPool>
+#include <QTimer>
 
 #include <array>
 #include <memory>
@@ -21,8 +21,9 @@
 // hands them out with their links. Where a picture has not arrived a
 // built-in default stands in, with the server's home page as its link.
 // The getters never return null; the banner keeps the pictures it hands out.
-// Fetched pictures are decoded off the GUI thread and taken when decoded; one
-// still being decoded when it is asked for is waited for.
+// Fetched pictures are decoded on the GUI thread, no larger than shown, one
+// a turn of the event loop in the order they arrive; one asked for before
+// its turn is decoded at once.
 class ad : public QObject
 {
     Q_OBJECT
@@ -40,10 +41,9 @@ public:
     QPixmap *getnext();
     // The link of the picture handed out last.
     QString getlink() const;
-
-signals:
-    // A fetched picture was decoded and taken, or found unreadable.
-    void pictureready();
+    // The size of the frames the pictures are shown on, stretched: pictures
+    // that arrive later are decoded no larger.
+    void setshown(const QSize &size);
 
 private slots:
     void setok();
@@ -67,16 +67,14 @@ private:
     void setokpic(int k);
     QString local(const QString &name) const;
     QString checkedlink(const QString &line) const;
-    // Decodes a fetched file on a pool thread; the watcher's finished hands
-    // the image back on the GUI thread.
-    void decode(QFutureWatcher<QImage> &watcher, const QString &name);
-    // The decoded picture into target, once; null (not arrived) when the
-    // file could not be decoded or is too large.
-    void take(QFutureWatcher<QImage> &watcher, std::unique_ptr<QPixmap> &target);
-    // The same after the decode has ended; one not started yet runs here.
-    void awaitdecode(QFutureWatcher<QImage> &watcher, std::unique_ptr<QPixmap> &target);
-    // Rotating place k, when the list still has it.
-    void takeplace(int k);
+    // The picture of a fetched file; null (not arrived) when it cannot be
+    // decoded or is too large.
+    std::unique_ptr<QPixmap> fetched(const QString &name) const;
+    // The fetched file name waits to be decoded into target.
+    void arrived(std::unique_ptr<QPixmap> &target, const QString &name);
+    // Decodes target's file now, if it is still waiting.
+    void settle(std::unique_ptr<QPixmap> &target);
+    void decodeoldest();
     QPixmap *handout(QPixmap *picture, const QString &link);
 
     std::unique_ptr<QPixmap> defaultone;
@@ -99,11 +97,10 @@ private:
     iHttpDownload onedown;
     iHttpDownload twodown;
     std::array<iHttpDownload, maxpictures> down;
-    // Its end waits for the decodes still reading the folder.
-    QThreadPool decoder;
-    QFutureWatcher<QImage> onedecode;
-    QFutureWatcher<QImage> twodecode;
-    std::array<QFutureWatcher<QImage>, maxpictures> decodes;
+    QSize shown;
+    // The fetched files not decoded yet, oldest first, with their targets.
+    QList<QPair<std::unique_ptr<QPixmap> *, QString>> waiting;
+    QTimer decoding;
 };
 
 #endif

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
 #include <QtEndian>
 
 namespace testpictures {
@@ -17,18 +18,16 @@ QByteArray encoded(int width, int height, const QColor &color, const char *forma
     return bytes;
 }
 
-QByteArray oversizedjpeg()
+namespace {
+// The JPEG with its frame header (marker sof) stating width x height.
+QByteArray restated(QByteArray bytes, char sof, int width, int height)
 {
-    QByteArray bytes = encoded(16, 8, Qt::red, "JPG");
-    const int sof = bytes.indexOf(QByteArray("\xFF\xC0", 2));
-    for (int at : {sof + 5, sof + 7}) {
-        bytes[at] = char(0x4E);
-        bytes[at + 1] = char(0x20);
-    }
+    const int at = bytes.indexOf(QByteArray("\xFF", 1) + sof) + 5;
+    const uchar sides[4] = {uchar(height >> 8), uchar(height), uchar(width >> 8), uchar(width)};
+    bytes.replace(at, 4, reinterpret_cast<const char *>(sides), 4);
     return bytes;
 }
 
-namespace {
 QByteArray gifbomb()
 {
     return QByteArray::fromHex("474946383961ff3fff3f800000000000ffffff2c00000000010001000002024401003b");
@@ -57,6 +56,11 @@ QByteArray svgbomb()
 }
 } // namespace
 
+QByteArray oversizedjpeg()
+{
+    return restated(encoded(16, 8, Qt::red, "JPG"), char(0xC0), 20000, 20000);
+}
+
 QList<QPair<const char *, QByteArray>> bombs()
 {
     return {{"GIF logical screen", gifbomb()}, {"ICO embedded PNG", icobomb()}, {"SVG embedded picture", svgbomb()}};
@@ -72,6 +76,36 @@ QByteArray headeronlyjpeg(int width, int height)
     bytes += QByteArray::fromHex("03011100021101031101");
     bytes += QByteArray::fromHex("ffda000c03010002110311003f00ffd9");
     return bytes;
+}
+
+QByteArray progressivejpeg(int width, int height, const QColor &color)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    return bytes;
+}
+
+QByteArray progressivebomb(int side)
+{
+    return restated(progressivejpeg(64, 64, Qt::darkCyan), char(0xC2), side, side);
+}
+
+QByteArray manyscansjpeg(int scans, int side)
+{
+    const QByteArray bytes = progressivebomb(side);
+    // The first scan: its header, then its data up to the next marker.
+    const int first = bytes.indexOf(QByteArray("\xFF\xDA", 2));
+    int end = first + 2 + qFromBigEndian<quint16>(bytes.constData() + first + 2);
+    while (end + 1 < bytes.size() && !(uchar(bytes[end]) == 0xFF && bytes[end + 1] != 0))
+        ++end;
+    const QByteArray scan = bytes.mid(first, end - first);
+    return bytes.left(first) + scan.repeated(scans) + QByteArray("\xFF\xD9", 2);
 }
 
 }

@@ -24,6 +24,17 @@ QList<QPair<const char *, QByteArray>> bombs();
 // A JPEG of markers only, stating width x height, with no picture in it.
 QByteArray headeronlyjpeg(int width, int height);
 
+// A width x height progressive JPEG of one colour.
+QByteArray progressivejpeg(int width, int height, const QColor &color);
+
+// A progressive JPEG of 64x64 pixels (1.4 KB) whose frame header states
+// side x side: the decoder holds every coefficient of that size.
+QByteArray progressivebomb(int side = 11585);
+
+// A progressive JPEG stating side x side whose first scan comes scans
+// times: the decoder runs through the whole picture once a scan.
+QByteArray manyscansjpeg(int scans = 20000, int side = 8192);
+
 }
 
 #endif

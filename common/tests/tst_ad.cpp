@@ -7,11 +7,12 @@
 #include <QImage>
 #include <QMetaMethod>
 #include <QSet>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -65,7 +66,11 @@ private slots:
     void placeslots();
     void noserver();
     void decodedaway();
-    void closedwhiledecoding();
+    void onedecodeaturn();
+    void askedbeforeturn();
+    void closedwithpictureswaiting();
+    void shownsize_data();
+    void shownsize();
 
 private:
     void serveall(const QByteArray &list);
@@ -75,6 +80,9 @@ private:
     static bool downloading(const ad &banner);
     QString home() const;
     bool isdefault(QPixmap *shown, const char *resource) const;
+    // A banner without a server whose list and twelve pictures have all
+    // just arrived, none of them decoded yet.
+    ad *arrivedtogether();
 
     QTemporaryDir *dir = nullptr;
     TestServer *server = nullptr;
@@ -293,6 +301,8 @@ void tst_Ad::undecodable_data()
     QTest::newRow("JPEG header of 30000x30000") << testpictures::headeronlyjpeg(30000, 30000);
     QTest::newRow("JPEG header of 100x100") << testpictures::headeronlyjpeg(100, 100);
     QTest::newRow("cut PNG") << picture(onewidth).left(60);
+    QTest::newRow("progressive JPEG stating 11585x11585") << testpictures::progressivebomb();
+    QTest::newRow("JPEG of 20000 scans") << testpictures::manyscansjpeg();
 }
 
 // What cannot be decoded counts as not arrived: the defaults show.
@@ -407,35 +417,106 @@ void tst_Ad::noserver()
              "without a server the defaults did not stay");
 }
 
-// Every picture that arrives is decoded and taken while the event loop
-// runs, before any is asked for.
+// Every picture that arrives is decoded while the event loop runs, before
+// any is asked for: once none waits, the files are no longer needed.
 void tst_Ad::decodedaway()
 {
     serveall("10\nhttp://one.example/\n");
     ad banner(nullptr, server->url(), dir->path());
-    QSignalSpy ready(&banner, &ad::pictureready);
-    QTRY_VERIFY2_WITH_TIMEOUT(ready.count() == 12, qPrintable(QString("%1 pictures taken").arg(ready.count())), 15000);
+    QVERIFY(waitfor(banner, {"info.txt", "one.htm", "two.htm", "c0.htm", "c1.htm", "c2.htm", "c3.htm", "c4.htm",
+                             "c5.htm", "c6.htm", "c7.htm", "c8.htm", "c9.htm"}));
+    const auto *decoding = banner.findChild<QTimer *>("decoding", Qt::FindDirectChildrenOnly);
+    QVERIFY2(decoding, "the banner has no timer that decodes the pictures");
+    QTRY_VERIFY2_WITH_TIMEOUT(!decoding->isActive(), "pictures still wait to be decoded", 15000);
+    for (const QString &name : fetchable())
+        QVERIFY2(name == "info.txt" || QFile::remove(dir->filePath(name)), qPrintable(name + " could not be removed"));
     QVERIFY2(banner.getone()->width() == onewidth && banner.gettwo()->width() == twowidth,
-             "a taken picture one or two is not handed out");
+             "picture one or two was not decoded before it was asked for");
     banner.getnext();
     QSet<int> seen;
     for (int i = 0; i < 10; ++i)
         seen << banner.getnext()->width();
-    QVERIFY2(seen.size() == 10 && !seen.contains(QPixmap(":/one.jpg").width()), "a taken place is not handed out");
+    QVERIFY2(seen.size() == 10 && !seen.contains(QPixmap(":/one.jpg").width()),
+             "a place was not decoded before it was asked for");
 }
 
-// A banner closed while its pictures are decoded ends with them.
-void tst_Ad::closedwhiledecoding()
+ad *tst_Ad::arrivedtogether()
 {
-    serveall("10\nhttp://one.example/\n");
-    const QByteArray large = testpictures::encoded(1448, 1448, Qt::darkGreen, "JPG");
+    // Addresses that are not http are never fetched: the files stay as written.
+    auto *banner = new ad(nullptr, "none://", dir->path());
+    QHash<QString, int> widths{{"one.jpg", onewidth}, {"two.jpg", twowidth}};
     for (int k = 0; k < 10; ++k)
-        server->setbody(QString("/show/ad/c%1.htm").arg(k), large);
-    auto *banner = new ad(nullptr, server->url(), dir->path());
-    QSignalSpy ready(banner, &ad::pictureready);
-    QVERIFY2(ready.wait(15000), "no picture was taken");
-    delete banner;
+        widths.insert(QString("c%1.jpg").arg(k), placewidth + k);
+    for (const QString &name : fetchable()) {
+        QFile file(dir->filePath(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(name == "info.txt" ? QByteArray("10\nhttp://one.example/\n") : picture(widths.value(name)));
+    }
+    for (const char *slot : {"setok", "setokone", "setoktwo", "setok0", "setok1", "setok2", "setok3", "setok4",
+                             "setok5", "setok6", "setok7", "setok8", "setok9"})
+        QMetaObject::invokeMethod(banner, slot);
+    return banner;
+}
+
+// Pictures that arrive together are decoded one a turn of the event loop,
+// so that whatever else waits runs between them.
+void tst_Ad::onedecodeaturn()
+{
+    std::unique_ptr<ad> banner(arrivedtogether());
+    const auto *decoding = banner->findChild<QTimer *>("decoding", Qt::FindDirectChildrenOnly);
+    QVERIFY2(decoding && decoding->isActive(), "the pictures that arrived do not wait to be decoded");
+    int turns = 0;
+    QTimer other;
+    connect(&other, &QTimer::timeout, [&turns] { ++turns; });
+    other.start(0);
+    QVERIFY2(QTest::qWaitFor([&] { return !decoding->isActive(); }, 15000), "the pictures were not all decoded");
+    QVERIFY2(turns >= 11, qPrintable(QString("twelve pictures were decoded in %1 turns of the event loop").arg(turns)));
+    QVERIFY2(banner->getone()->width() == onewidth && banner->gettwo()->width() == twowidth,
+             "picture one or two was not decoded");
+}
+
+// A picture asked for before its turn is decoded at once.
+void tst_Ad::askedbeforeturn()
+{
+    std::unique_ptr<ad> banner(arrivedtogether());
+    QVERIFY2(banner->getone()->width() == onewidth, "picture one was not decoded when it was asked for");
+    QVERIFY2(banner->gettwo()->width() == twowidth, "picture two was not decoded when it was asked for");
+    banner->getnext();
+    const int width = banner->getnext()->width();
+    QVERIFY2(width >= placewidth && width < placewidth + 10, "a place was not decoded when it was asked for");
+}
+
+// A banner closed before the pictures that arrived are decoded ends with
+// them, and leaves its folder free.
+void tst_Ad::closedwithpictureswaiting()
+{
+    std::unique_ptr<ad> banner(arrivedtogether());
+    banner.reset();
+    QTest::qWait(0);
     QVERIFY2(QDir(dir->path()).removeRecursively(), "the banner's folder could not be removed after it closed");
+}
+
+void tst_Ad::shownsize_data()
+{
+    QTest::addColumn<QSize>("served");
+    QTest::addColumn<QSize>("handed");
+    QTest::newRow("larger both ways") << QSize(1000, 300) << QSize(712, 150);
+    QTest::newRow("wider only") << QSize(1000, 100) << QSize(712, 100);
+    QTest::newRow("smaller") << QSize(100, 50) << QSize(100, 50);
+}
+
+// Pictures are decoded no larger than the frame they are shown on, stretched.
+void tst_Ad::shownsize()
+{
+    QFETCH(QSize, served);
+    QFETCH(QSize, handed);
+    serveall("1\nhttp://one.example/\n");
+    server->setbody("/show/ad/one.htm", testpictures::encoded(served.width(), served.height(), Qt::darkGreen, "JPG"));
+    ad banner(nullptr, server->url(), dir->path());
+    banner.setshown(QSize(712, 150));
+    QVERIFY(waitfor(banner, {"info.txt", "one.htm", "two.htm", "c0.htm"}));
+    const QSize size = banner.getone()->size();
+    QVERIFY2(size == handed, qPrintable(QString("picture one was handed out at %1x%2").arg(size.width()).arg(size.height())));
 }
 
 QTEST_MAIN(tst_Ad)

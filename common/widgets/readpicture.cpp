@@ -1,5 +1,7 @@
 #include "readpicture.h"
 
+#include "jpegcost.h"
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
@@ -10,6 +12,9 @@ namespace {
 const int maxside = 4096;
 // Far above any camera's photo; a larger JPEG is refused, not scaled.
 const qint64 maxscaledpixels = qint64(1) << 27;
+// Far above the scans of any real JPEG; the decoder runs through the whole
+// picture once a scan.
+const int maxjpegscans = 100;
 
 bool toolarge(const QSize &size, qint64 maxpixels)
 {
@@ -58,6 +63,13 @@ bool scalejpeg(QImageReader &reader, const QSize &size, const QSize &shown, qint
     return true;
 }
 
+// A JPEG decoded scan by scan holds all its coefficients, whatever size it
+// is decoded at: they may take no more than the largest picture accepted.
+bool jpegaffordable(const JpegCost &cost, const QSize &size, qint64 maxpixels)
+{
+    return cost.size == size && cost.scans <= maxjpegscans && cost.coefficientbytes <= maxpixels * 4;
+}
+
 QImage boundedto(const QImage &image, const QSize &shown)
 {
     if (!shown.isValid() || image.size().boundedTo(shown) == image.size())
@@ -68,11 +80,14 @@ QImage boundedto(const QImage &image, const QSize &shown)
 QImage readfrom(QImageReader &reader, qint64 maxpixels, const QSize &shown)
 {
     reader.setDecideFormatFromContent(true);
+    const bool jpeg = reader.format() == "jpeg";
+    // Walked before the decoder reads anything.
+    const JpegCost cost = jpeg ? jpegcost(reader.device(), maxjpegscans) : JpegCost();
     const QSize size = decodedsize(reader);
     if (!size.isValid())
         return QImage();
-    const bool fits = reader.format() == "jpeg" ? scalejpeg(reader, size, shown, maxpixels)
-                                                 : !toolarge(size, maxpixels);
+    const bool fits = jpeg ? jpegaffordable(cost, size, maxpixels) && scalejpeg(reader, size, shown, maxpixels)
+                           : !toolarge(size, maxpixels);
     if (!fits)
         return QImage();
     const QImage image = reader.read();
@@ -83,18 +98,13 @@ QImage readfrom(QImageReader &reader, qint64 maxpixels, const QSize &shown)
 }
 } // namespace
 
-QImage readimage(const QString &path, qint64 maxpixels, const QSize &shown)
+QPixmap readpicture(const QString &path, qint64 maxpixels, const QSize &shown)
 {
     // Devices, FIFOs and folders are never opened: they may block or not end.
     if (!QFileInfo(path).isFile())
-        return QImage();
+        return QPixmap();
     QImageReader reader(path);
-    return readfrom(reader, maxpixels, shown);
-}
-
-QPixmap readpicture(const QString &path, qint64 maxpixels, const QSize &shown)
-{
-    return QPixmap::fromImage(readimage(path, maxpixels, shown));
+    return QPixmap::fromImage(readfrom(reader, maxpixels, shown));
 }
 
 QPixmap readpicturebytes(const QByteArray &bytes, Qt::ImageConversionFlags flags, qint64 maxpixels)

@@ -32,4 +32,6 @@ void Widget::fitscreen()
     scale = fit.scale;
     fontsize = fit.fontsize;
     setStyleSheet(spinbuttons(scale));
+    // Every page's banner frame has the size of the first.
+    banner.setshown(ui->frame->size());
 }

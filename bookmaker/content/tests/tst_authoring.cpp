@@ -1290,6 +1290,14 @@ void tst_authoring::unreadablepicture_data()
             << QByteArray("pushButton_xuantu") << QByteArray("graphicsView") << QByteArray("label_tupianweizhi")
             << header.second;
     }
+    QTest::newRow("cover, progressive JPEG stating 11585x11585")
+        << QByteArray("pushButton_xuantu") << QByteArray("graphicsView") << QByteArray("label_tupianweizhi")
+        << testpictures::progressivebomb();
+    QTest::newRow("cover, JPEG of 20000 scans") << QByteArray("pushButton_xuantu") << QByteArray("graphicsView")
+                                                << QByteArray("label_tupianweizhi") << testpictures::manyscansjpeg();
+    QTest::newRow("display, JPEG of 20000 scans")
+        << QByteArray("pushButton_xuantu_2") << QByteArray("graphicsView_7") << QByteArray("label_tupianweizhi_2")
+        << testpictures::manyscansjpeg();
 }
 
 // A file that holds no readable picture is refused and the picture chosen before stays.

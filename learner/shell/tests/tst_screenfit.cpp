@@ -197,6 +197,9 @@ void tst_screenfit::bytes_data()
                               << false;
     for (const auto &bomb : testpictures::bombs())
         QTest::newRow(bomb.first) << bomb.second << false;
+    QTest::newRow("progressive JPEG stating 11585x11585") << testpictures::progressivebomb() << false;
+    QTest::newRow("JPEG of 20000 scans") << testpictures::manyscansjpeg() << false;
+    QTest::newRow("progressive camera JPEG") << testpictures::progressivejpeg(4000, 3000, Qt::red) << true;
 }
 
 void tst_screenfit::bytes()
