@@ -7,7 +7,7 @@ set -eu
 PACKAGES="g++ make cmake pkg-config qtbase5-dev qttools5-dev-tools qtmultimedia5-dev
 libqt5multimedia5-plugins libphonon4qt5-dev phonon4qt5-backend-vlc libvlc-bin
 pulseaudio pulseaudio-utils lame sox espeak-ng python3
-xvfb xauth x11-apps x11-utils imagemagick time
+xvfb xauth x11-apps x11-utils libx11-dev imagemagick time
 fonts-wqy-microhei
 clang libclang-rt-14-dev"
 
