@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
+#include <QTimer>
 #include <QUrl>
 #include <QtConcurrent>
 
@@ -74,7 +75,10 @@ ad::ad(QObject *parent, const QString &baseurl, const QString &folder)
     connect(&twodecode, &QFutureWatcherBase::finished, this, [this] { take(twodecode, two); });
     for (int k = 0; k < maxpictures; ++k)
         connect(&decodes[k], &QFutureWatcherBase::finished, this, [this, k] { takeplace(k); });
-    infodown.download(adurl + QStringLiteral("info.txt"), local(QStringLiteral("info.txt")));
+    // The network starts once the event loop runs, after the window is up.
+    QTimer::singleShot(0, this, [this] {
+        infodown.download(adurl + QStringLiteral("info.txt"), local(QStringLiteral("info.txt")));
+    });
 }
 
 ad::~ad() = default;

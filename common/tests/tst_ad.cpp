@@ -66,6 +66,7 @@ private slots:
     void noserver();
     void decodedaway();
     void closedwhiledecoding();
+    void startsfromeventloop();
 
 private:
     void serveall(const QByteArray &list);
@@ -436,6 +437,15 @@ void tst_Ad::closedwhiledecoding()
     QVERIFY2(ready.wait(15000), "no picture was taken");
     delete banner;
     QVERIFY2(QDir(dir->path()).removeRecursively(), "the banner's folder could not be removed after it closed");
+}
+
+// A window that owns a banner shows before the network starts.
+void tst_Ad::startsfromeventloop()
+{
+    serveall("1\nhttp://one.example/\nhttp://a.example/\n");
+    ad banner(nullptr, server->url(), dir->path());
+    QVERIFY2(!downloading(banner), "the banner started a download before the event loop ran");
+    QVERIFY(waitfor(banner, {"info.txt", "one.htm", "two.htm", "c0.htm"}));
 }
 
 QTEST_MAIN(tst_Ad)
