@@ -42,8 +42,6 @@ QString nextlink(QTextStream &stream)
 
 ad::ad(QObject *parent, const QString &baseurl, const QString &folder)
     : QObject(parent)
-    , defaultone(new QPixmap(QStringLiteral(":/one.jpg")))
-    , defaulttwo(new QPixmap(QStringLiteral(":/two.jpg")))
     , appdir(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder)
     , adurl(withoutslash(baseurl) + QStringLiteral("/show/ad/"))
     , adurl2(adurl)
@@ -88,7 +86,7 @@ QPixmap *ad::getone()
     awaitdecode(onedecode, one);
     if (one)
         return handout(one.get(), onelink);
-    return handout(defaultone.get(), defaultlink);
+    return handout(builtin(defaultone, QStringLiteral(":/one.jpg")), defaultlink);
 }
 
 QPixmap *ad::gettwo()
@@ -96,7 +94,7 @@ QPixmap *ad::gettwo()
     awaitdecode(twodecode, two);
     if (two)
         return handout(two.get(), twolink);
-    return handout(defaulttwo.get(), defaultlink2);
+    return handout(builtin(defaulttwo, QStringLiteral(":/two.jpg")), defaultlink2);
 }
 
 QPixmap *ad::getnext()
@@ -105,7 +103,7 @@ QPixmap *ad::getnext()
     if (current < 0) {
         if (n > 0)
             current = 0;
-        return handout(defaultone.get(), defaultlink);
+        return handout(builtin(defaultone, QStringLiteral(":/one.jpg")), defaultlink);
     }
     if (current < n - 1)
         ++current;
@@ -115,8 +113,16 @@ QPixmap *ad::getnext()
     if (k >= 0 && k < n)
         awaitdecode(decodes[k], pics[k]);
     if (k < 0 || k >= n || !pics[k])
-        return handout(defaultone.get(), defaultlink);
+        return handout(builtin(defaultone, QStringLiteral(":/one.jpg")), defaultlink);
     return handout(pics[k].get(), k < links.size() ? links.at(k) : defaultlink);
+}
+
+// A built-in picture, decoded when first handed out.
+QPixmap *ad::builtin(std::unique_ptr<QPixmap> &picture, const QString &path)
+{
+    if (!picture)
+        picture = std::make_unique<QPixmap>(path);
+    return picture.get();
 }
 
 QString ad::getlink() const

@@ -78,7 +78,9 @@ private:
     // Rotating place k, when the list still has it.
     void takeplace(int k);
     QPixmap *handout(QPixmap *picture, const QString &link);
+    QPixmap *builtin(std::unique_ptr<QPixmap> &picture, const QString &path);
 
+    // The built-in pictures, made at their first hand-out.
     std::unique_ptr<QPixmap> defaultone;
     std::unique_ptr<QPixmap> defaulttwo;
     std::unique_ptr<QPixmap> one;
