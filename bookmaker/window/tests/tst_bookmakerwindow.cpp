@@ -56,8 +56,6 @@ private:
 
     QTemporaryDir dir;
     Widget *window = nullptr;
-    // The form as designed, for the unscaled geometry.
-    QWidget *designed = nullptr;
 };
 
 void tst_BookmakerWindow::initTestCase()
