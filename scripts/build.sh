@@ -1,10 +1,16 @@
 #!/bin/sh
-# Configures and builds into build/: the targets named, else everything.
+# Builds into build/ (or the folder BUILD names): the targets named, else
+# everything. Configures only a folder that has no configuration yet, with the
+# compiler CXX names if set; after that the build step itself configures again
+# when a CMake file has changed.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+build=$root/${BUILD:-build}
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
 if [ "$#" -gt 0 ]; then
-    cmake --build "$root/build" -j "$(nproc)" --target "$@"
+    cmake --build "$build" -j "$(nproc)" --target "$@"
 else
-    cmake --build "$root/build" -j "$(nproc)"
+    cmake --build "$build" -j "$(nproc)"
 fi

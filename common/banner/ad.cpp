@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -41,8 +42,6 @@ QString nextlink(QTextStream &stream)
 
 ad::ad(QObject *parent, const QString &baseurl, const QString &folder)
     : QObject(parent)
-    , defaultone(new QPixmap(QStringLiteral(":/one.jpg")))
-    , defaulttwo(new QPixmap(QStringLiteral(":/two.jpg")))
     , appdir(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder)
     , adurl(withoutslash(baseurl) + QStringLiteral("/show/ad/"))
     , adurl2(adurl)
@@ -72,7 +71,10 @@ ad::ad(QObject *parent, const QString &baseurl, const QString &folder)
     connect(&infodown, &iHttpDownload::finished, this, &ad::setok);
     connect(&onedown, &iHttpDownload::finished, this, &ad::setokone);
     connect(&twodown, &iHttpDownload::finished, this, &ad::setoktwo);
-    infodown.download(adurl + QStringLiteral("info.txt"), local(QStringLiteral("info.txt")));
+    // The network starts once the event loop runs, after the window is up.
+    QTimer::singleShot(0, this, [this] {
+        infodown.download(adurl + QStringLiteral("info.txt"), local(QStringLiteral("info.txt")));
+    });
 }
 
 ad::~ad() = default;
@@ -82,7 +84,7 @@ QPixmap *ad::getone()
     settle(one);
     if (one)
         return handout(one.get(), onelink);
-    return handout(defaultone.get(), defaultlink);
+    return handout(builtin(defaultone, QStringLiteral(":/one.jpg")), defaultlink);
 }
 
 QPixmap *ad::gettwo()
@@ -90,7 +92,7 @@ QPixmap *ad::gettwo()
     settle(two);
     if (two)
         return handout(two.get(), twolink);
-    return handout(defaulttwo.get(), defaultlink2);
+    return handout(builtin(defaulttwo, QStringLiteral(":/two.jpg")), defaultlink2);
 }
 
 QPixmap *ad::getnext()
@@ -99,7 +101,7 @@ QPixmap *ad::getnext()
     if (current < 0) {
         if (n > 0)
             current = 0;
-        return handout(defaultone.get(), defaultlink);
+        return handout(builtin(defaultone, QStringLiteral(":/one.jpg")), defaultlink);
     }
     if (current < n - 1)
         ++current;
@@ -109,8 +111,16 @@ QPixmap *ad::getnext()
     if (k >= 0 && k < n)
         settle(pics[k]);
     if (k < 0 || k >= n || !pics[k])
-        return handout(defaultone.get(), defaultlink);
+        return handout(builtin(defaultone, QStringLiteral(":/one.jpg")), defaultlink);
     return handout(pics[k].get(), k < links.size() ? links.at(k) : defaultlink);
+}
+
+// A built-in picture, decoded when first handed out.
+QPixmap *ad::builtin(std::unique_ptr<QPixmap> &picture, const QString &path)
+{
+    if (!picture)
+        picture = std::make_unique<QPixmap>(path);
+    return picture.get();
 }
 
 QString ad::getlink() const

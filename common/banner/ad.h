@@ -76,7 +76,9 @@ private:
     void settle(std::unique_ptr<QPixmap> &target);
     void decodeoldest();
     QPixmap *handout(QPixmap *picture, const QString &link);
+    QPixmap *builtin(std::unique_ptr<QPixmap> &picture, const QString &path);
 
+    // The built-in pictures, made at their first hand-out.
     std::unique_ptr<QPixmap> defaultone;
     std::unique_ptr<QPixmap> defaulttwo;
     std::unique_ptr<QPixmap> one;

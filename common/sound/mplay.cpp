@@ -22,8 +22,8 @@ MPlay::~MPlay()
     delete output;
 }
 
-// The audio output and its path load the sound back end: made here, at the
-// first sound or earlier, once the window is up.
+// The audio output and its path load the sound back end: made at the first
+// sound, so that a window starts without it.
 void MPlay::prepare()
 {
     if (output)

@@ -24,9 +24,6 @@ public:
     explicit MPlay(QObject *parent = nullptr);
     ~MPlay() override;
 
-    // Starts the sound back end ahead of the first sound.
-    void prepare();
-
     void clearsounds();
     void addsound(const QByteArray &bytes);
     int soundcount() const;
@@ -43,6 +40,8 @@ private slots:
     void ended();
 
 private:
+    // Starts the sound back end, at the first sound.
+    void prepare();
     void report();
     // Sets the sound to play; the file of the one it replaces goes when no
     // longer listed.

@@ -71,6 +71,7 @@ private slots:
     void closedwithpictureswaiting();
     void shownsize_data();
     void shownsize();
+    void startsfromeventloop();
 
 private:
     void serveall(const QByteArray &list);
@@ -517,6 +518,15 @@ void tst_Ad::shownsize()
     QVERIFY(waitfor(banner, {"info.txt", "one.htm", "two.htm", "c0.htm"}));
     const QSize size = banner.getone()->size();
     QVERIFY2(size == handed, qPrintable(QString("picture one was handed out at %1x%2").arg(size.width()).arg(size.height())));
+}
+
+// A window that owns a banner shows before the network starts.
+void tst_Ad::startsfromeventloop()
+{
+    serveall("1\nhttp://one.example/\nhttp://a.example/\n");
+    ad banner(nullptr, server->url(), dir->path());
+    QVERIFY2(!downloading(banner), "the banner started a download before the event loop ran");
+    QVERIFY(waitfor(banner, {"info.txt", "one.htm", "two.htm", "c0.htm"}));
 }
 
 QTEST_MAIN(tst_Ad)

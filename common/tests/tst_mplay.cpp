@@ -69,6 +69,7 @@ private slots:
     void brokensound_data();
     void brokensound();
     void playfile();
+    void backendatfirstsound();
     void quickreplace_data();
     void quickreplace();
 
@@ -257,6 +258,22 @@ void tst_MPlay::playfile()
     player.playfile(shortsound);
     QVERIFY2(stopped.wait(endwait), "a file did not play to its end");
     QVERIFY2(player.soundcount() == 0, "playing a file changed the list");
+}
+
+// A window that owns a player starts without the sound back end.
+void tst_MPlay::backendatfirstsound()
+{
+    MPlay player;
+    player.addsound(bytes(shortsound));
+    player.stop();
+    QTest::qWait(0);
+    const Phonon::MediaObject *media = backend(player);
+    QVERIFY2(!media || media->outputPaths().isEmpty(), "the player opened an audio output before any sound");
+    QSignalSpy stopped(&player, &MPlay::playstopped);
+    player.playindex(0);
+    QVERIFY2(backend(player) && !backend(player)->outputPaths().isEmpty(),
+             "the first sound opened no audio output");
+    QVERIFY2(stopped.wait(endwait), "the first sound did not play to its end");
 }
 
 void tst_MPlay::quickreplace_data()

@@ -57,8 +57,6 @@ Widget::Widget(QWidget *parent)
     setGeometry(QGuiApplication::primaryScreen()->geometry());
     showFullScreen();
     ui->lineEdit->setFocus(Qt::OtherFocusReason);
-    // The sound back end starts once the window is up.
-    QTimer::singleShot(0, &player, &MPlay::prepare);
 }
 
 Widget::~Widget()

@@ -13,9 +13,8 @@ using Palette::withAlpha;
 
 namespace {
 
-// The part of the banner frame that the learn-more button covers.
+// The part of the banner frame's width that the learn-more button covers.
 const qreal buttonWidth = 151.0 / 712.0;
-const qreal buttonHeight = 41.0 / 150.0;
 
 }
 

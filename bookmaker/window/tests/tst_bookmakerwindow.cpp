@@ -59,8 +59,6 @@ private:
     // The dates just before and just after the window was made.
     QDate madefrom;
     QDate madeto;
-    // The form as designed, for the unscaled geometry.
-    QWidget *designed = nullptr;
 };
 
 void tst_BookmakerWindow::initTestCase()
