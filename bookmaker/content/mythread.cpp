@@ -10,6 +10,8 @@ MyThread::MyThread(QObject *parent)
     : QObject(parent)
 {
     timer.setSingleShot(true);
+    // A coarse timer may end the encoder up to 5% before its time.
+    timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, this, [this] { finish(false); });
 }
 
