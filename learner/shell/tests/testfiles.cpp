@@ -4,12 +4,10 @@
 #include "muser.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QSysInfo>
 #include <QTextStream>
 
 namespace testfiles {
@@ -117,14 +115,5 @@ bool writeall(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QString endedsave(const QString &name, const QString &suffix)
-{
-    const QByteArray host = QCryptographicHash::hash(QSysInfo::machineHostName().toUtf8(), QCryptographicHash::Md5);
-    // pid_max is at most 2^22.
-    return QStringLiteral(".%1.saving-%2-%3-1234-0%4")
-        .arg(name, QString::fromLatin1(host.toHex().left(8)))
-        .arg((1 << 22) + 1)
-        .arg(suffix);
-}
 
 }

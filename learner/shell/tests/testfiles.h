@@ -48,11 +48,6 @@ QMap<QString, QString> readini(const QString &path);
 QByteArray readall(const QString &path);
 bool writeall(const QString &path, const QByteArray &bytes);
 
-// The name of a temporary that a save of the file name left, beside it, when
-// its writer ended (a process id that cannot exist, on this host); suffix
-// names a file made after it (".lock").
-QString endedsave(const QString &name, const QString &suffix = QString());
-
 }
 
 #endif

@@ -1,5 +1,6 @@
 #include "checkreturn.h"
 #include "dialogdriver.h"
+#include "endedsave.h"
 #include "fd_dialog.h"
 #include "muser.h"
 #include "shownpicture.h"
@@ -689,11 +690,11 @@ void tst_login::loginleftovers()
 {
     QVERIFY(testfiles::writereader(path("u.zbu"), QStringLiteral("U")));
     testfiles::writesettings(path("u.ini"), {{QStringLiteral("spin/s1"), 7}});
-    const QStringList leftovers = {testfiles::endedsave("u.zbu"), testfiles::endedsave("u.ini"),
-                                   testfiles::endedsave("u.ini", ".lock"), testfiles::endedsave("u.ini", ".Qw9eRt")};
+    const QStringList leftovers = {endedsave("u.zbu"), endedsave("u.ini"),
+                                   endedsave("u.ini", ".lock"), endedsave("u.ini", ".Qw9eRt")};
     const QStringList strangers = {"u.zbu.backup", "u.zbu.old001", "u.zbu.copy12", "u.ini.backup", "u.ini.old001",
                                    "u.ini.copy12", "u.zbu.aB3xYz", "u.zbu.lock", "u.ini.lock",
-                                   testfiles::endedsave("v.zbu")};
+                                   endedsave("v.zbu")};
     for (const QString &name : leftovers + strangers)
         QVERIFY2(testfiles::writeall(path(name), "x"), qPrintable("could not plant " + name));
     const QByteArray user = readall(path("u.zbu"));

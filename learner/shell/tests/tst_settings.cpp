@@ -1,3 +1,4 @@
+#include "endedsave.h"
 #include "testfiles.h"
 #include "widget.h"
 
@@ -202,8 +203,8 @@ void tst_settings::roundtrip()
 void tst_settings::leftoversremoved()
 {
     QVERIFY(testfiles::writereader(path("tom.zbu"), QStringLiteral("Tom")));
-    const QStringList planted = {testfiles::endedsave("tom.zbu"), testfiles::endedsave("tom.ini"),
-                                 testfiles::endedsave("tom.ini", ".lock")};
+    const QStringList planted = {endedsave("tom.zbu"), endedsave("tom.ini"),
+                                 endedsave("tom.ini", ".lock")};
     const QStringList copies = {"tom.zbu.Ab12Cd", "tom.ini.Ef34Gh", "tom.ini.backup", "tom.zbu.old001"};
     for (const QString &name : planted + copies)
         QVERIFY2(testfiles::writeall(path(name), "x"), "could not plant a file");
