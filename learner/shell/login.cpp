@@ -53,6 +53,9 @@ bool Widget::lockuser(const QString &path)
     const QFileInfo file(QFileInfo(path).canonicalFilePath());
     std::unique_ptr<QLockFile> lock(
         new QLockFile(file.absolutePath() + QStringLiteral("/.") + file.fileName() + QStringLiteral(".inuse")));
+    // A holder keeps its lock file locked: only one killed before it wrote
+    // its process into the file is judged by age, which then need be short.
+    lock->setStaleLockTime(100);
     if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError)
         return false;
     userlock.reset(lock->isLocked() ? lock.release() : nullptr);
