@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class MWriter;
+class SaveFile;
 
 // The textbook record: title block, five display infos, words, sentences,
 // word-to-sentence links, lessons and the learning order, kept as parallel
@@ -88,6 +89,8 @@ public:
     bool readbook(const QString &path);
     bool readproject(const QString &path);
     bool write(const QString &path, bool finished) const;
+    // Writes into a file that the caller puts in place.
+    bool write(SaveFile &file, bool finished) const;
     // Whether the record, written as a project (or a finished textbook),
     // would be read back: every field and the whole file within the reader's
     // ceilings.

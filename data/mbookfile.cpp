@@ -95,6 +95,13 @@ bool MBook::write(const QString &path, bool finished) const
     return out.save(path);
 }
 
+bool MBook::write(SaveFile &file, bool finished) const
+{
+    MWriter out;
+    encode(out, finished);
+    return out.save(file);
+}
+
 bool MBook::writable(bool finished) const
 {
     MWriter out(MWriter::Measure);

@@ -129,10 +129,14 @@ bool MWriter::readable() const
 
 bool MWriter::save(const QString &path) const
 {
-    // A file the reader would refuse is never committed.
+    SaveFile file(path);
+    return save(file) && file.commit();
+}
+
+bool MWriter::save(SaveFile &file) const
+{
+    // A file the reader would refuse is never written.
     if (!fits || !keeping)
         return false;
-    return writefile(path, [this](QDataStream &out) {
-        out.writeRawData(bytes.constData(), bytes.size());
-    });
+    return file.write([this](QDataStream &out) { out.writeRawData(bytes.constData(), bytes.size()); });
 }

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QStringList>
 
+class SaveFile;
+
 // Builds a data file at stream version 12 in memory, field by field, and
 // writes it at once with writefile. A key scrambles strings while they are
 // encoded; a scrambled empty string is stored as a null one.
@@ -30,6 +32,8 @@ public:
     // False, with nothing written, when the reader would refuse the file or
     // the writer only measures.
     bool save(const QString &path) const;
+    // The same into a file that its caller puts in place.
+    bool save(SaveFile &file) const;
 
 private:
     bool room(qint64 more);

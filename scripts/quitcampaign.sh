@@ -7,7 +7,7 @@
 # ones (exit status, a sanitizer error, or a leak allocated in the programs'
 # own sources) and the distinct findings, each with its first own frame;
 # leaks allocated inside the libraries (the sound back end, the platform
-# plugin) are counted apart.
+# plugin) are counted apart. Exits 1 when a run failed or none could run.
 # Usage: scripts/quitcampaign.sh [runs] [parallel]   (300 and 2 by default)
 # Build first:
 #   cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -78,5 +78,6 @@ done
 cat "$work"/*.findings | sort | uniq -c | sort -rn >"$work/distinct"
 echo "runs: $runs, failed: $failed, distinct findings: $(grep -cv 'leak @ libraries only' "$work/distinct" || true)" \
     "(runs with leaks allocated inside libraries only: $(grep -l 'libraries only' "$work"/*.findings | wc -l))"
-[ -f "$work/failures" ] && head -20 "$work/failures"
+[ ! -f "$work/failures" ] || head -20 "$work/failures"
 sed 's/^/    /' "$work/distinct"
+[ "$runs" -gt 0 ] && [ "$failed" = 0 ]

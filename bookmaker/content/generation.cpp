@@ -5,7 +5,9 @@
 #include "widget.h"
 #include "ui_widget.h"
 
+#include "saveleftovers.h"
 #include "scenepicture.h"
+#include "writefile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -67,6 +69,31 @@ bool Widget::finishedbook() const
     return QFile::exists(materialfile(RandomFile)) || QFile::exists(materialfile(NaturalFile));
 }
 
+// Either textbook alone would close the folder for editing: both are written
+// under temporaries and put in place only when both are whole, book.zemBook
+// last. An interrupted generation leaves temporaries only, which go once
+// nothing writes them (removegenerationleftovers).
+bool Widget::writetextbooks()
+{
+    SaveFile random(materialfile(RandomFile));
+    SaveFile natural(materialfile(NaturalFile));
+    book.setorder(true);
+    const bool randomwritten = book.write(random, true);
+    book.setorder(false);
+    if (!randomwritten || !book.write(natural, true) || !random.commit())
+        return false;
+    if (natural.commit())
+        return true;
+    QFile::remove(materialfile(RandomFile));
+    return false;
+}
+
+void Widget::removegenerationleftovers() const
+{
+    removesaveleftovers(materialfile(RandomFile));
+    removesaveleftovers(materialfile(NaturalFile));
+}
+
 void Widget::generate()
 {
     // A second generation would give the learners' progress a new order.
@@ -107,13 +134,7 @@ void Widget::generate()
     book.setshowpic5(pictures[4]);
     book.setdate(ui->dateEdit->date());
 
-    book.setorder(true);
-    const bool random = book.write(materialfile(RandomFile), true);
-    book.setorder(false);
-    const bool natural = random && book.write(materialfile(NaturalFile), true);
-    if (!natural) {
-        // Half a textbook would close the folder for editing.
-        QFile::remove(materialfile(RandomFile));
+    if (!writetextbooks()) {
         showmessage(QStringLiteral("教材文件写入失败，没有生成教材"));
         return;
     }

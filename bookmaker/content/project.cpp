@@ -63,6 +63,7 @@ bool Widget::askok(const QString &prompt)
 
 void Widget::loadproject()
 {
+    removegenerationleftovers();
     finishedBookHere = finishedbook();
     const QString project = materialfile(ProjectFile);
     if (finishedBookHere || !QFile::exists(project) || !book.readproject(project)) {

@@ -313,6 +313,10 @@ private:
     // The picture of path as the textbook stores it; false, after telling
     // the author, when the file holds no readable picture.
     bool storedpicture(const QString &path, QByteArray &bytes);
+    // Writes rand.zemBook and book.zemBook; false, with neither in place, when one could not be written.
+    bool writetextbooks();
+    // Removes what interrupted generations left, once nothing writes it.
+    void removegenerationleftovers() const;
     void generate();
 
     MRecord record{this};

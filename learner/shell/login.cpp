@@ -7,6 +7,7 @@
 #include "saveleftovers.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 
 void Widget::on_pushButton_2_clicked()
 {
@@ -25,6 +26,10 @@ void Widget::on_pushButton_2_clicked()
         showmessage(QStringLiteral("密码不正确"));
         return;
     }
+    if (!lockuser(path)) {
+        showmessage(QStringLiteral("该用户正在使用中"));
+        return;
+    }
     // What an interrupted save of this user's files left goes now.
     removesaveleftovers(path);
     removesaveleftovers(usersettingspath());
@@ -40,6 +45,25 @@ void Widget::on_pushButton_2_clicked()
         loginwithoutbook();
     else
         loginwithbook();
+    if (ui->stackedWidget->currentIndex() == LoginPage)
+        userlock.reset();
+}
+
+// A user is logged in in one running learner at a time: the lock beside the
+// user file is held from login to logout. One whose holder was killed is
+// taken over; a folder where no lock can be made locks nobody out.
+bool Widget::lockuser(const QString &path)
+{
+    const QFileInfo file(QFileInfo(path).canonicalFilePath());
+    std::unique_ptr<QLockFile> lock(
+        new QLockFile(file.absolutePath() + QStringLiteral("/.") + file.fileName() + QStringLiteral(".inuse")));
+    // A holder keeps its lock file locked: only one killed before it wrote
+    // its process into the file is judged by age, which then need be short.
+    lock->setStaleLockTime(100);
+    if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError)
+        return false;
+    userlock.reset(lock->isLocked() ? lock.release() : nullptr);
+    return true;
 }
 
 void Widget::loginwithoutbook()
@@ -129,6 +153,7 @@ void Widget::on_pushButton_4_clicked()
         showmessage(QStringLiteral("用户信息无法保存"));
         return;
     }
+    userlock.reset();
     user.clearprogress();
     ui->lineEdit->clear();
     ui->stackedWidget->setCurrentIndex(LoginPage);

@@ -5,10 +5,11 @@
 #include "ui_widget.h"
 
 #include "dialogframe.h"
-#include "saveleftovers.h"
+#include "writefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -189,9 +190,28 @@ bool Widget::saveuser()
     const QString path = slotpath(usrdefault);
     if (path.isEmpty())
         return false;
-    removesaveleftovers(usersettingspath());
+    saveusersettings();
+    return user.save(path);
+}
+
+// QSettings rewrites a copy of the settings, the file's other keys with them,
+// and the copy replaces the file whole; a failure leaves the file as it was
+// and is not reported.
+void Widget::saveusersettings()
+{
+    const QString path = usersettingspath();
+    QByteArray kept;
+    QFile old(path);
+    if (old.exists()) {
+        if (!old.open(QIODevice::ReadOnly))
+            return;
+        kept = old.readAll();
+    }
+    SaveFile file(path);
+    if (!file.write([&kept](QDataStream &out) { out.writeRawData(kept.constData(), kept.size()); }))
+        return;
     {
-        QSettings settings(usersettingspath(), QSettings::IniFormat);
+        QSettings settings(file.temporary(), QSettings::IniFormat);
         for (const SpinKey &spin : bookspins(ui) + intervalspins(ui))
             settings.setValue(QLatin1String(spin.key), spin.box->value());
         for (const CheckKey &check : sheet2checks(ui))
@@ -200,6 +220,9 @@ bool Widget::saveuser()
         settings.setValue(QStringLiteral("/sheet2/s12"), ui->spinBox_12->value());
         settings.setValue(QStringLiteral("/sheet3/c13"), ui->checkBox_13->isChecked());
         settings.setValue(QStringLiteral("/sheet3/s13"), ui->spinBox_13->value());
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return;
     }
-    return user.save(path);
+    file.commit();
 }

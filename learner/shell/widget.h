@@ -7,10 +7,12 @@
 
 #include <QBitmap>
 #include <QList>
+#include <QLockFile>
 #include <QPixmap>
 #include <QSet>
 #include <QStringList>
 #include <QWidget>
+#include <memory>
 
 #include "ad.h"
 #include "mplay.h"
@@ -298,6 +300,7 @@ private:
     void loadsheet2();
     void loadsheet3();
     bool saveuser();
+    void saveusersettings();
     void placelabels(const QList<QLabel *> &labels, bool sentencelayout);
 
     // learner/shell/navigation.cpp
@@ -364,6 +367,8 @@ private:
     void setsentencedifficulty(int value);
 
     // learner/shell/login.cpp
+    // False when another running learner has the user logged in.
+    bool lockuser(const QString &path);
     void loginwithbook();
     void loginwithoutbook();
     void showbook();
@@ -414,6 +419,8 @@ private:
     QGraphicsScene *scenes[SceneCount];
     QStringList usrpaths;
     int usrdefault;
+    // Held while the user is logged in (lockuser).
+    std::unique_ptr<QLockFile> userlock;
     QList<int> duelist;
     QStringList curitem;
     QList<int> linklist;

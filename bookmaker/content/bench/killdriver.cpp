@@ -4,7 +4,10 @@
 //   killdriver generate <folder>  opens it, prints "ready", generates the textbook
 //   killdriver save <folder>      opens it, prints "ready", closes, which saves the project
 //   killdriver check <folder>     the next start: opens the folder, tries the word page,
-//                                 closes, and prints what it found on one line
+//                                 closes, and prints what it found on one line: torn
+//                                 textbooks, one textbook without the other, a folder
+//                                 locked without a whole textbook, a lost project and
+//                                 the files that no save finished
 // The steps that can be killed print "done <ms>" when they were not.
 
 #include "bookmakerfiles.h"
@@ -86,6 +89,7 @@ bool readable(const QString &path)
 QStringList leftovers(const QString &folder)
 {
     return QDir(folder).entryList({QStringLiteral("book.pro?*"), QStringLiteral("*.zemBook?*"),
+                                   QStringLiteral(".book.pro.*"), QStringLiteral(".*.zemBook.*"),
                                    QStringLiteral(".qt_temp*")},
                                   QDir::Files | QDir::Hidden);
 }
@@ -108,14 +112,16 @@ int check(const QString &folder)
         && project.sentcount() == Sentences && project.lessoncount() == Lessons;
     const bool afterrandom = QFile::exists(folder + "/rand.zemBook");
     const bool afternatural = QFile::exists(folder + "/book.zemBook");
-    const bool torn = (random && natural && !whole) || afterrandom != afternatural;
+    const bool torn = random && natural && !whole;
+    // One textbook without the other, as the kill left it or after the next start.
+    const bool lone = random != natural || afterrandom != afternatural;
     const bool locked = message == Finished && !whole;
     const QStringList left = leftovers(folder);
     out << "textbook=" << (whole ? "whole" : random || natural ? "part" : "none") << " torn=" << int(torn)
-        << " locked=" << int(locked) << " project=" << (projectwhole ? "whole" : "lost")
+        << " lone=" << int(lone) << " locked=" << int(locked) << " lost=" << int(!projectwhole)
         << " leftovers=" << left.size() << (left.isEmpty() ? QString() : " " + left.join(',')) << " message="
         << (message.isEmpty() ? QStringLiteral("-") : message) << Qt::endl;
-    return torn || locked || !projectwhole || !left.isEmpty() ? 1 : 0;
+    return torn || lone || locked || !projectwhole || !left.isEmpty() ? 1 : 0;
 }
 } // namespace
 

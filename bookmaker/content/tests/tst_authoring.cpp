@@ -2,6 +2,7 @@
 #include "checkreturn.h"
 #include "dialogdriver.h"
 #include "fd_dialog.h"
+#include "endedsave.h"
 #include "mbook.h"
 #include "mreader.h"
 #include "muser.h"
@@ -54,6 +55,7 @@ private slots:
     void finishedfolder();
     void lonetextbook_data();
     void lonetextbook();
+    void generationleftovers();
     void damagedproject();
     void clearproject();
     void importfile_data();
@@ -821,6 +823,32 @@ void tst_authoring::lonetextbook()
     QVERIFY(untouched("generation"));
     window->close();
     QVERIFY(untouched("closing"));
+}
+
+// Opening a folder removes the temporaries that an interrupted generation
+// left once their writer has ended; the author's copies stay, the folder
+// opens for editing, and a generation then leaves both textbooks and nothing
+// beside them.
+void tst_authoring::generationleftovers()
+{
+    MBook project;
+    project.setinfo(QStringList() << "title" << "" << "" << "" << "" << "");
+    QVERIFY(project.write(material("book.pro"), false));
+    const QStringList leftovers = {endedsave("rand.zemBook"), endedsave("book.zemBook")};
+    const QStringList copies = {"book.zemBook.backup", "rand.zemBook.old001", "book.pro.copy12"};
+    for (const QString &name : leftovers + copies)
+        QVERIFY(project.write(material(name), true));
+    start();
+    for (const QString &name : leftovers)
+        QVERIFY2(!QFile::exists(material(name)), qPrintable(name + " stayed"));
+    for (const QString &name : copies)
+        QVERIFY2(QFile::exists(material(name)), qPrintable(name + ", the author's copy, was removed"));
+    QVERIFY2(find<QPushButton>("pushButton_qingchuxiangmu")->isEnabled(), "the project was not opened");
+    QCOMPARE(clickmessage("pushButton_wancheng_5"), QStringLiteral("教材已经在素材位置生成"));
+    QVERIFY2(textbook("book.zemBook").getordermode() == 0 && textbook("rand.zemBook").getordermode() == 1,
+             "the two textbooks are not in place");
+    const QStringList left = QDir(path("material")).entryList({".*zemBook*"}, QDir::Files | QDir::Hidden);
+    QVERIFY2(left.isEmpty(), qPrintable("the generation left " + left.join(' ')));
 }
 
 // A project file that cannot be read is replaced only after "ok".

@@ -1,5 +1,6 @@
 #include "checkreturn.h"
 #include "dialogdriver.h"
+#include "endedsave.h"
 #include "fd_dialog.h"
 #include "muser.h"
 #include "shownpicture.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -24,6 +26,7 @@ using testfiles::readini;
 
 // A user file whose name leaves no room for the name of the temporary file
 // it is written through: it reads and opens for writing, but is never replaced.
+// It is written under a short name and renamed.
 static const QString Unreplaceable = QString(246, QLatin1Char('u')) + QStringLiteral(".zbu");
 
 class tst_login : public QObject
@@ -51,6 +54,9 @@ private slots:
     void unreadablebook_data();
     void unreadablebook();
     void loginleftovers();
+    void userinuse();
+    void stalelock_data();
+    void stalelock();
     void failedsave_data();
     void failedsave();
     void textbook_data();
@@ -73,6 +79,8 @@ private:
     QString clickmessage(const char *button);
     // Types the password and gives the message the login shows.
     QString loginmessage(const QString &password);
+    // The same for a login that may show none: then an empty text.
+    QString loginanswered(const QString &password);
     bool haspicture(const char *view) const;
     // The colour in the middle of the picture a view shows; invalid for none.
     QColor shown(const char *view) const;
@@ -140,6 +148,16 @@ QString tst_login::loginmessage(const QString &password)
 {
     find<QLineEdit>("lineEdit")->setText(password);
     return clickmessage("pushButton_2");
+}
+
+QString tst_login::loginanswered(const QString &password)
+{
+    QString text;
+    DialogDriver driver;
+    driver.readmessage(&text);
+    driver.start();
+    login(password);
+    return text;
 }
 
 bool tst_login::haspicture(const char *view) const
@@ -427,7 +445,8 @@ void tst_login::overexisting()
 // A user file that cannot be written is reported and the old file is kept whole.
 void tst_login::failedcreation()
 {
-    QVERIFY(testfiles::writeuser(path(Unreplaceable), QStringLiteral("Old"), QStringLiteral("old")));
+    QVERIFY(testfiles::writeuser(path("u.zbu"), QStringLiteral("Old"), QStringLiteral("old"))
+            && QFile::rename(path("u.zbu"), path(Unreplaceable)));
     const QByteArray old = readall(path(Unreplaceable));
     start();
     QString message;
@@ -664,22 +683,20 @@ void tst_login::unreadablebook()
     QVERIFY2(!QFile::exists(path("u.ini")), "settings were written");
 }
 
-// A lock naming a process that cannot exist, on this host.
-static bool plantleftover(const QString &path)
-{
-    return testfiles::writeall(path, "4194305\nlearner\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-}
-
-// Logging in removes what interrupted saves of the user's file and settings
-// left; the files themselves and other names stay.
+// Logging in removes the temporaries that interrupted saves of the user's
+// file and settings left once their writer has ended; the files themselves,
+// the user's copies and other names stay.
 void tst_login::loginleftovers()
 {
     QVERIFY(testfiles::writereader(path("u.zbu"), QStringLiteral("U")));
     testfiles::writesettings(path("u.ini"), {{QStringLiteral("spin/s1"), 7}});
-    const QStringList leftovers = {"u.zbu.aB3xYz", "u.zbu.lock", "u.ini.Qw9eRt", "u.ini.lock"};
-    const QStringList strangers = {"v.zbu.aB3xYz", "u.zbu.aB3xYz1", "u.zbu.a-3xYz", "u.zbu.bak", "uu.ini.Qw9eRt"};
+    const QStringList leftovers = {endedsave("u.zbu"), endedsave("u.ini"),
+                                   endedsave("u.ini", ".lock"), endedsave("u.ini", ".Qw9eRt")};
+    const QStringList strangers = {"u.zbu.backup", "u.zbu.old001", "u.zbu.copy12", "u.ini.backup", "u.ini.old001",
+                                   "u.ini.copy12", "u.zbu.aB3xYz", "u.zbu.lock", "u.ini.lock",
+                                   endedsave("v.zbu")};
     for (const QString &name : leftovers + strangers)
-        QVERIFY2(plantleftover(path(name)), qPrintable("could not plant " + name));
+        QVERIFY2(testfiles::writeall(path(name), "x"), qPrintable("could not plant " + name));
     const QByteArray user = readall(path("u.zbu"));
     const QByteArray settings = readall(path("u.ini"));
     start({path("u.zbu")}, 0);
@@ -688,9 +705,80 @@ void tst_login::loginleftovers()
     for (const QString &name : leftovers)
         QVERIFY2(!QFile::exists(path(name)), qPrintable(name + " stayed after the login"));
     for (const QString &name : strangers)
-        QVERIFY2(QFile::exists(path(name)), qPrintable(name + ", no leftover of this user, was removed"));
+        QVERIFY2(readall(path(name)) == "x", qPrintable(name + ", no leftover of this user, was not kept"));
     QVERIFY2(readall(path("u.zbu")) == user, "the login changed the user file");
     QVERIFY2(readall(path("u.ini")) == settings, "the login changed the settings");
+}
+
+// A user logged in in one running learner is refused in another until the
+// first logs out, so that the second neither shows nor saves a stale state.
+void tst_login::userinuse()
+{
+    QVERIFY(testfiles::writereader(path("u.zbu"), QStringLiteral("U")));
+    start({path("u.zbu")}, 0);
+    QVERIFY(login(QStringLiteral("pw")));
+    QVERIFY2(stack()->currentIndex() != 0, "the first learner was not logged in");
+    QScopedPointer<Widget> first(window.take());
+    // However old the lock, its holder runs.
+    QFile lock(path(".u.zbu.inuse"));
+    QVERIFY(lock.open(QIODevice::ReadWrite)
+            && lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    lock.close();
+    start();
+    QCOMPARE(loginmessage(QStringLiteral("pw")), QStringLiteral("该用户正在使用中"));
+    QCOMPARE(stack()->currentIndex(), 0);
+    first->findChild<QSpinBox *>(QStringLiteral("spinBox_15"))->setValue(77);
+    first->findChild<QPushButton *>(QStringLiteral("pushButton_4"))->click();
+    QCOMPARE(first->findChild<QStackedWidget *>(QStringLiteral("stackedWidget"))->currentIndex(), 0);
+    const QByteArray user = readall(path("u.zbu"));
+    window.reset();
+    QVERIFY2(readall(path("u.zbu")) == user, "the refused learner wrote the user file");
+    QCOMPARE(readini(path("u.ini")).value(QStringLiteral("spin/s15val")), QStringLiteral("77"));
+    // Logged out in the first, the user logs in in the other.
+    start();
+    const QString message = loginanswered(QStringLiteral("pw"));
+    QVERIFY2(message.isEmpty() && stack()->currentIndex() != 0,
+             qPrintable("the user was refused after logging out elsewhere: " + message));
+}
+
+void tst_login::stalelock_data()
+{
+    QTest::addColumn<QByteArray>("lock");
+    QTest::addColumn<bool>("old");
+    // What QLockFile writes: the holder's process id, program and host.
+    QTest::newRow("holder killed") << QByteArray::number((1 << 22) + 1) + "\nlearner\n<host>\n" << false;
+    QTest::newRow("id taken by another program") << QByteArray("<sleep>\nlearner\n<host>\n") << false;
+    QTest::newRow("holder killed before writing it") << QByteArray() << true;
+}
+
+// The lock a killed learner left locks nobody out, and goes at logout.
+void tst_login::stalelock()
+{
+    QFETCH(QByteArray, lock);
+    QFETCH(bool, old);
+    QProcess sleeper;
+    sleeper.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+    QVERIFY2(sleeper.waitForStarted(), "no process to take the id");
+    lock.replace("<sleep>", QByteArray::number(sleeper.processId()));
+    lock.replace("<host>", QSysInfo::machineHostName().toUtf8());
+    QVERIFY(testfiles::writereader(path("u.zbu"), QStringLiteral("U")));
+    const QString lockpath = path(".u.zbu.inuse");
+    QFile file(lockpath);
+    QVERIFY2(file.open(QIODevice::WriteOnly) && file.write(lock) == lock.size(), "could not plant the lock");
+    file.close();
+    if (old)
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(QDateTime::currentDateTime().addSecs(-1),
+                                                                      QFileDevice::FileModificationTime));
+    file.close();
+    start({path("u.zbu")}, 0);
+    const QString message = loginanswered(QStringLiteral("pw"));
+    sleeper.kill();
+    sleeper.waitForFinished();
+    QVERIFY2(message.isEmpty(), qPrintable("the login showed " + message));
+    QVERIFY2(stack()->currentIndex() != 0, "the stale lock kept the user out");
+    QVERIFY(click("pushButton_4"));
+    QCOMPARE(stack()->currentIndex(), 0);
+    QVERIFY2(!QFile::exists(lockpath), "the lock stayed after the logout");
 }
 
 void tst_login::failedsave_data()
@@ -705,7 +793,8 @@ void tst_login::failedsave_data()
 void tst_login::failedsave()
 {
     QFETCH(bool, logout);
-    QVERIFY(testfiles::writereader(path(Unreplaceable), QStringLiteral("U")));
+    QVERIFY(testfiles::writereader(path("u.zbu"), QStringLiteral("U"))
+            && QFile::rename(path("u.zbu"), path(Unreplaceable)));
     const QByteArray user = readall(path(Unreplaceable));
     start({path(Unreplaceable)}, 0);
     QVERIFY(login(QStringLiteral("pw")));

@@ -1,3 +1,4 @@
+#include "endedsave.h"
 #include "testfiles.h"
 #include "widget.h"
 
@@ -197,21 +198,27 @@ void tst_settings::roundtrip()
     QCOMPARE(find<QSpinBox>("spinBox_21")->value(), 107);
 }
 
-// Temporaries an interrupted save of the user file or its settings left go
-// at the next save.
+// Temporaries that interrupted saves of the user file or its settings left
+// go at the next save once their writer has ended; the user's copies stay.
 void tst_settings::leftoversremoved()
 {
     QVERIFY(testfiles::writereader(path("tom.zbu"), QStringLiteral("Tom")));
-    const QStringList planted = {"tom.zbu.Ab12Cd", "tom.ini.Ef34Gh"};
-    for (const QString &name : planted) {
-        QFile file(path(name));
-        QVERIFY2(file.open(QIODevice::WriteOnly) && file.write("x") == 1, "could not plant a leftover");
-    }
+    const QStringList planted = {endedsave("tom.zbu"), endedsave("tom.ini"),
+                                 endedsave("tom.ini", ".lock")};
+    const QStringList copies = {"tom.zbu.Ab12Cd", "tom.ini.Ef34Gh", "tom.ini.backup", "tom.zbu.old001"};
+    for (const QString &name : planted + copies)
+        QVERIFY2(testfiles::writeall(path(name), "x"), "could not plant a file");
     login(path("tom.zbu"));
+    for (const QString &name : planted)
+        QVERIFY2(testfiles::writeall(path(name), "x"), "could not plant again after the login");
     find<QPushButton>("pushButton_4")->click();
     QVERIFY2(QFile::exists(path("tom.ini")), "the settings were not saved");
     for (const QString &name : planted)
         QVERIFY2(!QFile::exists(path(name)), qPrintable(name + " stayed after the save"));
+    for (const QString &name : copies)
+        QVERIFY2(testfiles::readall(path(name)) == "x", qPrintable(name + ", a user's copy, was not kept"));
+    const QStringList left = QDir(dir->path()).entryList({".tom*"}, QDir::Files | QDir::Hidden);
+    QVERIFY2(left.isEmpty(), qPrintable("the save left " + left.join(' ')));
 }
 
 void tst_settings::clamped()

@@ -7,6 +7,13 @@
 //                                    window, which ends the event loop and saves at exit
 // and prints the messages shown on one line: "messages: a | b"; the save keeps
 // pictures of its messages in the folder SHOTDIR names, when set.
+// For a campaign that kills the learner midway (scripts/killcampaign.sh):
+//   learnerdriver logins <folder>    prints "ready", then logs the reader in, changes a
+//                                    review interval and logs out, 40 times; "done <ms>"
+//   learnerdriver check <folder>     the next start: logs in and out and prints on one
+//                                    line whether the user was locked out, whether the
+//                                    user file or its settings were torn, and the files
+//                                    that no save finished
 
 #include "dialogdriver.h"
 #include "driverargs.h"
@@ -21,11 +28,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedPointer>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTest>
@@ -188,6 +197,57 @@ int runtour(const QString &folder, int words)
     out << "messages: " << messages.join(QStringLiteral(" | ")) << Qt::endl;
     return code;
 }
+const int Logins = 40;
+
+int logins()
+{
+    QScopedPointer<Widget> window(new Widget);
+    out << "ready" << Qt::endl;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < Logins; ++i) {
+        find<QLineEdit>(*window, "lineEdit")->setText(QStringLiteral("pw"));
+        if (!click(*window, "pushButton_2").isEmpty())
+            return 1;
+        find<QSpinBox>(*window, "spinBox_15")->setValue(20 + i);
+        if (!click(*window, "pushButton_4").isEmpty())
+            return 1;
+    }
+    out << "done " << timer.elapsed() << Qt::endl;
+    return 0;
+}
+
+// Files beside the user that no save finished, and locks left.
+QStringList leftovers(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral(".u.*"), QStringLiteral("u.zbu?*"), QStringLiteral("u.ini?*")},
+                                  QDir::Files | QDir::Hidden);
+}
+
+int check(const QString &folder)
+{
+    MUser user;
+    bool bookread = false;
+    const bool userwhole = user.load(userpath(folder), &bookread) && bookread && user.wordcount() == 30;
+    const QSettings settings(folder + QStringLiteral("/u.ini"), QSettings::IniFormat);
+    const bool settingswhole = settings.status() == QSettings::NoError;
+    QStringList messages;
+    {
+        QScopedPointer<Widget> window(new Widget);
+        find<QLineEdit>(*window, "lineEdit")->setText(QStringLiteral("pw"));
+        messages += click(*window, "pushButton_2");
+        if (find<QStackedWidget>(*window, "stackedWidget")->currentIndex() != 0)
+            messages += click(*window, "pushButton_4");
+    }
+    const bool lockedout = messages.contains(QStringLiteral("该用户正在使用中"));
+    const QStringList left = leftovers(folder);
+    out << "lockedout=" << int(lockedout) << " torn=" << int(!userwhole || !settingswhole)
+        << " leftovers=" << left.size() << (left.isEmpty() ? QString() : QLatin1Char(' ') + left.join(QLatin1Char(',')))
+        << " messages=" << (messages.isEmpty() ? QStringLiteral("-") : messages.join(QStringLiteral(" | ")))
+        << Qt::endl;
+    return lockedout || !userwhole || !settingswhole || !left.isEmpty() ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -195,12 +255,16 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     DriverArgs args;
-    if (!args.read(app.arguments(), "learnerdriver setup|save|tour <folder> [words]"))
+    if (!args.read(app.arguments(), "learnerdriver setup|save|tour|logins|check <folder> [words]"))
         return 2;
     const QString &step = args.step;
     const QString &folder = args.folder;
     if (step == QLatin1String("setup"))
         return setup(folder) ? 0 : 1;
+    if (step == QLatin1String("logins"))
+        return logins();
+    if (step == QLatin1String("check"))
+        return check(folder);
     if (step == QLatin1String("tour"))
         return setuptour(folder) ? runtour(folder, args.more.value(0, QStringLiteral("3")).toInt()) : 1;
     if (step != QLatin1String("save"))
