@@ -40,12 +40,37 @@ ScreenFit ScreenFit::choose(const QSize &screen, int designheight)
     return fit;
 }
 
+// The input style's border hands the spin boxes' buttons to the style sheet,
+// which draws them without arrows: their buttons and arrows are styled here,
+// at the window's scale, over the input style's border and background.
+static QString spinbuttons(float scale)
+{
+    return QStringLiteral(
+               "QAbstractSpinBox::up-button, QAbstractSpinBox::down-button"
+               " { subcontrol-origin: padding; width: %1px; border: none; }\n"
+               "QAbstractSpinBox::up-button { subcontrol-position: top right; }\n"
+               "QAbstractSpinBox::down-button { subcontrol-position: bottom right; }\n"
+               "QAbstractSpinBox::up-button:pressed, QAbstractSpinBox::down-button:pressed"
+               " { background-color: rgba(0, 0, 255, 40); }\n"
+               "QAbstractSpinBox::up-arrow, QAbstractSpinBox::down-arrow { width: %2px; height: %3px; }\n"
+               "QAbstractSpinBox::up-arrow { image: url(:/spinup.png); }\n"
+               "QAbstractSpinBox::up-arrow:off, QAbstractSpinBox::up-arrow:disabled"
+               " { image: url(:/spinupoff.png); }\n"
+               "QAbstractSpinBox::down-arrow { image: url(:/spindown.png); }\n"
+               "QAbstractSpinBox::down-arrow:off, QAbstractSpinBox::down-arrow:disabled"
+               " { image: url(:/spindownoff.png); }\n")
+        .arg(DialogFrame::scaled(scale, 14))
+        .arg(DialogFrame::scaled(scale, 10))
+        .arg(DialogFrame::scaled(scale, 6));
+}
+
 ScreenFit ScreenFit::fit(QWidget *stack)
 {
     const QSize screen = chosenscreen.isEmpty() ? QGuiApplication::primaryScreen()->size() : chosenscreen;
     const ScreenFit fit = choose(screen, stack->height());
     stack->setGeometry(fit.stack);
     DialogFrame::scaledescendants(stack, fit.scale, fit.fontsize);
+    stack->setStyleSheet(spinbuttons(fit.scale));
     return fit;
 }
 

@@ -14,7 +14,7 @@ class ScreenFit
 public:
     static ScreenFit choose(const QSize &screen, int designheight);
     // Fits a page stack to the primary screen: its geometry, then every
-    // descendant's geometry and point size.
+    // descendant's geometry and point size, and the spin boxes' arrows.
     static ScreenFit fit(QWidget *stack);
     // Fits to this size instead of the primary screen's (an empty size ends that).
     static void setscreen(const QSize &size);

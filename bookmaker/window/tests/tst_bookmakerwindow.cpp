@@ -1,5 +1,6 @@
 #include "bookmakerfiles.h"
 #include "qframeex.h"
+#include "spinarrows.h"
 #include "widget.h"
 
 #include <QDateEdit>
@@ -48,6 +49,7 @@ private slots:
     void pagePictures();
     void blackAroundThePages();
     void startsOnProjectPage();
+    void dateArrows();
     void thumbnailsAnswerClicks();
 
 private:
@@ -210,6 +212,13 @@ void tst_BookmakerWindow::startsOnProjectPage()
              qPrintable("the project page is dated " + shown.toString(Qt::ISODate) + ", not the day it opened"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Zembrix Rozo（教材工具）"));
     QCOMPARE(find<QLabel>(QStringLiteral("label_sucaiweizhi"))->text(), dir.path());
+}
+
+// The date of making shows its up and down arrows over the input style.
+void tst_BookmakerWindow::dateArrows()
+{
+    const QString missing = spinarrowsmissing(find<QDateEdit>(QStringLiteral("dateEdit")));
+    QVERIFY2(missing.isEmpty(), qPrintable(missing));
 }
 
 // Each thumbnail of the display-info page shows its display info when clicked.
