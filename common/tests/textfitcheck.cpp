@@ -1,6 +1,7 @@
 #include "textfitcheck.h"
 
 #include "paintedtext.h"
+#include "screenfit.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -58,7 +59,7 @@ QString clipped(QWidget *root)
     return report;
 }
 
-QStringList belowtable(QWidget *root, int pointsize)
+static QStringList belowtable(QWidget *root, int pointsize)
 {
     QStringList below;
     const QList<QWidget *> descendants = root->findChildren<QWidget *>();
@@ -69,8 +70,12 @@ QStringList belowtable(QWidget *root, int pointsize)
     return below;
 }
 
-QString shrunkwithroom(QWidget *root, int pointsize)
+QString shrunkwithroom(QWidget *root, const QSize &screen)
 {
+    const int pointsize = ScreenFit::choose(screen, 0).fontsize;
+    const QStringList below = belowtable(root, pointsize);
+    qInfo("%d widgets with text below the table's %dpt: %s", int(below.size()), pointsize,
+          qPrintable(below.join(QStringLiteral("; "))));
     QString report;
     const QList<QWidget *> descendants = root->findChildren<QWidget *>();
     for (QWidget *widget : descendants) {

@@ -15,11 +15,10 @@ QVector<QPair<QString, QSize>> sizes();
 // Names, texts and point sizes of root's descendants whose text is cut off,
 // judged by the pixels drawn; empty when every text shows whole or is empty.
 QString clipped(QWidget *root);
-// Root's descendants with text drawn below pointsize.
-QStringList belowtable(QWidget *root, int pointsize);
-// Root's descendants with text drawn below three quarters of pointsize
-// although their text shows whole, by the pixels drawn, at pointsize.
-QString shrunkwithroom(QWidget *root, int pointsize);
+// A window fitted to screen: logs its descendants with text drawn below the
+// table's point size for that screen, and returns those drawn below three
+// quarters of it although their text shows whole there, by the pixels drawn.
+QString shrunkwithroom(QWidget *window, const QSize &screen);
 // The column "screen" with a row for each of the seven sizes.
 void addsizerows();
 // The columns "screen", "widget" and "text": a row for each of the seven
