@@ -359,6 +359,8 @@ void tst_login::chosenavatar_data()
     QTest::newRow("chosen picture") << "red.jpg" << false << true;
     QTest::newRow("chosen, then the default") << "red.jpg" << true << true;
     QTest::newRow("unreadable picture") << "broken.jpg" << false << false;
+    QTest::newRow("progressive JPEG stating 11585x11585") << "progressive.jpg" << false << false;
+    QTest::newRow("JPEG of 20000 scans") << "scans.jpg" << false << false;
 }
 
 // The avatar is the picture last chosen, stored as a 200 x 150 JPEG; one that
@@ -372,6 +374,8 @@ void tst_login::chosenavatar()
     red.fill(Qt::red);
     QVERIFY(red.save(path("red.jpg"), "JPG"));
     QVERIFY(testfiles::writeall(path("broken.jpg"), QByteArray("no picture")));
+    QVERIFY(testfiles::writeall(path("progressive.jpg"), testpictures::progressivebomb()));
+    QVERIFY(testfiles::writeall(path("scans.jpg"), testpictures::manyscansjpeg()));
     start();
     DialogDriver create;
     create.click(QStringLiteral("newDialog"), QStringLiteral("pushButton_4"));
