@@ -46,6 +46,8 @@ bool writebook(const QString &path, const Book &book)
     return record.write(path, true);
 }
 
+const QString Unreplaceable = QString(246, QLatin1Char('u')) + QStringLiteral(".zbu");
+
 bool writeuser(const QString &path, const QString &name, const QString &password,
                const QString &bookpath, const QList<Group> &groups, const QByteArray &avatar)
 {

@@ -33,6 +33,10 @@ struct Group {
 bool writeuser(const QString &path, const QString &name, const QString &password,
                const QString &bookpath = QString(), const QList<Group> &groups = {},
                const QByteArray &avatar = QByteArray());
+// A user file name that leaves no room for the name of the temporary file a
+// save writes through: such a file reads and opens for writing, but is never
+// replaced. It is written under a short name and renamed.
+extern const QString Unreplaceable;
 
 // A reader with the password "pw" who has adopted the textbook book.zemBook,
 // written beside the user file.

@@ -23,11 +23,7 @@
 
 using testfiles::readall;
 using testfiles::readini;
-
-// A user file whose name leaves no room for the name of the temporary file
-// it is written through: it reads and opens for writing, but is never replaced.
-// It is written under a short name and renamed.
-static const QString Unreplaceable = QString(246, QLatin1Char('u')) + QStringLiteral(".zbu");
+using testfiles::Unreplaceable;
 
 class tst_login : public QObject
 {

@@ -24,10 +24,7 @@
 
 #include <sys/stat.h>
 
-// A user file whose name leaves no room for the temporary file it is written
-// through: it reads, but is never replaced. It is written under a short name
-// and renamed.
-static const QString Unreplaceable = QString(246, QLatin1Char('u')) + QStringLiteral(".zbu");
+using testfiles::Unreplaceable;
 
 // Progress a test user starts with beyond the adopted textbook.
 struct Extra {
