@@ -84,7 +84,7 @@ QPixmap *ad::getone()
     settle(one);
     if (one)
         return handout(one.get(), onelink);
-    return handout(builtin(defaultone, QStringLiteral(":/one.jpg")), defaultlink);
+    return handoutdefault();
 }
 
 QPixmap *ad::gettwo()
@@ -101,7 +101,7 @@ QPixmap *ad::getnext()
     if (current < 0) {
         if (n > 0)
             current = 0;
-        return handout(builtin(defaultone, QStringLiteral(":/one.jpg")), defaultlink);
+        return handoutdefault();
     }
     if (current < n - 1)
         ++current;
@@ -111,11 +111,16 @@ QPixmap *ad::getnext()
     if (k >= 0 && k < n)
         settle(pics[k]);
     if (k < 0 || k >= n || !pics[k])
-        return handout(builtin(defaultone, QStringLiteral(":/one.jpg")), defaultlink);
+        return handoutdefault();
     return handout(pics[k].get(), k < links.size() ? links.at(k) : defaultlink);
 }
 
 // A built-in picture, decoded when first handed out.
+QPixmap *ad::handoutdefault()
+{
+    return handout(builtin(defaultone, QStringLiteral(":/one.jpg")), defaultlink);
+}
+
 QPixmap *ad::builtin(std::unique_ptr<QPixmap> &picture, const QString &path)
 {
     if (!picture)

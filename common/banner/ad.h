@@ -77,6 +77,8 @@ private:
     void decodeoldest();
     QPixmap *handout(QPixmap *picture, const QString &link);
     QPixmap *builtin(std::unique_ptr<QPixmap> &picture, const QString &path);
+    // The built-in picture one with the maker's link, where no picture came.
+    QPixmap *handoutdefault();
 
     // The built-in pictures, made at their first hand-out.
     std::unique_ptr<QPixmap> defaultone;
