@@ -114,6 +114,19 @@ void fd_Dialog::openpath()
     ui->treeView->expand(current);
     ui->treeView->scrollTo(current, QAbstractItemView::EnsureVisible);
     ui->treeView->setCurrentIndex(current);
+    // The sideways scroll bar comes once the shown tree is laid out, later
+    // than this; the filter keeps the current item in view when it does.
+    ui->treeView->viewport()->installEventFilter(this);
+}
+
+bool fd_Dialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->treeView->viewport() && event->type() == QEvent::Resize) {
+        // The view's scroll ranges follow the new size first.
+        ui->treeView->doItemsLayout();
+        ui->treeView->scrollTo(ui->treeView->currentIndex(), QAbstractItemView::EnsureVisible);
+    }
+    return SkinDialog::eventFilter(watched, event);
 }
 
 void fd_Dialog::on_treeView_clicked(const QModelIndex &index)

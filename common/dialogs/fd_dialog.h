@@ -41,6 +41,10 @@ public:
     bool newfile = false;
     QString *result = nullptr;
 
+protected:
+    // Keeps the tree's current item in view when its viewport changes size.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private slots:
     void on_treeView_clicked(const QModelIndex &index);
     void on_pushButton_4_clicked();
