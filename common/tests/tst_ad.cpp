@@ -304,6 +304,7 @@ void tst_Ad::undecodable_data()
     QTest::newRow("cut PNG") << picture(onewidth).left(60);
     QTest::newRow("progressive JPEG stating 11585x11585") << testpictures::progressivebomb();
     QTest::newRow("JPEG of 20000 scans") << testpictures::manyscansjpeg();
+    QTest::newRow("JPEG of 20000 scans within the coefficient budget") << testpictures::manyscansjpeg(20000, 1024);
 }
 
 // What cannot be decoded counts as not arrived: the defaults show.

@@ -146,6 +146,9 @@ void tst_Dialogs::init()
     QVERIFY(photo.save(at("photo.jpeg"), "JPG"));
     QVERIFY(write("huge.jpg", testpictures::oversizedjpeg()));
     QVERIFY(write("broken.jpg", QByteArray("\xFF\xD8\xFF\xE0 no picture", 16)));
+    QVERIFY(write("progressive.jpg", testpictures::progressivebomb()));
+    QVERIFY(write("scans.jpg", testpictures::manyscansjpeg()));
+    QVERIFY(write("budgetscans.jpg", testpictures::manyscansjpeg(20000, 1024)));
     driver = new DialogDriver;
 }
 
@@ -666,6 +669,9 @@ void tst_Dialogs::preview_data()
     QTest::newRow("jpeg suffix") << QStringList{"photo.jpeg"} << false;
     QTest::newRow("oversized picture") << QStringList{"huge.jpg"} << false;
     QTest::newRow("no picture") << QStringList{"broken.jpg"} << false;
+    QTest::newRow("progressive JPEG stating 11585x11585") << QStringList{"progressive.jpg"} << false;
+    QTest::newRow("JPEG of 20000 scans") << QStringList{"scans.jpg"} << false;
+    QTest::newRow("JPEG of 20000 scans within the coefficient budget") << QStringList{"budgetscans.jpg"} << false;
     QTest::newRow("folder after a picture") << QStringList{"photo.JPG", "users"} << false;
     QTest::newRow("other file after a picture") << QStringList{"photo.JPG", "b.txt"} << false;
 }

@@ -53,6 +53,7 @@ void tst_ReadPicture::bomb_data()
         QTest::newRow(bomb.first) << bomb.second;
     QTest::newRow("progressive JPEG stating 11585x11585") << testpictures::progressivebomb();
     QTest::newRow("JPEG of 20000 scans") << testpictures::manyscansjpeg();
+    QTest::newRow("JPEG of 20000 scans within the coefficient budget") << testpictures::manyscansjpeg(20000, 1024);
 }
 
 void tst_ReadPicture::bomb()

@@ -1326,6 +1326,12 @@ void tst_authoring::unreadablepicture_data()
     QTest::newRow("display, JPEG of 20000 scans")
         << QByteArray("pushButton_xuantu_2") << QByteArray("graphicsView_7") << QByteArray("label_tupianweizhi_2")
         << testpictures::manyscansjpeg();
+    QTest::newRow("display, progressive JPEG stating 11585x11585")
+        << QByteArray("pushButton_xuantu_2") << QByteArray("graphicsView_7") << QByteArray("label_tupianweizhi_2")
+        << testpictures::progressivebomb();
+    QTest::newRow("cover, JPEG of 20000 scans within the coefficient budget")
+        << QByteArray("pushButton_xuantu") << QByteArray("graphicsView") << QByteArray("label_tupianweizhi")
+        << testpictures::manyscansjpeg(20000, 1024);
 }
 
 // A file that holds no readable picture is refused and the picture chosen before stays.

@@ -357,6 +357,7 @@ void tst_login::chosenavatar_data()
     QTest::newRow("unreadable picture") << "broken.jpg" << false << false;
     QTest::newRow("progressive JPEG stating 11585x11585") << "progressive.jpg" << false << false;
     QTest::newRow("JPEG of 20000 scans") << "scans.jpg" << false << false;
+    QTest::newRow("JPEG of 20000 scans within the coefficient budget") << "budgetscans.jpg" << false << false;
 }
 
 // The avatar is the picture last chosen, stored as a 200 x 150 JPEG; one that
@@ -372,6 +373,7 @@ void tst_login::chosenavatar()
     QVERIFY(testfiles::writeall(path("broken.jpg"), QByteArray("no picture")));
     QVERIFY(testfiles::writeall(path("progressive.jpg"), testpictures::progressivebomb()));
     QVERIFY(testfiles::writeall(path("scans.jpg"), testpictures::manyscansjpeg()));
+    QVERIFY(testfiles::writeall(path("budgetscans.jpg"), testpictures::manyscansjpeg(20000, 1024)));
     start();
     DialogDriver create;
     create.click(QStringLiteral("newDialog"), QStringLiteral("pushButton_4"));

@@ -165,6 +165,7 @@ void tst_screenfit::bytes_data()
         QTest::newRow(bomb.first) << bomb.second << false;
     QTest::newRow("progressive JPEG stating 11585x11585") << testpictures::progressivebomb() << false;
     QTest::newRow("JPEG of 20000 scans") << testpictures::manyscansjpeg() << false;
+    QTest::newRow("JPEG of 20000 scans within the coefficient budget") << testpictures::manyscansjpeg(20000, 1024) << false;
     QTest::newRow("progressive camera JPEG") << testpictures::progressivejpeg(4000, 3000, Qt::red) << true;
 }
 
