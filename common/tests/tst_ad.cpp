@@ -500,20 +500,22 @@ void tst_Ad::closedwithpictureswaiting()
 
 void tst_Ad::shownsize_data()
 {
-    QTest::addColumn<QSize>("served");
+    QTest::addColumn<QByteArray>("served");
     QTest::addColumn<QSize>("handed");
-    QTest::newRow("larger both ways") << QSize(1000, 300) << QSize(712, 150);
-    QTest::newRow("wider only") << QSize(1000, 100) << QSize(712, 100);
-    QTest::newRow("smaller") << QSize(100, 50) << QSize(100, 50);
+    QTest::newRow("larger both ways") << testpictures::encoded(1000, 300, Qt::darkGreen, "JPG") << QSize(712, 150);
+    QTest::newRow("wider only") << testpictures::encoded(1000, 100, Qt::darkGreen, "JPG") << QSize(712, 100);
+    QTest::newRow("smaller") << testpictures::encoded(100, 50, Qt::darkGreen, "JPG") << QSize(100, 50);
+    QTest::newRow("progressive camera photo") << testpictures::progressivejpeg(4000, 3000, Qt::darkGreen)
+                                              << QSize(712, 150);
 }
 
 // Pictures are decoded no larger than the frame they are shown on, stretched.
 void tst_Ad::shownsize()
 {
-    QFETCH(QSize, served);
+    QFETCH(QByteArray, served);
     QFETCH(QSize, handed);
     serveall("1\nhttp://one.example/\n");
-    server->setbody("/show/ad/one.htm", testpictures::encoded(served.width(), served.height(), Qt::darkGreen, "JPG"));
+    server->setbody("/show/ad/one.htm", served);
     ad banner(nullptr, server->url(), dir->path());
     banner.setshown(QSize(712, 150));
     QVERIFY(waitfor(banner, {"info.txt", "one.htm", "two.htm", "c0.htm"}));

@@ -15,6 +15,9 @@ const qint64 maxscaledpixels = qint64(1) << 27;
 // Far above the scans of any real JPEG; the decoder runs through the whole
 // picture once a scan.
 const int maxjpegscans = 100;
+// What the coefficients of a JPEG decoded scan by scan may take, on every
+// route: those of the largest picture accepted, at 32 bits a pixel (64 MiB).
+const qint64 maxcoefficientbytes = MaxPicturePixels * 4;
 
 bool toolarge(const QSize &size, qint64 maxpixels)
 {
@@ -64,10 +67,10 @@ bool scalejpeg(QImageReader &reader, const QSize &size, const QSize &shown, qint
 }
 
 // A JPEG decoded scan by scan holds all its coefficients, whatever size it
-// is decoded at: they may take no more than the largest picture accepted.
-bool jpegaffordable(const JpegCost &cost, const QSize &size, qint64 maxpixels)
+// is decoded at.
+bool jpegaffordable(const JpegCost &cost, const QSize &size)
 {
-    return cost.size == size && cost.scans <= maxjpegscans && cost.coefficientbytes <= maxpixels * 4;
+    return cost.size == size && cost.scans <= maxjpegscans && cost.coefficientbytes <= maxcoefficientbytes;
 }
 
 QImage boundedto(const QImage &image, const QSize &shown)
@@ -86,7 +89,7 @@ QImage readfrom(QImageReader &reader, qint64 maxpixels, const QSize &shown)
     const QSize size = decodedsize(reader);
     if (!size.isValid())
         return QImage();
-    const bool fits = jpeg ? jpegaffordable(cost, size, maxpixels) && scalejpeg(reader, size, shown, maxpixels)
+    const bool fits = jpeg ? jpegaffordable(cost, size) && scalejpeg(reader, size, shown, maxpixels)
                            : !toolarge(size, maxpixels);
     if (!fits)
         return QImage();

@@ -15,7 +15,7 @@ class QString;
 // content; a JPEG too large is decoded scaled down to fit instead. A JPEG's
 // cost is bounded from its markers first: at most 100 scans, and one decoded
 // scan by scan (progressive) holds coefficients of no more bytes than
-// maxpixels take at 32 bits a pixel, whatever size it is decoded at.
+// MaxPicturePixels take at 32 bits a pixel, whatever size it is decoded at.
 constexpr qint64 MaxPicturePixels = 4096 * 4096;
 
 // The picture in the file; a null picture when the file holds no readable
