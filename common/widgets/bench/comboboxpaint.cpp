@@ -21,7 +21,7 @@ const int Rounds = 7;
 void fill(QComboBox &box)
 {
     for (int i = 1; i <= Items; ++i)
-        box.addItem(QStringLiteral("Lesson %1 A private conversation 私人谈话").arg(i));
+        box.addItem(QStringLiteral("Lesson %1 A slow rainy afternoon 雨天午后").arg(i));
 }
 
 // Microseconds a paint takes.
