@@ -5,7 +5,11 @@
 
 void seedrandom()
 {
+#ifdef FIXED_RANDOM_SEED
+    qsrand(FIXED_RANDOM_SEED);
+#else
     qsrand(uint(QTime(0, 0, 0, 0).secsTo(QTime::currentTime())));
+#endif
 }
 
 QList<int> randomorder(int n)
