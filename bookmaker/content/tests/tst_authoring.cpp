@@ -29,6 +29,10 @@
 #include <QStackedWidget>
 #include <QtTest>
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 using namespace textbookfixture;
 
 // The author's work in the bookmaker window, offscreen, with the dialogs
@@ -121,6 +125,10 @@ private:
     QString encoderscript(const QString &lines);
     bool blockproject(const QString &how, bool blocked);
     bool stillblocked(const QString &how) const;
+    // Read-only folders bind root as well while this thread lacks the
+    // capability to override permissions; false when that cannot be set.
+    bool overridepermissions(bool allowed);
+    bool readonlyfolder = false;
     // Closes the window while the driver answers its dialogs.
     bool closewindow(DialogDriver &driver);
     QStringList rows(const char *name) const;
@@ -152,6 +160,8 @@ void tst_authoring::init()
 void tst_authoring::cleanup()
 {
     window.reset();
+    if (readonlyfolder)
+        blockproject("readonly", false);
     QFile::remove(bookmakerfiles::settingspath());
 }
 
@@ -660,10 +670,36 @@ bool tst_authoring::closewindow(DialogDriver &driver)
     return driver.done();
 }
 
-// Makes book.pro unwritable (or writable again): a folder in its place, or a
-// file in place of the material folder.
+bool tst_authoring::overridepermissions(bool allowed)
+{
+    if (geteuid() != 0)
+        return true;
+    __user_cap_header_struct head{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    if (syscall(SYS_capget, &head, data) != 0)
+        return false;
+    const quint32 bit = 1u << (CAP_DAC_OVERRIDE % 32);
+    if (allowed)
+        data[CAP_DAC_OVERRIDE / 32].effective |= bit;
+    else
+        data[CAP_DAC_OVERRIDE / 32].effective &= ~bit;
+    return syscall(SYS_capset, &head, data) == 0;
+}
+
+// Makes book.pro unwritable (or writable again): a folder in its place, a
+// file in place of the material folder, or a material folder that can be
+// read but not written.
 bool tst_authoring::blockproject(const QString &how, bool blocked)
 {
+    if (how == "readonly") {
+        const QFile::Permissions readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
+            | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+        readonlyfolder = blocked;
+        if (!blocked)
+            return overridepermissions(true) && QFile::setPermissions(path("material"), readable | QFile::WriteOwner);
+        return QFile::setPermissions(path("material"), readable) && overridepermissions(false)
+            && !QFile(material("probe")).open(QIODevice::WriteOnly);
+    }
     if (how == "folder") {
         QFile::remove(material("book.pro"));
         QDir folder(path("material"));
@@ -677,6 +713,8 @@ bool tst_authoring::blockproject(const QString &how, bool blocked)
 // Whether what blocked book.pro is still there.
 bool tst_authoring::stillblocked(const QString &how) const
 {
+    if (how == "readonly")
+        return !(QFile::permissions(path("material")) & QFile::WriteOwner);
     return how == "folder" ? QFileInfo(material("book.pro")).isDir() : QFileInfo(path("material")).isFile();
 }
 
@@ -688,6 +726,8 @@ void tst_authoring::unsavedfolderchange_data()
     QTest::newRow("folder named book.pro, give up") << "folder" << "ok";
     QTest::newRow("file named as the material folder, stay") << "file" << "no";
     QTest::newRow("file named as the material folder, give up") << "file" << "ok";
+    QTest::newRow("read-only folder, stay") << "readonly" << "no";
+    QTest::newRow("read-only folder, give up") << "readonly" << "ok";
 }
 
 // A project that cannot be saved says so and asks, as closing does: "ok"
