@@ -10,13 +10,14 @@ regressions=$3
 runs=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-limits="-timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=32 -max_len=8192"
+limits="-timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=32"
 inputs=$(find "$corpus" "$regressions" -type f 2>/dev/null | sort)
 if [ -n "$inputs" ]; then
+    # Each input whole: a length limit would cut the longer ones short.
     # shellcheck disable=SC2086
     "$fuzzer" $limits -artifact_prefix="$work/" $inputs
 fi
 mkdir "$work/corpus"
 # shellcheck disable=SC2086
-"$fuzzer" $limits -seed=1 -runs="$runs" -print_final_stats=1 -artifact_prefix="$work/" \
+"$fuzzer" $limits -max_len=8192 -seed=1 -runs="$runs" -print_final_stats=1 -artifact_prefix="$work/" \
     "$work/corpus" "$corpus"
