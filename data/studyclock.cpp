@@ -1,7 +1,12 @@
 #include "studyclock.h"
 
+namespace {
+QDateTime start;
+}
+
 studyclock::studyclock(QObject *parent)
     : QObject(parent)
+    , fixed(start)
 {
     setObjectName(QStringLiteral("studyclock"));
 }
@@ -14,4 +19,9 @@ QDateTime studyclock::now() const
 void studyclock::setnow(const QDateTime &t)
 {
     fixed = t;
+}
+
+void studyclock::setstart(const QDateTime &t)
+{
+    start = t;
 }

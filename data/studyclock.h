@@ -17,6 +17,9 @@ public:
     QDateTime now() const;
     // An invalid time returns to the current time.
     void setnow(const QDateTime &t);
+    // Clocks made from now on start set to t, as if setnow(t) had been
+    // called; an invalid time lets them start at the current time again.
+    static void setstart(const QDateTime &t);
 
 private:
     QDateTime fixed;

@@ -1,6 +1,7 @@
 #include "bookmakerfiles.h"
 #include "qframeex.h"
 #include "spinarrows.h"
+#include "studyclock.h"
 #include "widget.h"
 
 #include <QDateEdit>
@@ -58,17 +59,16 @@ private:
 
     QTemporaryDir dir;
     Widget *window = nullptr;
-    // The dates just before and just after the window was made.
-    QDate madefrom;
-    QDate madeto;
+    // The day the window's clock reads when the window is made.
+    const QDate made{2031, 7, 9};
 };
 
 void tst_BookmakerWindow::initTestCase()
 {
     bookmakerfiles::setmaterial(dir.path());
-    madefrom = QDate::currentDate();
+    studyclock::setstart(QDateTime(made, QTime(23, 59, 59)));
     window = new Widget;
-    madeto = QDate::currentDate();
+    studyclock::setstart(QDateTime());
 }
 
 void tst_BookmakerWindow::cleanupTestCase()
@@ -208,7 +208,7 @@ void tst_BookmakerWindow::startsOnProjectPage()
 {
     QCOMPARE(find<QStackedWidget>(QStringLiteral("stackedWidget"))->currentIndex(), 0);
     const QDate shown = find<QDateEdit>(QStringLiteral("dateEdit"))->date();
-    QVERIFY2(shown == madefrom || shown == madeto,
+    QVERIFY2(shown == made,
              qPrintable("the project page is dated " + shown.toString(Qt::ISODate) + ", not the day it opened"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Zembrix Rozo（教材工具）"));
     QCOMPARE(find<QLabel>(QStringLiteral("label_sucaiweizhi"))->text(), dir.path());
