@@ -58,6 +58,27 @@ QString head(const QFileInfo &target)
 {
     return QLatin1Char('.') + target.fileName() + QStringLiteral(".saving-");
 }
+
+// The names beside the file at path of its ended writers' temporaries, and
+// with files named after them when withsuffix is set.
+QStringList endednames(const QString &path, bool withsuffix)
+{
+    const QFileInfo target(savetarget(path));
+    const QString prefix = head(target);
+    static const QRegularExpression writer(QStringLiteral("^([0-9a-f]{8})-([0-9]+)-([0-9]+)-[0-9]+(\\..+)?$"));
+    QStringList found;
+    QDirIterator names(target.absolutePath(), {QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System);
+    while (names.hasNext()) {
+        names.next();
+        const QString name = names.fileName();
+        if (!name.startsWith(prefix))
+            continue;
+        const QRegularExpressionMatch match = writer.match(name.mid(prefix.size()));
+        if (match.hasMatch() && (withsuffix || match.captured(4).isEmpty()) && ended(match))
+            found.append(name);
+    }
+    return found;
+}
 } // namespace
 
 QString savetarget(const QString &path)
@@ -81,20 +102,18 @@ QString savetemporary(const QString &path)
               .arg(count++);
 }
 
+QStringList endedsaves(const QString &path)
+{
+    const QDir folder = QFileInfo(savetarget(path)).absoluteDir();
+    QStringList paths;
+    for (const QString &name : endednames(path, false))
+        paths.append(folder.filePath(name));
+    return paths;
+}
+
 void removesaveleftovers(const QString &path)
 {
-    const QFileInfo target(savetarget(path));
-    const QString prefix = head(target);
-    static const QRegularExpression writer(QStringLiteral("^([0-9a-f]{8})-([0-9]+)-([0-9]+)-[0-9]+(\\..+)?$"));
-    QDir folder = target.absoluteDir();
-    QDirIterator names(folder.path(), {QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System);
-    while (names.hasNext()) {
-        names.next();
-        const QString name = names.fileName();
-        if (!name.startsWith(prefix))
-            continue;
-        const QRegularExpressionMatch match = writer.match(name.mid(prefix.size()));
-        if (match.hasMatch() && ended(match))
-            folder.remove(name);
-    }
+    QDir folder = QFileInfo(savetarget(path)).absoluteDir();
+    for (const QString &name : endednames(path, true))
+        folder.remove(name);
 }

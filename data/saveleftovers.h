@@ -2,6 +2,7 @@
 #define SAVELEFTOVERS_H
 
 #include <QString>
+#include <QStringList>
 
 // A save writes the new file under a temporary name of its own beside the
 // file, .<file name>.saving-<host>-<pid>-<start>-<n>, which names the writing
@@ -14,6 +15,10 @@ QString savetarget(const QString &path);
 // A new temporary for a save of the file at path (savetarget), in the same
 // folder; no two calls in one process give the same name.
 QString savetemporary(const QString &path);
+
+// The temporaries beside the file at path of saves whose writer has ended,
+// by path.
+QStringList endedsaves(const QString &path);
 
 // Removes, beside the file at path, the temporaries of saves whose writer
 // has ended, with the files named after them (a lock, a temporary of its

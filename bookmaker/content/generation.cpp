@@ -71,8 +71,8 @@ bool Widget::finishedbook() const
 
 // Either textbook alone would close the folder for editing: both are written
 // under temporaries and put in place only when both are whole, book.zemBook
-// last. An interrupted generation leaves temporaries only, which go once
-// nothing writes them (removegenerationleftovers).
+// last. What an interrupted generation leaves is finished or removed at the
+// next opening, once nothing writes it (removegenerationleftovers).
 bool Widget::writetextbooks()
 {
     SaveFile random(materialfile(RandomFile));
@@ -88,10 +88,20 @@ bool Widget::writetextbooks()
     return false;
 }
 
+// A kill between the two renames leaves rand.zemBook with the whole
+// book.zemBook still under its temporary: that is put in place.
 void Widget::removegenerationleftovers() const
 {
+    const QString natural = materialfile(NaturalFile);
+    if (QFile::exists(materialfile(RandomFile)) && !QFile::exists(natural)) {
+        for (const QString &temporary : endedsaves(natural)) {
+            MBook whole;
+            if (whole.readbook(temporary) && whole.getordermode() == 0 && QFile::rename(temporary, natural))
+                break;
+        }
+    }
     removesaveleftovers(materialfile(RandomFile));
-    removesaveleftovers(materialfile(NaturalFile));
+    removesaveleftovers(natural);
 }
 
 void Widget::generate()

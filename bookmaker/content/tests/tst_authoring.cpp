@@ -60,6 +60,8 @@ private slots:
     void lonetextbook_data();
     void lonetextbook();
     void generationleftovers();
+    void interruptedrenames_data();
+    void interruptedrenames();
     void damagedproject();
     void clearproject();
     void importfile_data();
@@ -889,6 +891,37 @@ void tst_authoring::generationleftovers()
              "the two textbooks are not in place");
     const QStringList left = QDir(path("material")).entryList({".*zemBook*"}, QDir::Files | QDir::Hidden);
     QVERIFY2(left.isEmpty(), qPrintable("the generation left " + left.join(' ')));
+}
+
+void tst_authoring::interruptedrenames_data()
+{
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("whole book.zemBook left") << true;
+    QTest::newRow("damaged book.zemBook left") << false;
+}
+
+// A generation killed between its two renames left rand.zemBook in place and
+// book.zemBook under its temporary: the next start puts a whole one in place,
+// so the folder holds both textbooks; a damaged one only goes.
+void tst_authoring::interruptedrenames()
+{
+    QFETCH(bool, whole);
+    MBook finished;
+    finished.setinfo(QStringList() << "title" << "" << "" << "" << "" << "");
+    finished.setorder(true);
+    QVERIFY(finished.write(material("rand.zemBook"), true));
+    finished.setorder(false);
+    const QString left = material(endedsave("book.zemBook"));
+    QVERIFY(whole ? finished.write(left, true) : writefile(left, QByteArray("\x20\x01\x10\x13 torn", 9)));
+    const QByteArray written = readall(left);
+    start();
+    QVERIFY2(!QFile::exists(left), "the temporary stayed");
+    QVERIFY2(QFile::exists(material("book.zemBook")) == whole,
+             whole ? "the whole textbook was not put in place" : "a damaged textbook was put in place");
+    if (whole)
+        QVERIFY2(readall(material("book.zemBook")) == written, "book.zemBook is not the one the generation wrote");
+    QVERIFY2(textbook("rand.zemBook").getordermode() == 1, "rand.zemBook was changed");
+    QVERIFY2(!find<QPushButton>("pushButton_qingchuxiangmu")->isEnabled(), "the finished folder was opened for editing");
 }
 
 // A project file that cannot be read is replaced only after "ok".
