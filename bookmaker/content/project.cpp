@@ -8,6 +8,7 @@
 #include "fd_dialog.h"
 #include "inputdlg.h"
 #include "readpicture.h"
+#include "saveleftovers.h"
 #include "scenepicture.h"
 
 #include <QCloseEvent>
@@ -64,6 +65,8 @@ bool Widget::askok(const QString &prompt)
 void Widget::loadproject()
 {
     removegenerationleftovers();
+    // A finished folder's project is never saved again, which would do it.
+    removesaveleftovers(materialfile(ProjectFile));
     finishedBookHere = finishedbook();
     const QString project = materialfile(ProjectFile);
     if (finishedBookHere || !QFile::exists(project) || !book.readproject(project)) {

@@ -816,8 +816,11 @@ void tst_authoring::finishedfolder()
     QVERIFY(project.write(material("book.pro"), false));
     QVERIFY(project.write(material("rand.zemBook"), true));
     QVERIFY(project.write(material("book.zemBook"), true));
+    // What a kill during the project save that follows a generation left.
+    QVERIFY(project.write(material(endedsave("book.pro")), false));
     const QByteArray before = readall(material("book.pro"));
     start();
+    QVERIFY2(!QFile::exists(material(endedsave("book.pro"))), "the interrupted project save's temporary stayed");
     QVERIFY2(find<QPushButton>("pushButton_shengchengxiangmu")->isEnabled(), "create is not offered");
     QCOMPARE(clickmessage("pushButton_shengchengxiangmu"), QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
     QCOMPARE(clickmessage("pushButton_23"), QStringLiteral("为防止当前位置的教材被破坏，放弃任务"));
