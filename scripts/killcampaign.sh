@@ -3,11 +3,12 @@
 # words, 5,000 sentences and 200 lessons and while it saves that project, and
 # the learner window while it logs a user in and out again and again, then
 # starts each again on the same folder and counts what each kill left behind.
-# Bookmaker: torn textbooks (a file the reader refuses), one textbook without
-# the other (as the kill left them or after the next start), folders locked
-# against editing without a whole textbook, projects lost, and unfinished save
-# files after the next start and save; and once, that a lone book.zemBook put
-# in the folder is still there, unchanged, after a generation and a start.
+# Bookmaker, after the next start: torn textbooks (a file the reader refuses),
+# one textbook without the other, folders locked against editing without a
+# whole textbook, projects lost, and unfinished save files; apart, the kills
+# between the two renames whose generation the next start finished; and
+# once, that a lone book.zemBook put in the folder is still there, unchanged,
+# after a generation and a start.
 # Learner: users locked out at the next login, torn user or settings files,
 # and unfinished save files or locks after the next login and logout.
 # The kills are spread evenly over the measured duration of each step.
@@ -98,7 +99,7 @@ killed() {
 campaign() {
     local driver=$1 reset=$2 folder=$3 step=$4 runs=$5
     shift 5
-    local ms kills=0 finished=0 broken=0 findings=$work/$step.txt field
+    local ms kills=0 finished=0 broken=0 completed=0 findings=$work/$step.txt field
     declare -A count
     for field in "$@"; do count[$field]=0; done
     ms=$(median "$driver" "$reset" "$folder" "$step")
@@ -115,6 +116,7 @@ campaign() {
         esac
         line=$("$driver" check "$folder" 2>/dev/null || true)
         [ -n "$line" ] || { broken=$((broken + 1)) found=1; }
+        case " $line" in *" completed=1"*) completed=$((completed + 1)) ;; esac
         for field in "$@"; do
             case " $line" in
             *" $field=0"*) ;;
@@ -125,7 +127,8 @@ campaign() {
     done
     local figures=
     for field in "$@"; do figures="$figures, $field ${count[$field]}"; done
-    echo "$step: $runs runs over ${ms} ms, $kills killed, $finished finished first, $broken broken$figures"
+    echo "$step: $runs runs over ${ms} ms, $kills killed, $finished finished first, $broken broken$figures," \
+        "$completed finished at the next start"
     sed 's/^/    /' "$findings"
 }
 

@@ -6,8 +6,9 @@
 //   killdriver check <folder>     the next start: opens the folder, tries the word page,
 //                                 closes, and prints what it found on one line: torn
 //                                 textbooks, one textbook without the other, a folder
-//                                 locked without a whole textbook, a lost project and
-//                                 the files that no save finished
+//                                 locked without a whole textbook, a lost project, the
+//                                 files that no save finished, and whether the start
+//                                 finished a generation killed between its renames
 // The steps that can be killed print "done <ms>" when they were not.
 
 #include "bookmakerfiles.h"
@@ -94,11 +95,16 @@ QStringList leftovers(const QString &folder)
                                   QDir::Files | QDir::Hidden);
 }
 
+// Whether both textbooks are in the folder, whole.
+bool wholetextbooks(const QString &folder)
+{
+    return readable(folder + "/rand.zemBook") && readable(folder + "/book.zemBook");
+}
+
 int check(const QString &folder)
 {
-    const bool random = QFile::exists(folder + "/rand.zemBook");
-    const bool natural = QFile::exists(folder + "/book.zemBook");
-    const bool whole = random && natural && readable(folder + "/rand.zemBook") && readable(folder + "/book.zemBook");
+    // One textbook without the other, as a kill between the two renames left it.
+    const bool leftlone = QFile::exists(folder + "/rand.zemBook") != QFile::exists(folder + "/book.zemBook");
     QString message;
     {
         Widget window;
@@ -110,17 +116,18 @@ int check(const QString &folder)
     MBook project;
     const bool projectwhole = project.readproject(folder + "/book.pro") && project.wordcount() == Words
         && project.sentcount() == Sentences && project.lessoncount() == Lessons;
-    const bool afterrandom = QFile::exists(folder + "/rand.zemBook");
-    const bool afternatural = QFile::exists(folder + "/book.zemBook");
+    const bool random = QFile::exists(folder + "/rand.zemBook");
+    const bool natural = QFile::exists(folder + "/book.zemBook");
+    const bool whole = wholetextbooks(folder);
     const bool torn = random && natural && !whole;
-    // One textbook without the other, as the kill left it or after the next start.
-    const bool lone = random != natural || afterrandom != afternatural;
+    // After the next start, which finishes what such a kill left.
+    const bool lone = random != natural;
     const bool locked = message == Finished && !whole;
     const QStringList left = leftovers(folder);
     out << "textbook=" << (whole ? "whole" : random || natural ? "part" : "none") << " torn=" << int(torn)
         << " lone=" << int(lone) << " locked=" << int(locked) << " lost=" << int(!projectwhole)
         << " leftovers=" << left.size() << (left.isEmpty() ? QString() : " " + left.join(',')) << " message="
-        << (message.isEmpty() ? QStringLiteral("-") : message) << Qt::endl;
+        << (message.isEmpty() ? QStringLiteral("-") : message) << " completed=" << int(leftlone && whole) << Qt::endl;
     return torn || lone || locked || !projectwhole || !left.isEmpty() ? 1 : 0;
 }
 } // namespace
