@@ -4,6 +4,7 @@
 #include "ui_widget.h"
 
 #include "dialogframe.h"
+#include "drawstretched.h"
 #include "mb_dialog.h"
 #include "paintblack.h"
 #include "scenepicture.h"
@@ -105,7 +106,7 @@ void Widget::setstarttexts()
 
 void Widget::setpictures()
 {
-    ui->stackedWidget->setpixmap(QPixmap(QStringLiteral(":/body.jpg")));
+    ui->stackedWidget->setpixmap(stretchedpicture(QStringLiteral(":/body.jpg"), ui->stackedWidget->size()));
     const QList<QPair<QString, QList<QFrameEx *>>> frames = {
         {QStringLiteral(":/b1.png"), {ui->frame}},
         {QStringLiteral(":/b2.png"), {ui->frame_2}},

@@ -339,7 +339,7 @@ private:
     float scale;
     int fontsize;
 
-    // Skin sets, loaded once by initbtn.
+    // Skin sets, each decoded once, when initbtn first dresses a button with it.
     ButtonSkin f2;
     ButtonSkin q;
     ButtonSkin zy;

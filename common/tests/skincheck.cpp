@@ -1,6 +1,7 @@
 #include "skincheck.h"
 
 #include "checkreturn.h"
+#include "everypage.h"
 #include "qpushbuttonex.h"
 
 #include <QCoreApplication>
@@ -167,6 +168,8 @@ bool checkrow(QWidget *window, const QStringList &sets)
     QFETCH(QString, set);
     auto *button = window->findChild<QPushButtonEx *>(QTest::currentDataTag());
     QVERIFY_RETURN(button, qPrintable(QString("no button ") + QTest::currentDataTag()));
+    // Buttons of later pages are skinned when their page is first shown.
+    showeverypage(window);
     const QString problem = fault(button, set, sets);
     QVERIFY_RETURN(problem.isEmpty(), qPrintable(problem));
     return true;

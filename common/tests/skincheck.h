@@ -22,7 +22,8 @@ QString fault(QPushButtonEx *button, const QString &set, const QStringList &sets
 // than count.
 bool addrows(const QMap<QString, QStringList> &buttons, int count);
 
-// The button of window named by the current row's tag wears the row's set.
+// The button of window named by the current row's tag wears the row's set
+// once every page of the window has been shown.
 bool checkrow(QWidget *window, const QStringList &sets);
 
 }

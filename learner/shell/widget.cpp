@@ -5,6 +5,8 @@
 
 #include "mb_dialog.h"
 #include "dialogframe.h"
+#include "drawstretched.h"
+#include "firstshow.h"
 #include "paintblack.h"
 #include "scenepicture.h"
 
@@ -111,7 +113,7 @@ void Widget::clearstrips()
 
 void Widget::setbackgrounds()
 {
-    ui->stackedWidget->setpixmap(QPixmap(QStringLiteral(":/body.jpg")));
+    ui->stackedWidget->setpixmap(stretchedpicture(QStringLiteral(":/body.jpg"), ui->stackedWidget->size()));
     ui->stackedWidget->setCurrentIndex(LoginPage);
     ui->frame_15->setpicture(QStringLiteral(":/yonghu.png"));
     ui->frame_16->setpicture(QStringLiteral(":/yonghu0.png"));
@@ -121,9 +123,13 @@ void Widget::setbackgrounds()
     ui->frame_14->setpicture(QStringLiteral(":/fuxi.png"));
     ui->frame_17->setpicture(QStringLiteral(":/zjc.png"));
 
-    const QPixmap picture(QStringLiteral(":/default.jpg"));
-    showpicture(SelfTestScene, ui->graphicsView_14, picture, 200, 150);
-    showpicture(GroupsScene, ui->graphicsView_30, picture, 200, 150);
+    // The two scenes lie on later pages: decoded when first shown.
+    FirstShow::run(ui->graphicsView_14, [this] {
+        showpicture(SelfTestScene, ui->graphicsView_14, QPixmap(QStringLiteral(":/default.jpg")), 200, 150);
+    });
+    FirstShow::run(ui->graphicsView_30, [this] {
+        showpicture(GroupsScene, ui->graphicsView_30, QPixmap(QStringLiteral(":/default.jpg")), 200, 150);
+    });
 }
 
 // Replaces the picture of one scene, scaled from design size, and shows the

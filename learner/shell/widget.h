@@ -451,7 +451,8 @@ private:
     float scale;
     int fontsize;
 
-    // Skin sets, loaded once by initbtn: normal, hover, pressed, mask.
+    // Skin sets, normal, hover, pressed, mask: each decoded once, when
+    // initbtn first skins a button with it.
     QPixmap f21, f22, f23;
     QBitmap f2m;
     QPixmap f41, f42, f43;

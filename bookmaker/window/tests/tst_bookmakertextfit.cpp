@@ -1,4 +1,5 @@
 #include "chinesedefaults.h"
+#include "everypage.h"
 #include "screenfit.h"
 #include "bookmakerfiles.h"
 #include "textfitcheck.h"
@@ -46,6 +47,7 @@ void tst_bookmakertextfit::window()
     QFETCH(QSize, screen);
     ScreenFit::setscreen(screen);
     Widget window;
+    showeverypage(&window);
     const QString clipped = textfitcheck::clipped(&window);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped));
 }
@@ -62,6 +64,7 @@ void tst_bookmakertextfit::readable()
     QFETCH(QSize, screen);
     ScreenFit::setscreen(screen);
     Widget window;
+    showeverypage(&window);
     const QString shrunk = textfitcheck::shrunkwithroom(&window, screen);
     QVERIFY2(shrunk.isEmpty(), qPrintable("shrunk though there is room: " + shrunk));
 }

@@ -1,4 +1,5 @@
 #include "chinesedefaults.h"
+#include "everypage.h"
 #include "screenfit.h"
 #include "testfiles.h"
 #include "textfitcheck.h"
@@ -41,6 +42,7 @@ void tst_textfit::window()
     QFETCH(QSize, screen);
     ScreenFit::setscreen(screen);
     Widget window;
+    showeverypage(&window);
     const QString clipped = textfitcheck::clipped(&window);
     QVERIFY2(clipped.isEmpty(), qPrintable("clipped texts: " + clipped));
 }
@@ -57,6 +59,7 @@ void tst_textfit::readable()
     QFETCH(QSize, screen);
     ScreenFit::setscreen(screen);
     Widget window;
+    showeverypage(&window);
     const QString shrunk = textfitcheck::shrunkwithroom(&window, screen);
     QVERIFY2(shrunk.isEmpty(), qPrintable("shrunk though there is room: " + shrunk));
 }
