@@ -1,4 +1,6 @@
 #include "buttonskin.h"
+#include "drawstretched.h"
+#include "firstshow.h"
 #include "qframeex.h"
 #include "qgraphicsviewex.h"
 #include "qpushbuttonex.h"
@@ -10,6 +12,7 @@
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,6 +82,10 @@ private slots:
     void scenepicture_data();
     void scenepicture();
     void viewclick();
+    void firstshow_data();
+    void firstshow();
+    void stretchedpicturesize_data();
+    void stretchedpicturesize();
 };
 
 void tst_PictureWidgets::statepicture_data()
@@ -334,4 +341,67 @@ void tst_PictureWidgets::viewclick()
 }
 
 QTEST_MAIN(tst_PictureWidgets)
+void tst_PictureWidgets::firstshow_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("now");
+    QTest::newRow("current page: at once") << 0 << true;
+    QTest::newRow("hidden page: when first shown") << 1 << false;
+}
+
+// The step runs once: at once for what the window shows, else before the
+// widget's first show or paint.
+void tst_PictureWidgets::firstshow()
+{
+    QFETCH(int, page);
+    QFETCH(bool, now);
+    QStackedWidget stack;
+    stack.resize(100, 50);
+    for (int i = 0; i < 2; ++i)
+        stack.addWidget(new QWidget);
+    auto *button = new QPushButtonEx(stack.widget(page));
+    button->resize(40, 20);
+    int runs = 0;
+    bool visiblewhenrun = false;
+    FirstShow::run(button, [&] {
+        ++runs;
+        visiblewhenrun = button->isVisible();
+    });
+    QCOMPARE(runs, now ? 1 : 0);
+    stack.show();
+    QVERIFY2(QTest::qWaitForWindowExposed(&stack), "the stack did not show");
+    QCOMPARE(runs, now ? 1 : 0);
+    stack.setCurrentIndex(page == 0 ? 1 : 0);
+    stack.setCurrentIndex(page);
+    QCOMPARE(runs, 1);
+    if (!now)
+        QVERIFY2(visiblewhenrun, "the step ran before the widget was shown");
+    stack.setCurrentIndex(page == 0 ? 1 : 0);
+    stack.setCurrentIndex(page);
+    QCOMPARE(runs, 1);
+}
+
+void tst_PictureWidgets::stretchedpicturesize_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QSize>("decoded");
+    QTest::newRow("smaller widget") << QSize(20, 10) << QSize(20, 10);
+    QTest::newRow("narrower widget") << QSize(30, 40) << QSize(30, 20);
+    QTest::newRow("larger widget") << QSize(80, 40) << QSize(40, 20);
+}
+
+// A picture is decoded no larger than the widget it fills.
+void tst_PictureWidgets::stretchedpicturesize()
+{
+    QFETCH(QSize, size);
+    QFETCH(QSize, decoded);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("picture.jpg");
+    QVERIFY2(solid(Qt::red, QSize(40, 20)).save(path), "the picture could not be written");
+    const QPixmap picture = stretchedpicture(path, size);
+    QCOMPARE(picture.size(), decoded);
+    QVERIFY2(qAbs(picture.toImage().pixelColor(decoded.width() / 2, decoded.height() / 2).red() - 255) < 8,
+             "the picture's colour was lost");
+}
+
 #include "tst_picturewidgets.moc"
