@@ -17,6 +17,7 @@ void Q_CORE_EXPORT qt_register_signal_spy_callbacks(QSignalSpyCallbackSet *callb
 
 namespace {
 QAtomicInt ends;
+std::function<void()> nextend;
 
 // The hook numbers signals among the signals of the class and its bases.
 int signalnumber(const QMetaObject &meta, const char *signature)
@@ -36,8 +37,14 @@ int signalnumber(const QMetaObject &meta, const char *signature)
 void onsignal(QObject *caller, int index, void **)
 {
     static const int playstopped = signalnumber(MPlay::staticMetaObject, "playstopped()");
-    if (index == playstopped && qobject_cast<MPlay *>(caller))
-        ends.fetchAndAddRelaxed(1);
+    if (index != playstopped || !qobject_cast<MPlay *>(caller))
+        return;
+    ends.fetchAndAddRelaxed(1);
+    if (nextend) {
+        const std::function<void()> action = std::move(nextend);
+        nextend = nullptr;
+        action();
+    }
 }
 
 QSignalSpyCallbackSet callbacks = {onsignal, nullptr, nullptr, nullptr};
@@ -52,6 +59,7 @@ SoundEnds::SoundEnds()
 SoundEnds::~SoundEnds()
 {
     qt_register_signal_spy_callbacks(nullptr);
+    nextend = nullptr;
 }
 
 int SoundEnds::count() const
@@ -62,4 +70,9 @@ int SoundEnds::count() const
 void SoundEnds::reset()
 {
     ends = 0;
+}
+
+void SoundEnds::atnextend(std::function<void()> action)
+{
+    nextend = std::move(action);
 }
