@@ -59,9 +59,9 @@ QString head(const QFileInfo &target)
     return QLatin1Char('.') + target.fileName() + QStringLiteral(".saving-");
 }
 
-// The names beside the file at path of its ended writers' temporaries, and
-// with files named after them when withsuffix is set.
-QStringList endednames(const QString &path, bool withsuffix)
+// The temporaries beside the file at path of its ended writers, by path, and
+// the files named after them when withsuffix is set.
+QStringList endedpaths(const QString &path, bool withsuffix)
 {
     const QFileInfo target(savetarget(path));
     const QString prefix = head(target);
@@ -69,13 +69,13 @@ QStringList endednames(const QString &path, bool withsuffix)
     QStringList found;
     QDirIterator names(target.absolutePath(), {QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System);
     while (names.hasNext()) {
-        names.next();
+        const QString file = names.next();
         const QString name = names.fileName();
         if (!name.startsWith(prefix))
             continue;
         const QRegularExpressionMatch match = writer.match(name.mid(prefix.size()));
         if (match.hasMatch() && (withsuffix || match.captured(4).isEmpty()) && ended(match))
-            found.append(name);
+            found.append(file);
     }
     return found;
 }
@@ -104,16 +104,11 @@ QString savetemporary(const QString &path)
 
 QStringList endedsaves(const QString &path)
 {
-    const QDir folder = QFileInfo(savetarget(path)).absoluteDir();
-    QStringList paths;
-    for (const QString &name : endednames(path, false))
-        paths.append(folder.filePath(name));
-    return paths;
+    return endedpaths(path, false);
 }
 
 void removesaveleftovers(const QString &path)
 {
-    QDir folder = QFileInfo(savetarget(path)).absoluteDir();
-    for (const QString &name : endednames(path, true))
-        folder.remove(name);
+    for (const QString &leftover : endedpaths(path, true))
+        QFile::remove(leftover);
 }
