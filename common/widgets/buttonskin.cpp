@@ -13,7 +13,13 @@ void ButtonSkin::load(const QString &normalpath, const QString &hoverpath,
 
 void ButtonSkin::load(const QString &prefix)
 {
-    load(prefix + "1.png", prefix + "2.png", prefix + "3.png", prefix + "m.bmp");
+    const QStringList paths = setpaths(prefix);
+    load(paths.at(0), paths.at(1), paths.at(2), paths.at(3));
+}
+
+QStringList ButtonSkin::setpaths(const QString &prefix)
+{
+    return {prefix + "1.png", prefix + "2.png", prefix + "3.png", prefix + "m.bmp"};
 }
 
 void ButtonSkin::apply(QPushButtonEx *button) const

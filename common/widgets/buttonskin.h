@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QPair>
 #include <QPixmap>
+#include <QStringList>
 
 class QPushButtonEx;
 
@@ -17,8 +18,10 @@ public:
     // Loads the four pictures; a picture that cannot be loaded stays empty.
     void load(const QString &normalpath, const QString &hoverpath,
               const QString &pressedpath, const QString &maskpath);
-    // Loads the usual set prefix1.png, prefix2.png, prefix3.png and prefixm.bmp.
+    // Loads the usual set of prefix (setpaths).
     void load(const QString &prefix);
+    // The usual set's four paths: prefix1.png, prefix2.png, prefix3.png and prefixm.bmp.
+    static QStringList setpaths(const QString &prefix);
     // Skins a button at its final size: pictures, mask, text margin 5,
     // black caption, then a repaint.
     void apply(QPushButtonEx *button) const;

@@ -50,13 +50,6 @@ struct SkinSet {
     }
 };
 
-// The set ":/<prefix>1.png" ... ":/<prefix>m.bmp".
-QStringList setpaths(const QString &prefix)
-{
-    const QString path = QStringLiteral(":/") + prefix;
-    return {path + "1.png", path + "2.png", path + "3.png", path + "m.bmp"};
-}
-
 } // namespace
 
 void Widget::initbtn()
@@ -64,22 +57,22 @@ void Widget::initbtn()
     // Sets in loading order, each with the numbers of the buttons it skins.
     const QString question = QStringLiteral(":/s.png");
     const auto sets = std::make_shared<std::vector<SkinSet>>(std::vector<SkinSet>{
-        {setpaths("f2"), {&f21, &f22, &f23}, &f2m, {1, 2, 3, 28, 128, 104, 109, 33}},
-        {setpaths("f4"), {&f41, &f42, &f43}, &f4m, {48, 49, 46, 47, 50, 51, 108, 113}},
-        {setpaths("y2"), {&y21, &y22, &y23}, &y2m,
+        {ButtonSkin::setpaths(":/f2"), {&f21, &f22, &f23}, &f2m, {1, 2, 3, 28, 128, 104, 109, 33}},
+        {ButtonSkin::setpaths(":/f4"), {&f41, &f42, &f43}, &f4m, {48, 49, 46, 47, 50, 51, 108, 113}},
+        {ButtonSkin::setpaths(":/y2"), {&y21, &y22, &y23}, &y2m,
          {5, 8, 11, 14, 87, 90, 6, 10, 12, 15, 88, 91, 7, 9, 13, 16, 86, 89,
           19, 20, 21, 61, 22, 23, 26, 24, 25, 129, 27, 30, 42, 38, 41, 130, 39, 40,
           110, 103, 105, 131, 107, 111, 85, 81, 83, 132, 84, 82}},
-        {setpaths("y3"), {&y31, &y32, &y33}, &y3m,
+        {ButtonSkin::setpaths(":/y3"), {&y31, &y32, &y33}, &y3m,
          {29, 55, 62, 31, 63, 66, 57, 133, 34, 53, 54, 64, 35, 60, 65}},
-        {setpaths("px"), {&px1, &px2, &px3}, &pxm, {36, 37, 58, 59}, true},
-        {setpaths("q"), {&q1, &q2, &q3}, &qm,
+        {ButtonSkin::setpaths(":/px"), {&px1, &px2, &px3}, &pxm, {36, 37, 58, 59}, true},
+        {ButtonSkin::setpaths(":/q"), {&q1, &q2, &q3}, &qm,
          {56, 67, 68, 126, 127, 92, 4, 76, 32, 95, 96, 94, 93, 97, 98, 116, 117,
           99, 100, 118, 119, 101, 102, 120, 121, 106, 112, 122, 123, 114, 115, 124, 125}},
         // The question field's set: one picture for all three states.
         {{question, question, question, QStringLiteral(":/sm.bmp")}, {&s, &s, &s}, &sm, {75}},
-        {setpaths("ljgd"), {&ljgd1, &ljgd2, &ljgd3}, &ljgdm, {17, 18, 70, 71, 72, 73, 74}},
-        {setpaths("zy"), {&zy1, &zy2, &zy3}, &zym, {69, 80, 43, 77, 44, 78, 45, 52, 79}},
+        {ButtonSkin::setpaths(":/ljgd"), {&ljgd1, &ljgd2, &ljgd3}, &ljgdm, {17, 18, 70, 71, 72, 73, 74}},
+        {ButtonSkin::setpaths(":/zy"), {&zy1, &zy2, &zy3}, &zym, {69, 80, 43, 77, 44, 78, 45, 52, 79}},
     });
 
     // Buttons are skinned in the order of their numbers: those of the first
