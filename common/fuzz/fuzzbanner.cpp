@@ -1,11 +1,11 @@
 #include "fuzzbanner.h"
 
 #include "ad.h"
+#include "fixedhashseed.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QHash>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -37,14 +37,6 @@ void run(ad &banner, const char *slot)
 }
 
 } // namespace
-
-// A fixed hash seed: the order of a hash's items, and so the coverage of one
-// fuzzer seed, is then the same in every run.
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    qSetGlobalQHashSeed(0);
-    return 0;
-}
 
 std::unique_ptr<ad> fuzzbanner(const QByteArray &list, const QByteArray &picture)
 {

@@ -1,17 +1,10 @@
 #ifndef FUZZINPUT_H
 #define FUZZINPUT_H
 
-#include <QFile>
-#include <QHash>
-#include <QTemporaryDir>
+#include "fixedhashseed.h"
 
-// A fixed hash seed: the order of a hash's items, and so the coverage of one
-// fuzzer seed, is then the same in every run.
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    qSetGlobalQHashSeed(0);
-    return 0;
-}
+#include <QFile>
+#include <QTemporaryDir>
 
 // The readers take paths: each input is written to one file in a private folder.
 inline QString fuzzinput(const uint8_t *data, size_t size)
